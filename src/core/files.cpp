@@ -1,0 +1,168 @@
+#include "core/files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace swathkit {
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return text;
+}
+
+#ifdef _WIN32
+bool WriteDurably(const fs::path& path, std::string_view bytes) {
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file == nullptr)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = _commit(_fileno(file)) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+#else
+bool WriteDurably(const fs::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
+    }
+    // A full card often shows only here, when the data reaches the device.
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+#endif
+
+class RealFileSystem final : public Files {
+  public:
+    std::optional<FileContents> Read(const fs::path& path, std::size_t limit) override {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        FileContents contents;
+        contents.Bytes.resize(limit + 1);
+        in.read(contents.Bytes.data(), static_cast<std::streamsize>(limit + 1));
+        if (in.bad())
+            return std::nullopt;
+        contents.Bytes.resize(static_cast<std::size_t>(in.gcount()));
+        if (contents.Bytes.size() > limit) {
+            contents.Bytes.resize(limit);
+            contents.Whole = false;
+        }
+        return contents;
+    }
+
+    bool Replace(const fs::path& path, std::string_view bytes) override {
+        const fs::path target = ExistingSpelling(*this, path);
+        const fs::path temporary = TemporaryFileFor(target);
+        if (!WriteDurably(temporary, bytes)) {
+            Remove(temporary);
+            return false;
+        }
+        std::error_code error;
+        fs::rename(temporary, target, error);
+        if (error) {
+            Remove(temporary);
+            return false;
+        }
+        return true;
+    }
+
+    bool Copy(const fs::path& from, const fs::path& to) override {
+        std::error_code error;
+        if (!fs::is_regular_file(fs::symlink_status(from, error)))
+            return false;
+        const auto size = fs::file_size(from, error);
+        if (error)
+            return false;
+        const auto contents = Read(from, static_cast<std::size_t>(size));
+        return contents && contents->Whole && Replace(to, contents->Bytes);
+    }
+
+    bool MakeFolder(const fs::path& path) override {
+        std::error_code error;
+        return fs::create_directory(path, error);
+    }
+
+    bool IsFile(const fs::path& path) override {
+        std::error_code error;
+        return fs::is_regular_file(fs::status(path, error));
+    }
+
+    bool Exists(const fs::path& path) override {
+        std::error_code error;
+        return fs::exists(fs::symlink_status(path, error));
+    }
+
+    bool IsFolder(const fs::path& path) override {
+        std::error_code error;
+        return fs::is_directory(fs::symlink_status(path, error));
+    }
+
+    std::vector<fs::path> List(const fs::path& folder) override {
+        std::vector<fs::path> entries;
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            entries.push_back(it->path());
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+    bool Remove(const fs::path& path) override {
+        std::error_code error;
+        return fs::remove(path, error);
+    }
+};
+
+}  // namespace
+
+Files& RealFiles() {
+    static RealFileSystem files;
+    return files;
+}
+
+fs::path TemporaryFileFor(const fs::path& target) {
+    fs::path temporary = target;
+    temporary += ".swathkit-tmp";
+    return temporary;
+}
+
+fs::path ExistingSpelling(Files& files, const fs::path& path) {
+    if (files.Exists(path))
+        return path;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string wanted = Lower(path.filename().string());
+    for (const fs::path& entry : files.List(folder)) {
+        if (Lower(entry.filename().string()) == wanted)
+            return path.parent_path() / entry.filename();
+    }
+    return path;
+}
+
+}  // namespace swathkit

@@ -1,0 +1,65 @@
+#pragma once
+// The file layer. Everything the program does to a file that holds the
+// operator's lines goes through this interface, so that a test can make any
+// single step fail and check that nothing good was lost.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace swathkit {
+
+namespace fs = std::filesystem;
+
+struct FileContents {
+    std::string Bytes;
+    bool Whole = true;  // false when the file went on past the limit
+};
+
+class Files {
+  public:
+    virtual ~Files() = default;
+
+    // At most limit bytes from the start of the file; nothing when it
+    // cannot be opened or read.
+    virtual std::optional<FileContents> Read(const fs::path& path, std::size_t limit) = 0;
+
+    // Replaces the file whole: the bytes go to a temporary file beside it,
+    // which is flushed to the device and renamed over the old one, so a
+    // failure at any step leaves the old file as it was. Where a file of the
+    // same name in another case exists, that file is the one replaced.
+    virtual bool Replace(const fs::path& path, std::string_view bytes) = 0;
+
+    // Copies a regular file the same safe way.
+    virtual bool Copy(const fs::path& from, const fs::path& to) = 0;
+
+    // Creates one folder; false when it could not be made (or exists).
+    virtual bool MakeFolder(const fs::path& path) = 0;
+
+    virtual bool IsFile(const fs::path& path) = 0;    // an ordinary file
+    virtual bool Exists(const fs::path& path) = 0;    // any entry, links not followed
+    virtual bool IsFolder(const fs::path& path) = 0;  // a real folder, links not followed
+
+    // The entries of a folder, hidden ones included; empty when it cannot
+    // be listed.
+    virtual std::vector<fs::path> List(const fs::path& folder) = 0;
+
+    virtual bool Remove(const fs::path& path) = 0;
+};
+
+// The machine's own file system.
+Files& RealFiles();
+
+// The name a safe replace writes to before the rename; a stale one is left
+// behind only when the machine stopped mid-write.
+fs::path TemporaryFileFor(const fs::path& target);
+
+// Where a file named like path (ignoring case) already exists in its folder,
+// that entry; otherwise path itself. Cards are case-insensitive; a copy of a
+// card on a case-sensitive disk must not end up holding two such files.
+fs::path ExistingSpelling(Files& files, const fs::path& path);
+
+}  // namespace swathkit

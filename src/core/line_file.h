@@ -1,0 +1,38 @@
+#pragma once
+// The text format of the card's line files and of the master copies: 250
+// lines of five comma-separated fields, CR LF line ends.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/files.h"
+#include "core/guidance_line.h"
+
+namespace swathkit {
+
+// Card files carry one blank after the last field, master copies none.
+enum class LineLayout { Card, MasterCopy };
+
+// A line file is at most this long and a field at most this wide; anything
+// larger is not a line file, and reading it must not cost the machine.
+inline constexpr std::size_t kLineFileLimit = 1 << 20;
+inline constexpr std::size_t kFieldLimit = 4096;
+
+// The lines of 250 records, or nothing when the bytes do not hold them all.
+// Slots 1 to 5 come back blanked. whole says whether the bytes are the
+// whole file or stop at the read limit.
+std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole = true);
+
+// The image held in the file, or nothing when it cannot be read whole. The
+// kind flags come from the path: "ircle" anywhere in it makes a circle image.
+std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files = RealFiles());
+
+// As TryReadLineFile, but a failed read gives the empty image: every text
+// empty and both kind flags false.
+CardImage ReadLineFile(const fs::path& path, Files& files = RealFiles());
+
+// The exact bytes of a line file for the image.
+std::string LineFileText(const CardImage& image, LineLayout layout);
+
+}  // namespace swathkit

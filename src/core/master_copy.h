@@ -1,0 +1,30 @@
+#pragma once
+// The temporary card image's home on the PC between runs, and the short
+// progress animation that ends every save.
+
+#include "core/program.h"
+
+namespace swathkit {
+
+inline constexpr const char* kMasterCopyError = "Error 100-1.  Failed Saving MasterCopy File.";
+inline constexpr const char* kMasterCopyErrorTitle = "Error Saving Master Copy";
+
+// Folder failures, above all that the folder exists already, are ignored.
+void MakeWorkFolder(const Program& program, Files& files);
+void MakeBackupFolder(const Program& program, Files& files);
+fs::path BackupFolder(const Program& program);
+
+fs::path MasterCopyFile(const Program& program, bool straight);
+
+// The master copy of the checked track kind, or a blank image of that kind
+// when there is none yet. The result always carries the kind it was loaded
+// for, so that it is saved back to the same file.
+CardImage LoadMasterCopy(Program& program, Files& files);
+
+// Writes the image to the master copy of its own kind; false (after the
+// message box) when it could not.
+bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image);
+
+void ShowSaveProgress(Ports& ports, int index, double seconds);
+
+}  // namespace swathkit
