@@ -60,6 +60,8 @@ bool WriteDurably(const fs::path& path, std::string_view bytes) {
 class RealFileSystem final : public Files {
   public:
     std::optional<FileContents> Read(const fs::path& path, std::size_t limit) override {
+        if (!IsFile(path))
+            return std::nullopt;  // a folder opens, but holds no lines
         std::ifstream in(path, std::ios::binary);
         if (!in)
             return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -32,6 +33,48 @@ class Dialogs {
                                              const std::string& title) = 0;
 };
 
+struct Column {
+    std::string Caption;
+    int WidthTwips = 0;
+    bool operator==(const Column&) const = default;
+};
+
+// One of the two report-style lists. An item is its row of cell texts, the
+// first being the item text.
+class LineList {
+  public:
+    virtual ~LineList() = default;
+    // Rebuilds the list whole; no item is selected afterwards.
+    virtual void Show(const std::vector<Column>& columns,
+                      const std::vector<std::vector<std::string>>& rows) = 0;
+    // The item texts of the selected items, in list order.
+    virtual std::vector<std::string> SelectedItemTexts() = 0;
+    virtual void DeselectFirstItem() = 0;
+    virtual void Focus() = 0;
+};
+
+// The commands that need a card, in the order they are switched.
+enum class Command { MoveLines0, Clear0, Shuffle0, Undo0, CopyField0, Save, MoveLines1 };
+
+class WindowControls {
+  public:
+    virtual ~WindowControls() = default;
+    virtual void SetEnabled(Command command, bool enabled) = 0;
+    virtual void SetCardDescription(const std::string& text) = 0;
+};
+
+// The drive chooser: entries such as "e: [CARD]" on Windows, or a root path
+// with its label ("/media/farm/CARD [CARD]") elsewhere.
+class DriveChooser {
+  public:
+    virtual ~DriveChooser() = default;
+    virtual std::vector<std::string> Entries() = 0;
+    virtual std::string CurrentText() = 0;
+    // Re-reads the machine's drives; false when that failed.
+    virtual bool Reread() = 0;
+    virtual void Select(int index) = 0;
+};
+
 // The "Saving:" label and progress bar under each list.
 class SaveProgressView {
   public:
@@ -50,6 +93,14 @@ class Clock {
     // midnight.
     virtual double MonotonicSeconds() = 0;
     virtual void Sleep(double seconds) = 0;
+};
+
+class HelpViewer {
+  public:
+    virtual ~HelpViewer() = default;
+    // Shows the default topic of a compiled help file; false when it could
+    // not be opened.
+    virtual bool Open(const std::string& chmPath) = 0;
 };
 
 // The machine's own clock.

@@ -40,6 +40,13 @@ struct Ports {
     SaveProgressView& Progress;
     Clock& Time;
     Files& Disk;
+    LineList& CardList;
+    LineList& ImageList;
+    WindowControls& Controls;
+    DriveChooser& Drives;
+    HelpViewer& Help;
+
+    LineList& List(int side) { return side == CardSide ? CardList : ImageList; }
 };
 
 // C:\Swathkit on Windows, ~/Swathkit elsewhere.

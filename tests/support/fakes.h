@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <random>
@@ -76,6 +78,101 @@ class RecordingProgress final : public SaveProgressView {
     std::vector<std::string> steps;
 };
 
+// Holds what was last drawn, with a selection the test sets.
+class FakeList final : public LineList {
+  public:
+    void Show(const std::vector<Column>& newColumns,
+              const std::vector<std::vector<std::string>>& newRows) override {
+        columns = newColumns;
+        rows = newRows;
+        selected.assign(rows.size(), false);
+        ++fills;
+    }
+    std::vector<std::string> SelectedItemTexts() override {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (selected[i])
+                texts.push_back(rows[i][0]);
+        }
+        return texts;
+    }
+    void DeselectFirstItem() override {
+        if (!selected.empty())
+            selected[0] = false;
+    }
+    void Focus() override { ++focused; }
+
+    // Selects the items whose item text is one of texts.
+    void Select(const std::vector<std::string>& texts) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            selected[i] = std::find(texts.begin(), texts.end(), rows[i][0]) != texts.end();
+        }
+    }
+    std::vector<std::string> ItemTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& row : rows) texts.push_back(row[0]);
+        return texts;
+    }
+
+    std::vector<Column> columns;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<bool> selected;
+    int fills = 0;
+    int focused = 0;
+};
+
+class FakeControls final : public WindowControls {
+  public:
+    void SetEnabled(Command command, bool enabled) override {
+        this->enabled[static_cast<int>(command)] = enabled;
+        order.push_back(command);
+    }
+    void SetCardDescription(const std::string& text) override { description = text; }
+
+    bool AllCardCommands(bool state) const {
+        return std::all_of(enabled.begin(), enabled.end(), [&](bool e) { return e == state; });
+    }
+
+    std::array<bool, 7> enabled{};
+    std::vector<Command> order;
+    std::string description = "Your Card -- Not Detected";
+};
+
+class FakeDrives final : public DriveChooser {
+  public:
+    std::vector<std::string> Entries() override { return entries; }
+    std::string CurrentText() override {
+        return current >= 0 && current < static_cast<int>(entries.size()) ? entries[current] : "";
+    }
+    bool Reread() override {
+        if (!rereadWorks)
+            return false;
+        entries = afterReread;
+        current = afterRereadCurrent;
+        return true;
+    }
+    void Select(int index) override {
+        current = index;
+        selections.push_back(index);
+    }
+
+    std::vector<std::string> entries = {"/"};
+    int current = 0;
+    std::vector<std::string> afterReread = {"/"};
+    int afterRereadCurrent = 0;
+    bool rereadWorks = true;
+    std::vector<int> selections;
+};
+
+class FakeHelp final : public HelpViewer {
+  public:
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return std::filesystem::exists(path);
+    }
+    std::vector<std::string> opened;
+};
+
 // Time passes only when the logic sleeps.
 class FakeClock final : public Clock {
   public:
@@ -122,7 +219,11 @@ struct Harness {
     RecordingProgress progress;
     FakeClock clock;
     Program program;
-    Ports ports{dialogs, progress, clock, RealFiles()};
+    FakeList cardList, imageList;
+    FakeControls controls;
+    FakeDrives drives;
+    FakeHelp help;
+    Ports ports{dialogs, progress, clock, RealFiles(), cardList, imageList, controls, drives, help};
 };
 
 }  // namespace swathkit::testing

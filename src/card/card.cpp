@@ -1,0 +1,119 @@
+#include "card/card.h"
+
+#include "core/line_file.h"
+#include "display/line_list.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kCardError =
+    "Error 300-1 \r\n"
+    "There was an error reading this drive.\r\n"
+    "Check that the card is properly inserted, that you\r\n"
+    "have selected the correct drive letter, and that\r\n"
+    "this drive contains valid tracking data.";
+
+bool IsLetterDrive(const std::string& text) {
+    return text.size() >= 2 && text[1] == ':' &&
+           ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z'));
+}
+
+// Cards are written by other machines; a copy of one on a case-sensitive
+// disk may well hold PFLINES/ABLINES.DAT.
+fs::path Spelt(Files& files, const fs::path& path) {
+    const fs::path folder = ExistingSpelling(files, path.parent_path());
+    return ExistingSpelling(files, folder / path.filename());
+}
+
+void RemoveStaleTemporaryFiles(Files& files, const fs::path& folder) {
+    const std::string suffix = TemporaryFileFor("").string();
+    for (const fs::path& entry : files.List(folder)) {
+        const std::string name = entry.filename().string();
+        if (name.size() > suffix.size() && name.ends_with(suffix))
+            files.Remove(entry);
+    }
+}
+
+}  // namespace
+
+std::string DrivePart(const std::string& driveText) {
+    if (IsLetterDrive(driveText))
+        return driveText.substr(0, 2);
+    const std::size_t label = driveText.rfind(" [");
+    if (label != std::string::npos && driveText.ends_with("]"))
+        return driveText.substr(0, label);
+    return driveText;
+}
+
+std::string CardRoot(const std::string& driveText) {
+    const std::string drive = DrivePart(driveText);
+    return IsLetterDrive(drive) ? drive + "\\" : drive;
+}
+
+fs::path CardFilePath(Files& files, const std::string& driveText, const std::string& folder,
+                      const std::string& name) {
+    const std::string drive = DrivePart(driveText);
+    std::string path = drive;
+    const char separator = IsLetterDrive(drive) ? '\\' : '/';
+    if (path.empty() || path.back() != separator)
+        path += separator;
+    if (!folder.empty())
+        path += folder + separator;
+    path += name;
+    return Spelt(files, fs::path(path));
+}
+
+fs::path CardLineFilePath(const Program& program, Ports& ports) {
+    const char* name = program.Menus.Kind() == TrackKind::Straight ? "ablines.dat" : "circles.dat";
+    return CardFilePath(ports.Disk, ports.Drives.CurrentText(), "pflines", name);
+}
+
+bool CheckCard(const Program& program, Ports& ports, bool showError) {
+    if (ports.Disk.Read(CardLineFilePath(program, ports), 0))
+        return true;
+    if (showError)
+        ports.Ask.Show({kCardError, Buttons::Ok, Icon::None, "Error with Card"});
+    return false;
+}
+
+void LoadCard(Program& program, Ports& ports, bool showError) {
+    ImageTable& table = program.Table;
+    table.At(CardSide, 0) = NewBlankImage();
+    table.At(CardSide, 1) = table.At(CardSide, 0);
+    FillLineList(program, ports, CardSide, table.At(CardSide, 1));
+    SetCardCommandsEnabled(ports, false);
+    if (!CheckCard(program, ports, showError)) {
+        ports.Controls.SetCardDescription(kNotDetected);
+        return;
+    }
+    SetCardCommandsEnabled(ports, true);
+    ports.Controls.SetCardDescription(kAvailable + CardRoot(ports.Drives.CurrentText()));
+
+    const fs::path path = CardLineFilePath(program, ports);
+    // A write cut short by a pulled card leaves its temporary file behind.
+    RemoveStaleTemporaryFiles(ports.Disk, path.parent_path());
+    program.CardScratch = ReadLineFile(path, ports.Disk);
+    table.At(CardSide, 1) = program.CardScratch;
+    table.At(CardSide, 0) = table.At(CardSide, 1);
+    FillLineList(program, ports, CardSide, table.At(CardSide, 1));
+    ports.CardList.DeselectFirstItem();
+    ports.ImageList.DeselectFirstItem();
+}
+
+void RefreshDrives(Ports& ports) {
+    const std::string remembered = ports.Drives.CurrentText();
+    if (!ports.Drives.Reread()) {
+        ports.Ask.Show({"Error 400-1  Error during drive refresh.", Buttons::Ok, Icon::None,
+                        "Drive Refresh Error"});
+        return;
+    }
+    const std::vector<std::string> entries = ports.Drives.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (remembered.find(entries[i]) != std::string::npos) {
+            ports.Drives.Select(static_cast<int>(i));
+        }
+    }
+}
+
+}  // namespace swathkit

@@ -1,0 +1,37 @@
+#pragma once
+// The card in the chosen drive: where its line file is, whether it can be
+// read, loading it into the card side, and re-reading the drives.
+
+#include <string>
+
+#include "core/program.h"
+
+namespace swathkit {
+
+inline constexpr const char* kNotDetected = "Your Card -- Not Detected";
+inline constexpr const char* kAvailable = "Your Card -- Available ";
+
+// "e:" of "e: [CARD]"; "/media/farm/CARD" of "/media/farm/CARD [CARD]".
+std::string DrivePart(const std::string& driveText);
+
+// The card's root as the card label shows it: "e:\" or "/media/farm/CARD".
+std::string CardRoot(const std::string& driveText);
+
+// A file below the card's root, spelt as the card spells it where a
+// version in another case exists.
+fs::path CardFilePath(Files& files, const std::string& driveText, const std::string& folder,
+                      const std::string& name);
+
+// pflines\ablines.dat or pflines\circles.dat of the chosen drive, by the
+// checked track kind.
+fs::path CardLineFilePath(const Program& program, Ports& ports);
+
+// Whether the card's line file can be opened; the "Error with Card" box
+// when not and showError is set.
+bool CheckCard(const Program& program, Ports& ports, bool showError);
+
+void LoadCard(Program& program, Ports& ports, bool showError);
+
+void RefreshDrives(Ports& ports);
+
+}  // namespace swathkit

@@ -1,0 +1,89 @@
+#include "card/drives.h"
+
+#include <algorithm>
+#include <array>
+
+namespace swathkit {
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return text;
+}
+
+// File systems a card or a stick can carry. Pseudo file systems (tmpfs,
+// proc, overlay, ...) are never a card.
+bool CanBeCard(const std::string& fileSystem) {
+    static const std::array<std::string, 16> kinds = {
+        "vfat", "msdos", "fat",   "exfat", "ntfs", "ntfs3",   "fuseblk", "ext2",
+        "ext3", "ext4",  "btrfs", "xfs",   "hfs",  "hfsplus", "apfs",    "udf"};
+    std::string kind = Lower(fileSystem);
+    if (kind.starts_with("fuse."))
+        kind = kind.substr(5);  // fusefat, exfat-fuse, ntfs-3g
+    if (kind == "fusefat" || kind == "exfat-fuse" || kind == "ntfs-3g")
+        return true;
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+std::string WithLabel(std::string text, const std::string& label) {
+    if (!label.empty())
+        text += " [" + label + "]";
+    return text;
+}
+
+}  // namespace
+
+DriveStyle NativeDriveStyle() {
+#if defined(_WIN32)
+    return DriveStyle::Letters;
+#elif defined(__APPLE__)
+    return DriveStyle::MacVolumes;
+#else
+    return DriveStyle::MountPoints;
+#endif
+}
+
+DriveList ListDrives(const std::vector<Volume>& volumes, DriveStyle style) {
+    DriveList list;
+    if (style == DriveStyle::Letters) {
+        std::vector<Volume> sorted = volumes;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const Volume& a, const Volume& b) { return Lower(a.Root) < Lower(b.Root); });
+        int system = -1, removable = -1;
+        for (const Volume& volume : sorted) {
+            if (volume.Root.size() < 2 || volume.Root[1] != ':')
+                continue;
+            const std::string drive = Lower(volume.Root.substr(0, 2));
+            if (drive == "c:")
+                system = static_cast<int>(list.Entries.size());
+            else if (removable < 0 && CanBeCard(volume.FileSystem)) {
+                removable = static_cast<int>(list.Entries.size());
+            }
+            list.Entries.push_back(WithLabel(drive, volume.Label));
+        }
+        list.Initial = removable >= 0 ? removable : std::max(system, 0);
+        return list;
+    }
+
+    const std::vector<std::string> places =
+        style == DriveStyle::MacVolumes
+            ? std::vector<std::string>{"/Volumes/"}
+            : std::vector<std::string>{"/media/", "/run/media/", "/mnt/"};
+    list.Entries.push_back("/");
+    for (const Volume& volume : volumes) {
+        const bool removablePlace =
+            volume.Root == "/mnt" || std::any_of(places.begin(), places.end(), [&](const auto& p) {
+                return volume.Root.starts_with(p);
+            });
+        if (removablePlace && CanBeCard(volume.FileSystem)) {
+            list.Entries.push_back(WithLabel(volume.Root, volume.Label));
+        }
+    }
+    list.Initial = list.Entries.size() > 1 ? 1 : 0;
+    return list;
+}
+
+}  // namespace swathkit

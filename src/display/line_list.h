@@ -1,0 +1,22 @@
+#pragma once
+// Filling the two lists from a card image.
+
+#include <string>
+#include <vector>
+
+#include "core/program.h"
+
+namespace swathkit {
+
+std::vector<Column> ListColumns(const MenuChoices& menus);
+
+// One row per slot in use, in slot order.
+std::vector<std::vector<std::string>> ListRows(const CardImage& image, const MenuChoices& menus);
+
+void FillLineList(const Program& program, Ports& ports, int index, const CardImage& image);
+
+// Switches the commands that need a card: the card side's buttons, both
+// arrows and "Save Image". The image side's buttons are never touched.
+void SetCardCommandsEnabled(Ports& ports, bool enabled);
+
+}  // namespace swathkit

@@ -1,0 +1,77 @@
+#include "shell/main_commands.h"
+
+#include "card/card.h"
+#include "core/master_copy.h"
+#include "display/line_list.h"
+
+namespace swathkit {
+
+namespace {
+
+void FillBothLists(Program& program, Ports& ports) {
+    FillLineList(program, ports, CardSide, program.Table.Current(CardSide));
+    FillLineList(program, ports, ImageSide, program.Table.Current(ImageSide));
+}
+
+void ChooseTrackKind(Program& program, Ports& ports, bool straight) {
+    // Only the card side follows the kind; the temporary card image keeps
+    // the lines and the master copy it was loaded with.
+    program.Menus.StraightTrack = straight;
+    LoadCard(program, ports, true);
+    ports.CardList.Focus();
+}
+
+}  // namespace
+
+void StartUp(Program& program, Ports& ports) {
+    ImageTable& table = program.Table;
+    table.At(CardSide, 0) = NewBlankImage();
+    table.At(CardSide, 1) = table.At(CardSide, 0);
+    table.At(ImageSide, 0) = LoadMasterCopy(program, ports.Disk);
+    table.At(ImageSide, 1) = table.At(ImageSide, 0);
+    FillBothLists(program, ports);
+    SetCardCommandsEnabled(ports, false);
+    LoadCard(program, ports, false);
+    program.ImageChanged = false;
+}
+
+void cmdRefresh_Click(Program& program, Ports& ports) {
+    RefreshDrives(ports);
+    LoadCard(program, ports, true);
+    ports.CardList.Focus();
+}
+
+void mnuRefreshDrives_Click(Program& program, Ports& ports) {
+    cmdRefresh_Click(program, ports);
+}
+
+void driveCard_Change(Program& program, Ports& ports) {
+    LoadCard(program, ports, true);
+}
+
+void mnuStraightTrack_Click(Program& program, Ports& ports) {
+    ChooseTrackKind(program, ports, true);
+}
+
+void mnuCircleTrack_Click(Program& program, Ports& ports) {
+    ChooseTrackKind(program, ports, false);
+}
+
+void mnuShowLonLat_Click(Program& program, Ports& ports) {
+    program.Menus.ShowLonLat = !program.Menus.ShowLonLat;
+    FillBothLists(program, ports);
+}
+
+void mnuShowDMS_Click(Program& program, Ports& ports) {
+    program.Menus.ShowDMS = !program.Menus.ShowDMS;
+    FillBothLists(program, ports);
+}
+
+void ShowHelp(Ports& ports, const fs::path& programFolder) {
+    if (!ports.Help.Open((programFolder / kHelpFileName).string())) {
+        ports.Ask.Show(
+            {"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"});
+    }
+}
+
+}  // namespace swathkit

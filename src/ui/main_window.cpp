@@ -1,0 +1,325 @@
+#include "ui/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "shell/main_commands.h"
+
+namespace swathkit {
+
+namespace {
+
+// Stands in when the window is started without a help viewer.
+class NoHelpViewer final : public HelpViewer {
+  public:
+    bool Open(const std::string&) override { return false; }
+};
+
+constexpr const char* kHoldCtrl = "*Hold Ctrl-Key for multiple selections";
+
+// A thick dark arrow on a light face; the buttons carry no text.
+QPixmap ArrowPicture(bool right, QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    QPainterPath arrow;
+    arrow.moveTo(0.08 * w, 0.36 * h);
+    arrow.lineTo(0.55 * w, 0.36 * h);
+    arrow.lineTo(0.55 * w, 0.12 * h);
+    arrow.lineTo(0.92 * w, 0.5 * h);
+    arrow.lineTo(0.55 * w, 0.88 * h);
+    arrow.lineTo(0.55 * w, 0.64 * h);
+    arrow.lineTo(0.08 * w, 0.64 * h);
+    arrow.closeSubpath();
+    if (!right)
+        painter.setTransform(QTransform(-1, 0, 0, 1, w, 0));
+    painter.fillPath(arrow, QColor(40, 40, 40));
+    return picture;
+}
+
+}  // namespace
+
+AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
+    setObjectName("AB_Main");
+    setWindowTitle(kProgramCaption);
+    program_.WorkFolder = setup_.WorkFolder;
+    if (setup_.ProgramFolder.empty()) {
+        setup_.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    }
+
+    BuildControls();
+    BuildMenus();
+
+    dialogs_ = std::make_unique<QtDialogs>(this);
+    help_ = std::make_unique<NoHelpViewer>();
+    for (int side : {CardSide, ImageSide})
+        lists_[side] = std::make_unique<QtLineList>(cardList_[side]);
+    drives_ = std::make_unique<QtDriveChooser>(driveCard_, setup_.Drives);
+    ports_ = std::make_unique<Ports>(Ports{setup_.Ask != nullptr ? *setup_.Ask : *dialogs_, *this,
+                                           *setup_.Time, *setup_.Disk, *lists_[CardSide],
+                                           *lists_[ImageSide], *this, *drives_,
+                                           setup_.Help != nullptr ? *setup_.Help : *help_});
+
+    // The window's load: everything is read before it first shows.
+    StartUp(program_, *ports_);
+    SyncMenus();
+
+    connect(driveCard_, &QComboBox::currentIndexChanged, this, [this] { driveCard_Change(); });
+    connect(cmdRefresh_, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
+}
+
+AB_Main::~AB_Main() = default;
+
+void AB_Main::Place(QWidget* widget, std::array<int, 4> twips) {
+    widget->setGeometry(TwipsToPixels(this, twips[0]), TwipsToPixels(this, twips[1]),
+                        TwipsToPixels(this, twips[2]), TwipsToPixels(this, twips[3]));
+}
+
+QPushButton* AB_Main::Button(const QString& name, const QString& caption, const QString& tip,
+                             std::array<int, 4> twips) {
+    auto* button = new QPushButton(caption, client_);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    Place(button, twips);
+    return button;
+}
+
+void AB_Main::BuildControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    setCentralWidget(client_);
+    client_->setFixedSize(TwipsToPixels(this, 8160), TwipsToPixels(this, 7245));
+    // The layout is in fixed positions; a smaller font keeps every caption
+    // inside its control whatever the desktop's default.
+    QFont font = client_->font();
+    font.setPointSizeF(8.25);
+    client_->setFont(font);
+
+    const auto label = [this](const QString& name, const QString& text, std::array<int, 4> at) {
+        auto* widget = new QLabel(text, client_);
+        widget->setObjectName(name);
+        Place(widget, at);
+        FitText(widget, text);
+        return widget;
+    };
+
+    cardDescription_[0] =
+        label("Card_Description_0", "Your Card -- Not Detected", {360, 240, 3015, 255});
+    driveCard_ = new QComboBox(client_);
+    driveCard_->setObjectName("driveCard");
+    Place(driveCard_, {360, 600, 1935, 315});
+    cmdRefresh_ = Button("cmdRefresh", "Refresh", {}, {2400, 600, 975, 255});
+    cardDescription_[1] =
+        label("Card_Description_1", "Temporary Card Image", {4800, 240, 2535, 255});
+    cardDescription_[1]->setToolTip("Used as a intermediary storage for merging multiple cards.");
+    label("Label3", "For storing info from Datacard images.", {4680, 600, 2775, 255});
+    label("Label1", kHoldCtrl, {480, 5280, 2535, 255});
+    label("Label2", kHoldCtrl, {4680, 5280, 2535, 255});
+
+    const std::array<int, 2> left = {0, 4200};  // the image side sits 4200 twips further right
+    for (int side : {CardSide, ImageSide}) {
+        const QString n = QString::number(side);
+        auto* list = new QTreeWidget(client_);
+        list->setObjectName("Card_List_" + n);
+        list->setRootIsDecorated(false);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setUniformRowHeights(true);
+        list->header()->setStretchLastSection(false);
+        Place(list, {360 + (side ? 4320 : 0), 960, 3015, 4215});
+        cardList_[side] = list;
+
+        const int x = left[side];
+        cmdCopyField_[side] =
+            Button("cmdCopyField_" + n, "Copy Field", "Copy field info to another field number.",
+                   {480 + x, 5640, 1335, 255});
+        cmdClear_[side] = Button("cmdClear_" + n, "Erase", "Clear the Selected Fields.",
+                                 {2040 + x, 5640, 1215, 255});
+        cmdShuffle_[side] =
+            Button("cmdShuffle_" + n, "Change Field #",
+                   side ? "Move selected items to field of your choice." : "Change Field Number",
+                   {480 + x, 6000, 1335, 255});
+        cmdUndo_[side] = Button("cmdUndo_" + n, "Undo", "Reverse your last change.",
+                                {2040 + x, 6000, 1215, 255});
+        savetoCard_[side] = label(
+            "SavetoCard_" + n,
+            "Saving:", side ? std::array{4680, 6360, 735, 255} : std::array{480, 6480, 735, 255});
+        saveProgress_[side] = new QProgressBar(client_);
+        saveProgress_[side]->setObjectName("SaveProgress_" + n);
+        saveProgress_[side]->setRange(0, 100);
+        saveProgress_[side]->setTextVisible(false);
+        Place(saveProgress_[side],
+              side ? std::array{5520, 6360, 2295, 255} : std::array{1200, 6480, 2295, 255});
+        savetoCard_[side]->hide();
+        saveProgress_[side]->hide();
+
+        cmdMoveLines_[side] =
+            Button("cmdMoveLines_" + n, {}, {}, {3480, side ? 3360 : 1920, 975, 495});
+        cmdMoveLines_[side]->setAccessibleName(side ? "Move to card"
+                                                    : "Move to temporary card image");
+        const QSize picture(TwipsToPixels(this, 840), TwipsToPixels(this, 420));
+        cmdMoveLines_[side]->setIcon(QIcon(ArrowPicture(side == CardSide, picture)));
+        cmdMoveLines_[side]->setIconSize(picture);
+    }
+
+    // Kept hidden: the commands switch it with the others, but every change
+    // is saved as it is made.
+    cmdSave_ = Button("cmdSave", "Save Image", {}, {480, 6720, 1215, 255});
+    cmdSave_->hide();
+
+    auto* line = new QFrame(client_);
+    line->setObjectName("Line1");
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    Place(line, {3930, 0, 60, 7200});
+    line->lower();
+}
+
+void AB_Main::BuildMenus() {
+    QMenu* options = menuBar()->addMenu("Options");
+    options->setObjectName("mnuOptions");
+    QMenu* track = options->addMenu("Track Option");
+    track->setObjectName("mnuTrackOption");
+    const auto checkable = [](QMenu* menu, const QString& name, const QString& text) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        return action;
+    };
+    mnuStraightTrack_ = checkable(track, "mnuStraightTrack", "Straight Track");
+    mnuCircleTrack_ = checkable(track, "mnuCircleTrack", "Circle Track");
+    mnuShowLonLat_ = checkable(options, "mnuShowLonLat", "Show Lon / Lat");
+    mnuShowDMS_ = checkable(options, "mnuShowDMS", "Show DMS");
+    QAction* refresh = options->addAction("Refresh Drives");
+    refresh->setObjectName("mnuRefreshDrives");
+    options->addSeparator()->setObjectName("mnusep1");
+    QAction* exit = options->addAction("Exit");
+    exit->setObjectName("mnuExit");
+
+    QMenu* card = menuBar()->addMenu("DataCard");
+    card->setObjectName("mnuDataCard");
+    card->addAction("Backup Image")->setObjectName("mnuBackup");
+    card->addAction("Copy Card to Card")->setObjectName("mnuCardtoCard");
+
+    QAction* help = menuBar()->addAction("Help");
+    help->setObjectName("mnuHelp");
+
+    connect(mnuStraightTrack_, &QAction::triggered, this, [this] { mnuStraightTrack_Click(); });
+    connect(mnuCircleTrack_, &QAction::triggered, this, [this] { mnuCircleTrack_Click(); });
+    connect(mnuShowLonLat_, &QAction::triggered, this, [this] { mnuShowLonLat_Click(); });
+    connect(mnuShowDMS_, &QAction::triggered, this, [this] { mnuShowDMS_Click(); });
+    connect(refresh, &QAction::triggered, this, [this] { cmdRefresh_Click(); });
+    connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+    connect(help, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+}
+
+// The check marks show the program's choices; a click on a checked track
+// item must not leave it unchecked.
+void AB_Main::SyncMenus() {
+    mnuStraightTrack_->setChecked(program_.Menus.StraightTrack);
+    mnuCircleTrack_->setChecked(!program_.Menus.StraightTrack);
+    mnuShowLonLat_->setChecked(program_.Menus.ShowLonLat);
+    mnuShowDMS_->setChecked(program_.Menus.ShowDMS);
+}
+
+void AB_Main::SetEnabled(Command command, bool enabled) {
+    QPushButton* button = nullptr;
+    switch (command) {
+        case Command::MoveLines0:
+            button = cmdMoveLines_[0];
+            break;
+        case Command::Clear0:
+            button = cmdClear_[0];
+            break;
+        case Command::Shuffle0:
+            button = cmdShuffle_[0];
+            break;
+        case Command::Undo0:
+            button = cmdUndo_[0];
+            break;
+        case Command::CopyField0:
+            button = cmdCopyField_[0];
+            break;
+        case Command::Save:
+            button = cmdSave_;
+            break;
+        case Command::MoveLines1:
+            button = cmdMoveLines_[1];
+            break;
+    }
+    button->setEnabled(enabled);
+}
+
+void AB_Main::SetCardDescription(const std::string& text) {
+    QLabel* label = cardDescription_[0];
+    const QString shown = QString::fromUtf8(text.c_str());
+    label->setFont(client_->font());
+    label->setText(shown);
+    FitText(label, shown);
+    label->setToolTip(shown);
+}
+
+void AB_Main::SetSavingShown(int index, bool shown) {
+    savetoCard_.at(index)->setVisible(shown);
+    saveProgress_.at(index)->setVisible(shown);
+}
+
+void AB_Main::SetProgress(int index, int minimum, int maximum, int value) {
+    QProgressBar* bar = saveProgress_.at(index);
+    bar->setRange(minimum, maximum);
+    bar->setValue(value);
+    bar->repaint();
+}
+
+void AB_Main::ProcessPendingEvents() {
+    // Paint what is pending, but take no clicks or keys: a command started
+    // now would change the lines in the middle of this save.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void AB_Main::cmdRefresh_Click() {
+    swathkit::cmdRefresh_Click(program_, *ports_);
+}
+
+void AB_Main::driveCard_Change() {
+    swathkit::driveCard_Change(program_, *ports_);
+}
+
+void AB_Main::mnuStraightTrack_Click() {
+    swathkit::mnuStraightTrack_Click(program_, *ports_);
+    SyncMenus();
+}
+
+void AB_Main::mnuCircleTrack_Click() {
+    swathkit::mnuCircleTrack_Click(program_, *ports_);
+    SyncMenus();
+}
+
+void AB_Main::mnuShowLonLat_Click() {
+    swathkit::mnuShowLonLat_Click(program_, *ports_);
+    SyncMenus();
+}
+
+void AB_Main::mnuShowDMS_Click() {
+    swathkit::mnuShowDMS_Click(program_, *ports_);
+    SyncMenus();
+}
+
+void AB_Main::mnuHelp_Click() {
+    ShowHelp(*ports_, setup_.ProgramFolder);
+}
+
+}  // namespace swathkit

@@ -1,0 +1,93 @@
+#pragma once
+// AB_Main, the program's one window: the card on the left, the temporary
+// card image on the right, the arrow buttons between them.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "card/drives.h"
+#include "core/program.h"
+#include "ui/qt_ports.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace swathkit {
+
+// What the window is started with; tests hand in their own folders, drives
+// and dialogs.
+struct WindowSetup {
+    fs::path WorkFolder = DefaultWorkFolder();
+    fs::path ProgramFolder;
+    Files* Disk = &RealFiles();
+    Clock* Time = &SystemClock();
+    std::function<DriveList()> Drives = MachineDrives;
+    Dialogs* Ask = nullptr;      // message boxes of the window's own when null
+    HelpViewer* Help = nullptr;  // none when null: "Help" then says the file is missing
+};
+
+class AB_Main final : public QMainWindow, private WindowControls, private SaveProgressView {
+    Q_OBJECT
+
+  public:
+    explicit AB_Main(WindowSetup setup = {});
+    ~AB_Main() override;
+
+    Program& State() { return program_; }
+
+  private:
+    // WindowControls
+    void SetEnabled(Command command, bool enabled) override;
+    void SetCardDescription(const std::string& text) override;
+    // SaveProgressView
+    void SetSavingShown(int index, bool shown) override;
+    void SetProgress(int index, int minimum, int maximum, int value) override;
+    void ProcessPendingEvents() override;
+
+    void BuildControls();
+    void BuildMenus();
+    void SyncMenus();
+    QPushButton* Button(const QString& name, const QString& caption, const QString& tip,
+                        std::array<int, 4> twips);
+    void Place(QWidget* widget, std::array<int, 4> twips);
+
+    void cmdRefresh_Click();
+    void driveCard_Change();
+    void mnuStraightTrack_Click();
+    void mnuCircleTrack_Click();
+    void mnuShowLonLat_Click();
+    void mnuShowDMS_Click();
+    void mnuHelp_Click();
+
+    WindowSetup setup_;
+    Program program_;
+
+    QWidget* client_ = nullptr;
+    std::array<QLabel*, 2> cardDescription_{};
+    std::array<QTreeWidget*, 2> cardList_{};
+    std::array<QPushButton*, 2> cmdCopyField_{}, cmdClear_{}, cmdShuffle_{}, cmdUndo_{},
+        cmdMoveLines_{};
+    std::array<QLabel*, 2> savetoCard_{};
+    std::array<QProgressBar*, 2> saveProgress_{};
+    QPushButton* cmdSave_ = nullptr;
+    QPushButton* cmdRefresh_ = nullptr;
+    QComboBox* driveCard_ = nullptr;
+    QAction* mnuStraightTrack_ = nullptr;
+    QAction* mnuCircleTrack_ = nullptr;
+    QAction* mnuShowLonLat_ = nullptr;
+    QAction* mnuShowDMS_ = nullptr;
+
+    std::unique_ptr<QtDialogs> dialogs_;
+    std::unique_ptr<HelpViewer> help_;
+    std::array<std::unique_ptr<QtLineList>, 2> lists_;
+    std::unique_ptr<QtDriveChooser> drives_;
+    std::unique_ptr<Ports> ports_;
+};
+
+}  // namespace swathkit

@@ -1,0 +1,192 @@
+#include "ui/qt_ports.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <algorithm>
+
+namespace swathkit {
+
+namespace {
+
+QString Text(const std::string& text) {
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+}  // namespace
+
+void FitText(QWidget* widget, const QString& text) {
+    QFont font = widget->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > widget->width() - 2 &&
+           font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    widget->setFont(font);
+}
+
+int TwipsToPixels(const QWidget* widget, int twips) {
+    return (twips * widget->logicalDpiX() + 720) / 1440;
+}
+
+Answer QtDialogs::Show(const Message& message) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    switch (message.Buttons) {
+        case Buttons::Ok:
+            buttons = QMessageBox::Ok;
+            break;
+        case Buttons::OkCancel:
+            buttons = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case Buttons::YesNo:
+            buttons = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case Buttons::YesNoCancel:
+            buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
+    }
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (message.Icon) {
+        case Icon::None:
+            icon = QMessageBox::NoIcon;
+            break;
+        case Icon::Critical:
+            icon = QMessageBox::Critical;
+            break;
+        case Icon::Question:
+            icon = QMessageBox::Question;
+            break;
+        case Icon::Exclamation:
+            icon = QMessageBox::Warning;
+            break;
+        case Icon::Information:
+            icon = QMessageBox::Information;
+            break;
+    }
+    QMessageBox box(icon, Text(message.Title), Text(message.Prompt), buttons, owner_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return message.Buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner_, Text(title), Text(prompt), QLineEdit::Normal, {}, &ok);
+    if (!ok)
+        return std::nullopt;
+    return Utf8(text);
+}
+
+void QtLineList::Show(const std::vector<Column>& columns,
+                      const std::vector<std::vector<std::string>>& rows) {
+    view_->clear();
+    QStringList captions;
+    for (const Column& column : columns) captions << Text(column.Caption);
+    view_->setColumnCount(static_cast<int>(columns.size()));
+    view_->setHeaderLabels(captions);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        view_->setColumnWidth(static_cast<int>(i), TwipsToPixels(view_, columns[i].WidthTwips));
+    }
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& row : rows) {
+        auto* item = new QTreeWidgetItem;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            item->setText(static_cast<int>(i), Text(row[i]));
+        items.push_back(item);
+    }
+    view_->addTopLevelItems(items);
+    // The widths are where a column starts; a text wider than that (a DMS
+    // coordinate, a desktop font wider than the one the layout was drawn
+    // with) widens its column rather than being cut.
+    for (int i = 0; i < view_->columnCount(); ++i) {
+        const int least = view_->columnWidth(i);
+        view_->resizeColumnToContents(i);
+        if (view_->columnWidth(i) < least)
+            view_->setColumnWidth(i, least);
+    }
+    view_->clearSelection();
+}
+
+std::vector<std::string> QtLineList::SelectedItemTexts() {
+    std::vector<std::string> texts;
+    for (int i = 0; i < view_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = view_->topLevelItem(i);
+        if (item->isSelected())
+            texts.push_back(Utf8(item->text(0)));
+    }
+    return texts;
+}
+
+void QtLineList::DeselectFirstItem() {
+    if (view_->topLevelItemCount() > 0)
+        view_->topLevelItem(0)->setSelected(false);
+}
+
+void QtLineList::Focus() {
+    view_->setFocus(Qt::OtherFocusReason);
+}
+
+QtDriveChooser::QtDriveChooser(QComboBox* box, std::function<DriveList()> listDrives)
+    : box_(box), listDrives_(std::move(listDrives)) {
+    const DriveList drives = listDrives_();
+    const QSignalBlocker quiet(box_);
+    for (const std::string& entry : drives.Entries) box_->addItem(Text(entry));
+    box_->setCurrentIndex(drives.Initial);
+}
+
+std::vector<std::string> QtDriveChooser::Entries() {
+    std::vector<std::string> entries;
+    for (int i = 0; i < box_->count(); ++i) entries.push_back(Utf8(box_->itemText(i)));
+    return entries;
+}
+
+std::string QtDriveChooser::CurrentText() {
+    return Utf8(box_->currentText());
+}
+
+bool QtDriveChooser::Reread() {
+    const DriveList drives = listDrives_();
+    if (drives.Entries.empty())
+        return false;
+    // The refresh loads the card itself afterwards; a change signal here
+    // would only load it twice.
+    const QSignalBlocker quiet(box_);
+    box_->clear();
+    for (const std::string& entry : drives.Entries) box_->addItem(Text(entry));
+    box_->setCurrentIndex(drives.Initial);
+    return true;
+}
+
+void QtDriveChooser::Select(int index) {
+    const QSignalBlocker quiet(box_);
+    box_->setCurrentIndex(index);
+}
+
+DriveList MachineDrives() {
+    std::vector<Volume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid())
+            continue;
+        volumes.push_back({Utf8(storage.rootPath()), Utf8(storage.name()),
+                           storage.fileSystemType().toStdString()});
+    }
+    return ListDrives(volumes, NativeDriveStyle());
+}
+
+}  // namespace swathkit

@@ -1,0 +1,64 @@
+#pragma once
+// The Qt side of the ports: message and input boxes, the two lists and the
+// drive chooser.
+
+#include <QComboBox>
+#include <QTreeWidget>
+#include <functional>
+
+#include "card/drives.h"
+#include "core/ports.h"
+
+class QWidget;
+
+namespace swathkit {
+
+// Shrinks the widget's font, down to a still readable size, until the text
+// fits its fixed width.
+void FitText(QWidget* widget, const QString& text);
+
+// 1440 twips to the inch, at the screen's logical resolution.
+int TwipsToPixels(const QWidget* widget, int twips);
+
+class QtDialogs final : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+    Answer Show(const Message& message) override;
+    std::optional<std::string> Input(const std::string& prompt, const std::string& title) override;
+
+  private:
+    QWidget* owner_;
+};
+
+class QtLineList final : public LineList {
+  public:
+    explicit QtLineList(QTreeWidget* view) : view_(view) {}
+    void Show(const std::vector<Column>& columns,
+              const std::vector<std::vector<std::string>>& rows) override;
+    std::vector<std::string> SelectedItemTexts() override;
+    void DeselectFirstItem() override;
+    void Focus() override;
+
+  private:
+    QTreeWidget* view_;
+};
+
+// Reads the drives through a function so that tests can offer a folder as
+// a card.
+class QtDriveChooser final : public DriveChooser {
+  public:
+    QtDriveChooser(QComboBox* box, std::function<DriveList()> listDrives);
+    std::vector<std::string> Entries() override;
+    std::string CurrentText() override;
+    bool Reread() override;
+    void Select(int index) override;
+
+  private:
+    QComboBox* box_;
+    std::function<DriveList()> listDrives_;
+};
+
+// The machine's mounted volumes, as the chooser lists them.
+DriveList MachineDrives();
+
+}  // namespace swathkit
