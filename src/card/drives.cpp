@@ -28,6 +28,13 @@ bool CanBeCard(const std::string& fileSystem) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
+// Cards come formatted FAT or exFAT; on a machine with drive letters that is
+// what tells a card from a second hard disk.
+bool IsCardFormat(const std::string& fileSystem) {
+    const std::string kind = Lower(fileSystem);
+    return kind.starts_with("fat") || kind == "vfat" || kind == "exfat" || kind == "msdos";
+}
+
 std::string WithLabel(std::string text, const std::string& label) {
     if (!label.empty())
         text += " [" + label + "]";
@@ -59,7 +66,7 @@ DriveList ListDrives(const std::vector<Volume>& volumes, DriveStyle style) {
             const std::string drive = Lower(volume.Root.substr(0, 2));
             if (drive == "c:")
                 system = static_cast<int>(list.Entries.size());
-            else if (removable < 0 && CanBeCard(volume.FileSystem)) {
+            else if (removable < 0 && IsCardFormat(volume.FileSystem)) {
                 removable = static_cast<int>(list.Entries.size());
             }
             list.Entries.push_back(WithLabel(drive, volume.Label));
