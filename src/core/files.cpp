@@ -112,7 +112,7 @@ class RealFileSystem final : public Files {
 
     bool IsFile(const fs::path& path) override {
         std::error_code error;
-        return fs::is_regular_file(fs::status(path, error));
+        return fs::is_regular_file(fs::symlink_status(path, error));
     }
 
     bool Exists(const fs::path& path) override {

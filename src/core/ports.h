@@ -31,6 +31,9 @@ class Dialogs {
     // A modal input box; nothing when the operator cancels it.
     virtual std::optional<std::string> Input(const std::string& prompt,
                                              const std::string& title) = 0;
+    // The "Select Directory" dialog; the chosen folder, or nothing when the
+    // operator cancels or closes it.
+    virtual std::optional<std::string> SelectDirectory() = 0;
 };
 
 struct Column {

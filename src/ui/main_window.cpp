@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "card/backup.h"
+#include "card/card_copy.h"
 #include "shell/main_commands.h"
 
 namespace swathkit {
@@ -211,8 +213,10 @@ void AB_Main::BuildMenus() {
 
     QMenu* card = menuBar()->addMenu("DataCard");
     card->setObjectName("mnuDataCard");
-    card->addAction("Backup Image")->setObjectName("mnuBackup");
-    card->addAction("Copy Card to Card")->setObjectName("mnuCardtoCard");
+    QAction* backup = card->addAction("Backup Image");
+    backup->setObjectName("mnuBackup");
+    QAction* cardToCard = card->addAction("Copy Card to Card");
+    cardToCard->setObjectName("mnuCardtoCard");
 
     QAction* help = menuBar()->addAction("Help");
     help->setObjectName("mnuHelp");
@@ -224,6 +228,10 @@ void AB_Main::BuildMenus() {
     connect(refresh, &QAction::triggered, this, [this] { cmdRefresh_Click(); });
     connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(help, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(backup, &QAction::triggered, this,
+            [this] { swathkit::mnuBackup_Click(program_, *ports_); });
+    connect(cardToCard, &QAction::triggered, this,
+            [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
 }
 
 // The check marks show the program's choices; a click on a checked track

@@ -1,5 +1,8 @@
 #include "ui/qt_ports.h"
 
+#include "ui/select_directory.h"
+
+#include <QDir>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -90,6 +93,14 @@ std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std
     if (!ok)
         return std::nullopt;
     return Utf8(text);
+}
+
+std::optional<std::string> QtDialogs::SelectDirectory() {
+    swathkit::SelectDirectory dialog(owner_);
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenDirectory().isEmpty()) {
+        return std::nullopt;
+    }
+    return Utf8(QDir::toNativeSeparators(dialog.ChosenDirectory()));
 }
 
 void QtLineList::Show(const std::vector<Column>& columns,

@@ -25,6 +25,7 @@ class QtDialogs final : public Dialogs {
     explicit QtDialogs(QWidget* owner) : owner_(owner) {}
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override;
+    std::optional<std::string> SelectDirectory() override;
 
   private:
     QWidget* owner_;

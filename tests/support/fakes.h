@@ -49,7 +49,21 @@ class ScriptedDialogs final : public Dialogs {
         return next.Reply;
     }
 
-    bool Done() const { return boxes_.empty() && inputs_.empty(); }
+    // The next "Select Directory" dialog is answered with folder (nothing
+    // for Cancel).
+    void ExpectDirectory(std::optional<std::string> folder) { directories_.push_back(folder); }
+
+    std::optional<std::string> SelectDirectory() override {
+        if (directories_.empty()) {
+            ADD_FAILURE() << "unexpected Select Directory dialog";
+            return std::nullopt;
+        }
+        auto next = directories_.front();
+        directories_.pop_front();
+        return next;
+    }
+
+    bool Done() const { return boxes_.empty() && inputs_.empty() && directories_.empty(); }
 
     std::vector<Message> shown;
 
@@ -60,6 +74,7 @@ class ScriptedDialogs final : public Dialogs {
     };
     std::deque<std::pair<Message, Answer>> boxes_;
     std::deque<PendingInput> inputs_;
+    std::deque<std::optional<std::string>> directories_;
 };
 
 // Records each step of the animation as a short text, for example

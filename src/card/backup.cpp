@@ -1,0 +1,162 @@
+#include "card/backup.h"
+
+#include "card/card.h"
+#include "core/master_copy.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kNoFreeFolder = "ERROR";
+
+void ShowBackupFailed(Ports& ports) {
+    // No title of its own: the box carries the program's name.
+    ports.Ask.Show({"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"});
+}
+
+fs::path DayFolder(const Program& program, Ports& ports) {
+    return BackupFolder(program) / FormatDate(ports.Time.Today());
+}
+
+// Links are not followed: a link on the card could lead anywhere, even back
+// into the card.
+bool CopyTree(Files& files, const fs::path& from, const fs::path& to) {
+    if (!files.MakeFolder(to) && !files.IsFolder(to))
+        return false;
+    for (const fs::path& entry : files.List(from)) {
+        const fs::path target = to / entry.filename();
+        if (files.IsFolder(entry)) {
+            if (!CopyTree(files, entry, target))
+                return false;
+        } else if (files.IsFile(entry)) {
+            if (!files.Copy(entry, target))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether inner is outer or lies below it, links resolved: a copy of the
+// card into itself would never end.
+bool IsInside(const fs::path& inner, const fs::path& outer) {
+    std::error_code error;
+    const fs::path relative =
+        fs::weakly_canonical(inner, error).lexically_relative(fs::weakly_canonical(outer, error));
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+bool IsSystemDrive(const std::string& root) {
+    return root == "c:\\" || root == "/";
+}
+
+}  // namespace
+
+void MakeDayFolder(const Program& program, Ports& ports) {
+    ports.Disk.MakeFolder(DayFolder(program, ports));
+}
+
+std::optional<std::string> NewBackupFolder(const Program& program, Ports& ports) {
+    MakeWorkFolder(program, ports.Disk);
+    MakeBackupFolder(program, ports.Disk);
+    for (int n = 0; n <= 255; ++n) {
+        MakeDayFolder(program, ports);
+        // The date is read again for every number, so a backup just after
+        // midnight starts the new day at 0.
+        const fs::path candidate = DayFolder(program, ports) / std::to_string(n);
+        if (!ports.Disk.Exists(candidate)) {
+            if (!ports.Disk.MakeFolder(candidate))
+                return std::nullopt;
+            return candidate.string();
+        }
+    }
+    return kNoFreeFolder;
+}
+
+std::string BackupCardFiles(const Program& program, Ports& ports) {
+    const std::optional<std::string> folder = NewBackupFolder(program, ports);
+    if (!folder) {
+        ShowBackupFailed(ports);
+        return {};
+    }
+    if (*folder == kNoFreeFolder) {
+        ports.Ask.Show({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
+                        Buttons::Ok, Icon::None, "Backup Error"});
+        return {};
+    }
+    const std::string drive = ports.Drives.CurrentText();
+    const struct {
+        const char* Folder;
+        const char* Name;
+    } files[] = {{"", "cardinfo.bin"}, {"pflines", "ablines.dat"}, {"pflines", "circles.dat"}};
+    for (const auto& file : files) {
+        const fs::path source = CardFilePath(ports.Disk, drive, file.Folder, file.Name);
+        if (ports.Disk.IsFile(source) && !ports.Disk.Copy(source, fs::path(*folder) / file.Name)) {
+            ShowBackupFailed(ports);
+            return {};
+        }
+    }
+    return *folder;
+}
+
+bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder) {
+    if (IsInside(folder, root)) {
+        ports.Ask.Show(
+            {"The chosen folder is on the card itself.\r\n"
+             "Choose a folder on the PC; nothing has been copied.",
+             Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+        return false;
+    }
+    const std::vector<fs::path> entries = ports.Disk.List(root);
+    bool copied = true;
+    for (const fs::path& entry : entries) {  // folders first, then files
+        if (copied && ports.Disk.IsFolder(entry)) {
+            copied = CopyTree(ports.Disk, entry, folder / entry.filename());
+        }
+    }
+    for (const fs::path& entry : entries) {
+        if (copied && ports.Disk.IsFile(entry)) {
+            copied = ports.Disk.Copy(entry, folder / entry.filename());
+        }
+    }
+    if (!copied) {
+        ports.Ask.Show({"The card could not be copied whole into " + folder.string() +
+                            ".\r\nThe files copied before the problem are there.",
+                        Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+    }
+    return copied;
+}
+
+void BackupCardToFolder(Program& program, Ports& ports) {
+    if (!CheckCard(program, ports, true))
+        return;
+    const std::string root = CardRoot(ports.Drives.CurrentText());
+    if (IsSystemDrive(root)) {
+        ports.Ask.Show(
+            {"You have selected to backup your C:\\ or you have\r\n"
+             "selected a drive that is not valid.  This program will \r\n"
+             "not backup your C:\\ or an invalid drive.",
+             Buttons::Ok, Icon::Exclamation, "Invalid Drive"});
+        return;
+    }
+    if (ports.Ask.Show({"You have selected to backup your " + root +
+                            ".\r\nIf this is not ok, choose No and select a new card drive.",
+                        Buttons::YesNo, Icon::Question, "Verify Card Drive"}) == Answer::No) {
+        return;
+    }
+    // A dialog closed by its window control counts as Cancel.
+    program.ChosenDirectory = ports.Ask.SelectDirectory().value_or("NONE");
+    if (program.ChosenDirectory == "NONE") {
+        ports.Ask.Show({"No data has been saved.", Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+        return;
+    }
+    if (CopyCardToFolder(ports, root, program.ChosenDirectory)) {
+        ports.Ask.Show({"Your datacard has been successfully saved.", Buttons::Ok, Icon::None,
+                        "Successful Save!"});
+    }
+}
+
+void mnuBackup_Click(Program& program, Ports& ports) {
+    BackupCardToFolder(program, ports);
+}
+
+}  // namespace swathkit

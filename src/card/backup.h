@@ -1,0 +1,31 @@
+#pragma once
+// The automatic backup before every write to a card, and "Backup Image",
+// the copy of a whole card into a folder the operator picks.
+
+#include <string>
+
+#include "core/program.h"
+
+namespace swathkit {
+
+void MakeDayFolder(const Program& program, Ports& ports);
+
+// The path of a new, empty backup folder Backup/mmddyyyy/n, or "ERROR" when
+// all 256 numbers of the day are taken. Nothing when the folder could not
+// be made.
+std::optional<std::string> NewBackupFolder(const Program& program, Ports& ports);
+
+// Copies the card's cardinfo.bin, ablines.dat and circles.dat into a new
+// backup folder; its path, or an empty text once the operator has been told
+// what failed.
+std::string BackupCardFiles(const Program& program, Ports& ports);
+
+// Copies every top-level folder and then every top-level file of the card
+// into folder; false (after a message box) on the first failure.
+bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder);
+
+void BackupCardToFolder(Program& program, Ports& ports);
+
+void mnuBackup_Click(Program& program, Ports& ports);
+
+}  // namespace swathkit

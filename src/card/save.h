@@ -1,0 +1,14 @@
+#pragma once
+// Every change is written by the command that made it: the card side to the
+// card after a backup, the image side to its master copy.
+
+#include "core/program.h"
+
+namespace swathkit {
+
+void SaveImage(Program& program, Ports& ports, int side);
+
+// Backs the card up, then replaces its line file of the checked kind.
+void WriteCardFile(const Program& program, Ports& ports, const CardImage& image);
+
+}  // namespace swathkit
