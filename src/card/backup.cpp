@@ -45,11 +45,11 @@ bool IsInside(const fs::path& inner, const fs::path& outer) {
     return !relative.empty() && *relative.begin() != "..";
 }
 
+}  // namespace
+
 bool IsSystemDrive(const std::string& root) {
     return root == "c:\\" || root == "/";
 }
-
-}  // namespace
 
 void MakeDayFolder(const Program& program, Ports& ports) {
     ports.Disk.MakeFolder(DayFolder(program, ports));

@@ -24,6 +24,9 @@ std::string BackupCardFiles(const Program& program, Ports& ports);
 // into folder; false (after a message box) on the first failure.
 bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder);
 
+// "c:\" on Windows, "/" elsewhere: never backed up as if it were a card.
+bool IsSystemDrive(const std::string& root);
+
 void BackupCardToFolder(Program& program, Ports& ports);
 
 void mnuBackup_Click(Program& program, Ports& ports);

@@ -24,23 +24,39 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// Asked before each step of a file operation; true makes the step fail as
+// if the system had refused it. The real file system has none.
+class Steps {
+  public:
+    explicit Steps(FaultHook hook) : hook_(std::move(hook)) {}
+    bool Fails(const char* step, const fs::path& path) const { return hook_ && hook_(step, path); }
+
+  private:
+    FaultHook hook_;
+};
+
 #ifdef _WIN32
-bool WriteDurably(const fs::path& path, std::string_view bytes) {
+bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes) {
+    if (steps.Fails("open", path))
+        return false;
     std::FILE* file = _wfopen(path.c_str(), L"wb");
     if (file == nullptr)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool ok = !steps.Fails("write", path) &&
+              std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
-    ok = _commit(_fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
+    ok = !steps.Fails("sync", path) && _commit(_fileno(file)) == 0 && ok;
+    ok = std::fclose(file) == 0 && !steps.Fails("close", path) && ok;
     return ok;
 }
 #else
-bool WriteDurably(const fs::path& path, std::string_view bytes) {
+bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes) {
+    if (steps.Fails("open", path))
+        return false;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    bool ok = true;
+    bool ok = !steps.Fails("write", path);
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -51,23 +67,29 @@ bool WriteDurably(const fs::path& path, std::string_view bytes) {
             done += static_cast<std::size_t>(n);
     }
     // A full card often shows only here, when the data reaches the device.
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
+    ok = !steps.Fails("sync", path) && ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && !steps.Fails("close", path) && ok;
     return ok;
 }
 #endif
 
 class RealFileSystem final : public Files {
   public:
+    explicit RealFileSystem(FaultHook hook = {}) : steps_(std::move(hook)) {}
+
     std::optional<FileContents> Read(const fs::path& path, std::size_t limit) override {
         if (!IsFile(path))
             return std::nullopt;  // a folder opens, but holds no lines
+        if (steps_.Fails("read", path))
+            return std::nullopt;
         std::ifstream in(path, std::ios::binary);
         if (!in)
             return std::nullopt;
+        std::error_code error;
+        const auto size = fs::file_size(path, error);
         FileContents contents;
-        contents.Bytes.resize(limit + 1);
-        in.read(contents.Bytes.data(), static_cast<std::streamsize>(limit + 1));
+        contents.Bytes.resize(error ? limit + 1 : std::min<std::size_t>(size, limit) + 1);
+        in.read(contents.Bytes.data(), static_cast<std::streamsize>(contents.Bytes.size()));
         if (in.bad())
             return std::nullopt;
         contents.Bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -81,12 +103,15 @@ class RealFileSystem final : public Files {
     bool Replace(const fs::path& path, std::string_view bytes) override {
         const fs::path target = ExistingSpelling(*this, path);
         const fs::path temporary = TemporaryFileFor(target);
-        if (!WriteDurably(temporary, bytes)) {
+        if (!WriteDurably(steps_, temporary, bytes)) {
             Remove(temporary);
             return false;
         }
         std::error_code error;
-        fs::rename(temporary, target, error);
+        if (!steps_.Fails("rename", target))
+            fs::rename(temporary, target, error);
+        else
+            error = std::make_error_code(std::errc::io_error);
         if (error) {
             Remove(temporary);
             return false;
@@ -106,6 +131,8 @@ class RealFileSystem final : public Files {
     }
 
     bool MakeFolder(const fs::path& path) override {
+        if (steps_.Fails("mkdir", path))
+            return false;
         std::error_code error;
         return fs::create_directory(path, error);
     }
@@ -127,6 +154,8 @@ class RealFileSystem final : public Files {
 
     std::vector<fs::path> List(const fs::path& folder) override {
         std::vector<fs::path> entries;
+        if (steps_.Fails("list", folder))
+            return entries;
         std::error_code error;
         for (fs::directory_iterator it(folder, error), end; !error && it != end;
              it.increment(error)) {
@@ -137,9 +166,14 @@ class RealFileSystem final : public Files {
     }
 
     bool Remove(const fs::path& path) override {
+        if (steps_.Fails("remove", path))
+            return false;
         std::error_code error;
         return fs::remove(path, error);
     }
+
+  private:
+    Steps steps_;
 };
 
 }  // namespace
@@ -147,6 +181,10 @@ class RealFileSystem final : public Files {
 Files& RealFiles() {
     static RealFileSystem files;
     return files;
+}
+
+std::unique_ptr<Files> MakeFiles(FaultHook hook) {
+    return std::make_unique<RealFileSystem>(std::move(hook));
 }
 
 fs::path TemporaryFileFor(const fs::path& target) {

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +54,12 @@ class Files {
 
 // The machine's own file system.
 Files& RealFiles();
+
+// The machine's file system with a hook asked before every step ("read",
+// "open", "write", "sync", "close", "rename", "mkdir", "list", "remove")
+// that can make the step fail, so that tests can fail any single step.
+using FaultHook = std::function<bool(const char* step, const fs::path& path)>;
+std::unique_ptr<Files> MakeFiles(FaultHook hook);
 
 // The name a safe replace writes to before the rename; a stale one is left
 // behind only when the machine stopped mid-write.

@@ -8,6 +8,7 @@
 #include <array>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,8 +20,12 @@ namespace swathkit::testing {
 
 class ScriptedDialogs final : public Dialogs {
   public:
-    // The next box must be exactly this one; it is answered with answer.
-    void Expect(const Message& message, Answer answer) { boxes_.push_back({message, answer}); }
+    // The next box must be exactly this one; it is answered with answer,
+    // after doing what the operator does while it is open (say, change the
+    // card in the reader).
+    void Expect(const Message& message, Answer answer, std::function<void()> meanwhile = {}) {
+        boxes_.push_back({message, answer, std::move(meanwhile)});
+    }
     void ExpectInput(std::string prompt, std::string title, std::optional<std::string> reply) {
         inputs_.push_back({std::move(prompt), std::move(title), std::move(reply)});
     }
@@ -31,10 +36,12 @@ class ScriptedDialogs final : public Dialogs {
             ADD_FAILURE() << "unexpected box \"" << message.Title << "\": " << message.Prompt;
             return Answer::Cancel;
         }
-        auto [expected, answer] = boxes_.front();
+        Box next = boxes_.front();
         boxes_.pop_front();
-        EXPECT_EQ(message, expected) << "box \"" << message.Title << "\": " << message.Prompt;
-        return answer;
+        EXPECT_EQ(message, next.Expected) << "box \"" << message.Title << "\": " << message.Prompt;
+        if (next.Meanwhile)
+            next.Meanwhile();
+        return next.Reply;
     }
 
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
@@ -72,7 +79,12 @@ class ScriptedDialogs final : public Dialogs {
         std::string Prompt, Title;
         std::optional<std::string> Reply;
     };
-    std::deque<std::pair<Message, Answer>> boxes_;
+    struct Box {
+        Message Expected;
+        Answer Reply;
+        std::function<void()> Meanwhile;
+    };
+    std::deque<Box> boxes_;
     std::deque<PendingInput> inputs_;
     std::deque<std::optional<std::string>> directories_;
 };
