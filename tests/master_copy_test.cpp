@@ -74,15 +74,20 @@ TEST(MasterCopy, AnUnreadableCopyIsKeptAsideAndNeverSavedOverTheOtherKind) {
 
     CardImage image = LoadMasterCopy(h.program, h.ports.Disk);
     EXPECT_TRUE(image.IsStraight);
-    EXPECT_EQ(image.Line(6).Latitude, "");  // the empty image of a failed read
+    // Started afresh, so that what is saved into it can be read back.
+    EXPECT_EQ(image, [] {
+        CardImage blank = NewBlankImage();
+        blank.IsStraight = true;
+        return blank;
+    }());
     EXPECT_EQ(FileBytes(straightFile), damaged);
 
-    image.Line(6) = NewBlankImage().Line(6);
     image.Line(6).Latitude = "+0000000000045.00000000";
     ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
     EXPECT_EQ(FileBytes(h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026.dat"),
               damaged);
     EXPECT_EQ(FileBytes(straightFile), LineFileText(image, LineLayout::MasterCopy));
+    EXPECT_EQ(ReadLineFile(straightFile, h.ports.Disk), image);
     EXPECT_EQ(FileBytes(circleFile), circleBytes);
 
     // Only the first save keeps the old file; a later one just replaces.

@@ -52,13 +52,15 @@ CardImage LoadMasterCopy(Program& program, Files& files) {
     const bool straight = program.Menus.StraightTrack;
     const fs::path path = MasterCopyFile(program, straight);
 
-    CardImage image;
+    // An unreadable copy starts the image afresh: the empty image a failed
+    // read gives has no field numbers, and saving passes into it would make
+    // a file that cannot be read back either.
+    CardImage image = NewBlankImage();
     if (files.Read(path, 0)) {
-        image = ReadLineFile(path, files);
-        if (!image.IsCircle && !image.IsStraight)
+        if (auto read = TryReadLineFile(path, files))
+            image = *read;
+        else
             program.UnreadMasterCopy = path;
-    } else {
-        image = NewBlankImage();
     }
     image.IsStraight = straight;
     image.IsCircle = !straight;
