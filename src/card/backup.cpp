@@ -23,7 +23,10 @@ fs::path DayFolder(const Program& program, Ports& ports) {
 bool CopyTree(Files& files, const fs::path& from, const fs::path& to) {
     if (!files.MakeFolder(to) && !files.IsFolder(to))
         return false;
-    for (const fs::path& entry : files.List(from)) {
+    const auto entries = files.List(from);
+    if (!entries)
+        return false;
+    for (const fs::path& entry : *entries) {
         const fs::path target = to / entry.filename();
         if (files.IsFolder(entry)) {
             if (!CopyTree(files, entry, target))
@@ -106,8 +109,9 @@ bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder
              Buttons::Ok, Icon::Exclamation, "Invalid Save"});
         return false;
     }
-    const std::vector<fs::path> entries = ports.Disk.List(root);
-    bool copied = true;
+    const auto listed = ports.Disk.List(root);
+    const std::vector<fs::path> entries = listed.value_or(std::vector<fs::path>{});
+    bool copied = listed.has_value();
     for (const fs::path& entry : entries) {  // folders first, then files
         if (copied && ports.Disk.IsFolder(entry)) {
             copied = CopyTree(ports.Disk, entry, folder / entry.filename());

@@ -28,7 +28,7 @@ fs::path Spelt(Files& files, const fs::path& path) {
 
 void RemoveStaleTemporaryFiles(Files& files, const fs::path& folder) {
     const std::string suffix = TemporaryFileFor("").string();
-    for (const fs::path& entry : files.List(folder)) {
+    for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {
         const std::string name = entry.filename().string();
         if (name.size() > suffix.size() && name.ends_with(suffix))
             files.Remove(entry);

@@ -152,15 +152,17 @@ class RealFileSystem final : public Files {
         return fs::is_directory(fs::symlink_status(path, error));
     }
 
-    std::vector<fs::path> List(const fs::path& folder) override {
-        std::vector<fs::path> entries;
+    std::optional<std::vector<fs::path>> List(const fs::path& folder) override {
         if (steps_.Fails("list", folder))
-            return entries;
+            return std::nullopt;
+        std::vector<fs::path> entries;
         std::error_code error;
         for (fs::directory_iterator it(folder, error), end; !error && it != end;
              it.increment(error)) {
             entries.push_back(it->path());
         }
+        if (error)
+            return std::nullopt;
         std::sort(entries.begin(), entries.end());
         return entries;
     }
@@ -198,7 +200,7 @@ fs::path ExistingSpelling(Files& files, const fs::path& path) {
         return path;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const std::string wanted = Lower(path.filename().string());
-    for (const fs::path& entry : files.List(folder)) {
+    for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {
         if (Lower(entry.filename().string()) == wanted)
             return path.parent_path() / entry.filename();
     }

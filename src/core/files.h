@@ -45,9 +45,10 @@ class Files {
     virtual bool Exists(const fs::path& path) = 0;    // any entry, links not followed
     virtual bool IsFolder(const fs::path& path) = 0;  // a real folder, links not followed
 
-    // The entries of a folder, hidden ones included; empty when it cannot
-    // be listed.
-    virtual std::vector<fs::path> List(const fs::path& folder) = 0;
+    // The entries of a folder, hidden ones included, sorted; nothing when it
+    // cannot be listed whole, so that an unreadable folder is never taken
+    // for an empty one.
+    virtual std::optional<std::vector<fs::path>> List(const fs::path& folder) = 0;
 
     virtual bool Remove(const fs::path& path) = 0;
 };
