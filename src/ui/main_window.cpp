@@ -16,6 +16,9 @@
 
 #include "card/backup.h"
 #include "card/card_copy.h"
+#include "edit/erase_undo.h"
+#include "edit/move_passes.h"
+#include "edit/shuffle_fields.h"
 #include "shell/main_commands.h"
 
 namespace swathkit {
@@ -81,6 +84,21 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
 
     connect(driveCard_, &QComboBox::currentIndexChanged, this, [this] { driveCard_Change(); });
     connect(cmdRefresh_, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
+    for (int side : {CardSide, ImageSide}) {
+        connect(cmdMoveLines_[side], &QPushButton::clicked, this,
+                [this, side] { cmdMoveLines_Click(side); });
+        connect(cmdShuffle_[side], &QPushButton::clicked, this,
+                [this, side] { cmdShuffle_Click(side); });
+        connect(cmdCopyField_[side], &QPushButton::clicked, this,
+                [this, side] { cmdCopyField_Click(side); });
+        connect(cmdClear_[side], &QPushButton::clicked, this,
+                [this, side] { cmdClear_Click(side); });
+        connect(cmdUndo_[side], &QPushButton::clicked, this, [this, side] { cmdUndo_Click(side); });
+        // A filter rather than the pressed signal: only the mouse moves the
+        // focus here, and it does so before the button takes the press, so
+        // the click that follows is not lost with the button's focus.
+        cmdUndo_[side]->installEventFilter(this);
+    }
 }
 
 AB_Main::~AB_Main() = default;
@@ -328,6 +346,40 @@ void AB_Main::mnuShowDMS_Click() {
 
 void AB_Main::mnuHelp_Click() {
     ShowHelp(*ports_, setup_.ProgramFolder);
+}
+
+void AB_Main::cmdMoveLines_Click(int index) {
+    swathkit::cmdMoveLines_Click(program_, *ports_, index);
+}
+
+void AB_Main::cmdShuffle_Click(int index) {
+    swathkit::cmdShuffle_Click(program_, *ports_, index);
+}
+
+void AB_Main::cmdCopyField_Click(int index) {
+    swathkit::cmdCopyField_Click(program_, *ports_, index);
+}
+
+void AB_Main::cmdClear_Click(int index) {
+    swathkit::cmdClear_Click(program_, *ports_, index);
+}
+
+void AB_Main::cmdUndo_Click(int index) {
+    swathkit::cmdUndo_Click(program_, *ports_, index);
+}
+
+void AB_Main::cmdUndo_MouseDown(int index) {
+    swathkit::cmdUndo_MouseDown(*ports_, index);
+}
+
+bool AB_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int side : {CardSide, ImageSide}) {
+            if (watched == cmdUndo_[side] && cmdUndo_[side]->isEnabled())
+                cmdUndo_MouseDown(side);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace swathkit

@@ -64,6 +64,14 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void mnuShowLonLat_Click();
     void mnuShowDMS_Click();
     void mnuHelp_Click();
+    void cmdMoveLines_Click(int index);
+    void cmdShuffle_Click(int index);
+    void cmdCopyField_Click(int index);
+    void cmdClear_Click(int index);
+    void cmdUndo_Click(int index);
+    void cmdUndo_MouseDown(int index);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     WindowSetup setup_;
     Program program_;

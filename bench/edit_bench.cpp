@@ -1,0 +1,196 @@
+// Moving every usable pass of a full card into a temporary card image that
+// asks no question, and undoing it: the cost an operator waits for on the
+// biggest merge, without the one-second save animation (the clock here
+// never sleeps). Each runs once with the master copy really written and
+// once into a disk that only takes the bytes, so that the logic's own share
+// can be seen.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "card/save.h"
+#include "core/master_copy.h"
+#include "display/line_list.h"
+#include "edit/erase_undo.h"
+#include "edit/move_passes.h"
+
+namespace {
+
+using namespace swathkit;
+
+class SilentDialogs final : public Dialogs {
+  public:
+    Answer Show(const Message&) override {
+        ++shown;
+        return Answer::Cancel;
+    }
+    std::optional<std::string> Input(const std::string&, const std::string&) override {
+        ++shown;
+        return std::nullopt;
+    }
+    std::optional<std::string> SelectDirectory() override { return std::nullopt; }
+    int shown = 0;
+};
+
+// Everything drawn is kept, as a list view keeps it; the selection is all
+// of it.
+class AllSelectedList final : public LineList {
+  public:
+    void Show(const std::vector<Column>& newColumns,
+              const std::vector<std::vector<std::string>>& newRows) override {
+        columns = newColumns;
+        rows = newRows;
+    }
+    std::vector<std::string> SelectedItemTexts() override {
+        std::vector<std::string> texts;
+        for (const auto& row : rows) texts.push_back(row.front());
+        return texts;
+    }
+    void DeselectFirstItem() override {}
+    void Focus() override {}
+
+    std::vector<Column> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+class NoProgress final : public SaveProgressView {
+  public:
+    void SetSavingShown(int, bool) override {}
+    void SetProgress(int, int, int, int) override {}
+    void ProcessPendingEvents() override {}
+};
+
+// Time moves on only when the animation waits, and at once. Each wait moves
+// it on by at least one step of the double: after many thousand rounds the
+// rest of a tenth of a second can be smaller than that step, and a clock
+// that did not move would keep the animation waiting for ever.
+class InstantClock final : public Clock {
+  public:
+    Date Today() override { return {2026, 12, 6}; }
+    double MonotonicSeconds() override { return now; }
+    void Sleep(double seconds) override {
+        now = std::max(now + seconds, std::nextafter(now, std::numeric_limits<double>::max()));
+    }
+    double now = 0;
+};
+
+class NoControls final : public WindowControls {
+  public:
+    void SetEnabled(Command, bool) override {}
+    void SetCardDescription(const std::string&) override {}
+};
+
+class OneDrive final : public DriveChooser {
+  public:
+    std::vector<std::string> Entries() override { return {"/"}; }
+    std::string CurrentText() override { return "/"; }
+    bool Reread() override { return true; }
+    void Select(int) override {}
+};
+
+class NoHelp final : public HelpViewer {
+  public:
+    bool Open(const std::string&) override { return false; }
+};
+
+// Takes every write and keeps nothing.
+class SinkFiles final : public Files {
+  public:
+    std::optional<FileContents> Read(const fs::path&, std::size_t) override { return {}; }
+    bool Replace(const fs::path&, std::string_view bytes) override {
+        written += bytes.size();
+        return true;
+    }
+    bool Copy(const fs::path&, const fs::path&) override { return true; }
+    bool MakeFolder(const fs::path&) override { return true; }
+    bool IsFile(const fs::path&) override { return false; }
+    bool Exists(const fs::path&) override { return false; }
+    bool IsFolder(const fs::path&) override { return false; }
+    std::optional<std::vector<fs::path>> List(const fs::path&) override {
+        return std::vector<fs::path>{};
+    }
+    bool Remove(const fs::path&) override { return true; }
+    std::size_t written = 0;
+};
+
+struct Bench {
+    explicit Bench(Files& disk)
+        : ports{dialogs, progress, clock, disk, cardList, imageList, controls, drives, help} {
+        program.WorkFolder = fs::temp_directory_path() / "swathkit-edit-bench";
+        MakeWorkFolder(program, disk);
+        CardImage card = NewBlankImage();
+        for (int slot = kFirstUsableField; slot <= kSlotCount; ++slot) {
+            card.Line(slot).Latitude = "+0000000000041.12345600";
+            card.Line(slot).Longitude = "-0000000000093.65432100";
+            card.Line(slot).HeadingNorth = "+0000000000000.70710678";
+            card.Line(slot).HeadingEast = "+0000000000000." + FormatPicture(slot, 8, 0);
+        }
+        card.IsStraight = true;
+        program.Table.At(CardSide, 0) = program.Table.At(CardSide, 1) = card;
+        CardImage image = NewBlankImage();
+        image.IsStraight = true;
+        program.Table.At(ImageSide, 0) = program.Table.At(ImageSide, 1) = image;
+        FillLineList(program, ports, CardSide, card);
+    }
+
+    SilentDialogs dialogs;
+    NoProgress progress;
+    InstantClock clock;
+    AllSelectedList cardList, imageList;
+    NoControls controls;
+    OneDrive drives;
+    NoHelp help;
+    Program program;
+    Ports ports;
+};
+
+// After the first round the image holds the same lines, which are copied
+// without a question as well: every round copies all 245 passes, redraws
+// the image list and writes the master copy.
+void MoveAll(benchmark::State& state, Files& disk) {
+    Bench bench(disk);
+    for (auto _ : state) {
+        MoveSelectedPasses(bench.program, bench.ports, CardSide);
+        benchmark::DoNotOptimize(bench.imageList.rows.data());
+    }
+    if (bench.dialogs.shown != 0 || bench.imageList.rows.size() != 245)
+        state.SkipWithError("the move asked a question or lost a pass");
+    state.SetItemsProcessed(state.iterations() * 245);
+}
+
+// Each round swaps a full image with an empty one, redraws and writes.
+void UndoMove(benchmark::State& state, Files& disk) {
+    Bench bench(disk);
+    MoveSelectedPasses(bench.program, bench.ports, CardSide);
+    for (auto _ : state) {
+        UndoLastChange(bench.program, bench.ports, ImageSide);
+        benchmark::DoNotOptimize(bench.imageList.rows.data());
+    }
+    if (bench.dialogs.shown != 0)
+        state.SkipWithError("undo asked a question");
+}
+
+void MoveAllPasses_MasterCopyOnDisk(benchmark::State& state) {
+    MoveAll(state, RealFiles());
+}
+void MoveAllPasses_MemoryOnly(benchmark::State& state) {
+    SinkFiles sink;
+    MoveAll(state, sink);
+}
+void UndoMove_MasterCopyOnDisk(benchmark::State& state) {
+    UndoMove(state, RealFiles());
+}
+void UndoMove_MemoryOnly(benchmark::State& state) {
+    SinkFiles sink;
+    UndoMove(state, sink);
+}
+
+BENCHMARK(MoveAllPasses_MasterCopyOnDisk)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MoveAllPasses_MemoryOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoMove_MasterCopyOnDisk)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoMove_MemoryOnly)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

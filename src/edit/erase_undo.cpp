@@ -1,0 +1,69 @@
+#include "edit/erase_undo.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "card/save.h"
+#include "display/line_list.h"
+#include "edit/move_passes.h"
+
+namespace swathkit {
+
+void cmdClear_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    EraseSelectedPasses(program, ports, index);
+}
+
+void cmdUndo_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    UndoLastChange(program, ports, index);
+}
+
+void cmdUndo_MouseDown(Ports& ports, int index) {
+    ports.List(index).Focus();
+}
+
+void EraseSelectedPasses(Program& program, Ports& ports, int side) {
+    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    // Nothing is touched before the operator has said yes: the side's undo
+    // copy still holds the change before.
+    if (selected.empty()) {
+        ports.Ask.Show({"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
+                        "Nothing Selected"});
+        return;
+    }
+    if (ports.Ask.Show({"Are you sure you want to clear the selected items?", Buttons::YesNo,
+                        Icon::None, "Verify Clear"}) != Answer::Yes) {
+        return;
+    }
+    program.Table.At(side, 1) = program.Table.At(side, 0);
+    // The image side's Undo is never switched off; the card side's is while
+    // no card is found.
+    if (side == CardSide)
+        ports.Controls.SetEnabled(Command::Undo0, true);
+    CardImage& image = program.Table.At(side, 0);
+    for (const std::string& text : selected) {
+        const std::optional<int> slot = SlotOfItem(text);
+        if (!slot)
+            continue;
+        // The slot keeps its field number text, so it still names its field.
+        GuidanceLine& line = image.Line(*slot);
+        line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
+        line.LineFlag = false;
+    }
+    program.ImageChanged = true;
+    FillLineList(program, ports, side, image);
+    SaveImage(program, ports, side);
+}
+
+void UndoLastChange(Program& program, Ports& ports, int side) {
+    // Written even when nothing differs: right after a load this is how the
+    // operator puts the card's file back as it was read.
+    program.ImageChanged = true;
+    std::swap(program.Table.At(side, 0), program.Table.At(side, 1));
+    FillLineList(program, ports, side, program.Table.At(side, 0));
+    SaveImage(program, ports, side);
+}
+
+}  // namespace swathkit

@@ -1,0 +1,34 @@
+#pragma once
+// Moving passes from one side to the other with the arrow buttons, and the
+// field number prompt that the renumbering commands share with it.
+
+#include <optional>
+#include <string_view>
+
+#include "core/program.h"
+
+namespace swathkit {
+
+// The slot a list item stands for: its text read as a whole number. Nothing
+// when the text names no slot (a field number that could not be read shows
+// as 0), so that no command ever reaches outside 1..250.
+std::optional<int> SlotOfItem(std::string_view itemText);
+
+// "Nothing Selected" for the commands that move or renumber passes.
+void ShowNothingSelectedToMove(Ports& ports);
+
+void cmdMoveLines_Click(Program& program, Ports& ports, int index);
+
+// Copies the selected passes of one side into the other side; only the
+// other side changes, gets its undo copy and is written.
+void MoveSelectedPasses(Program& program, Ports& ports, int side);
+
+// One selected pass, named by its item text, copied across; asks before a
+// different pass is replaced.
+void MovePassAcross(Program& program, Ports& ports, std::string_view itemText, int side);
+
+// Asks for the field a pass goes to until the operator gives one in 6..250
+// or gives up.
+std::optional<int> AskTargetField(Ports& ports, int n);
+
+}  // namespace swathkit

@@ -1,0 +1,83 @@
+#include "edit/shuffle_fields.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "card/save.h"
+#include "display/line_list.h"
+#include "edit/move_passes.h"
+
+namespace swathkit {
+
+namespace {
+
+GuidanceLine BlankSlot(int slot) {
+    static const CardImage blank = NewBlankImage();
+    return blank.Line(slot);
+}
+
+}  // namespace
+
+void cmdShuffle_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    ShuffleSelectedFields(program, ports, index, true);
+}
+
+void cmdCopyField_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    ShuffleSelectedFields(program, ports, index, false);
+}
+
+void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource) {
+    program.Table.At(side, 1) = program.Table.At(side, 0);
+    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    std::vector<FieldMove> moves;
+    for (const std::string& text : selected) {
+        if (const auto move = ShuffleField(program, ports, text, side))
+            moves.push_back(*move);
+    }
+    if (selected.empty())
+        ShowNothingSelectedToMove(ports);
+
+    // Blanking each old field straight after its copy would wipe a pass
+    // that has just landed there (12 to 12, a swap of 20 and 30, 20 to 21
+    // with 21 to 22). A field that some pass of this command went to keeps
+    // that pass; every other old field is emptied.
+    if (clearSource) {
+        CardImage& image = program.Table.At(side, 0);
+        for (const FieldMove& move : moves) {
+            const bool landedOn = std::any_of(
+                moves.begin(), moves.end(), [&](const FieldMove& m) { return m.To == move.From; });
+            if (!landedOn)
+                image.Line(move.From) = BlankSlot(move.From);
+        }
+    }
+    FillLineList(program, ports, side, program.Table.At(side, 0));
+    SaveImage(program, ports, side);
+}
+
+std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
+                                      int side) {
+    const std::optional<int> slot = SlotOfItem(itemText);
+    if (!slot)
+        return std::nullopt;
+    const int n = *slot;
+    // The copy is taken from the image as it was before the command, so a
+    // field written earlier in this command is never copied on.
+    const GuidanceLine& before = program.Table.At(side, 1).Line(n);
+    // An item whose field number text names another, empty slot: copying
+    // that blank would only wipe the target field.
+    if (!LineInUse(before))
+        return std::nullopt;
+    const std::optional<int> m = AskTargetField(ports, n);
+    if (!m)
+        return std::nullopt;
+    CardImage& image = program.Table.At(side, 0);
+    image.Line(*m) = before;
+    image.Line(*m).FieldNum = program.Table.At(side, 1).Line(*m).FieldNum;
+    program.ImageChanged = true;
+    return FieldMove{n, *m};
+}
+
+}  // namespace swathkit

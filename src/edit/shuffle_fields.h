@@ -1,0 +1,30 @@
+#pragma once
+// "Change Field #" and "Copy Field": giving passes other field numbers
+// within one side.
+
+#include <optional>
+#include <string_view>
+
+#include "core/program.h"
+
+namespace swathkit {
+
+void cmdShuffle_Click(Program& program, Ports& ports, int index);
+void cmdCopyField_Click(Program& program, Ports& ports, int index);
+
+// clearSource is true for "Change Field #": the passes leave their old
+// fields. Only this side changes, gets its undo copy and is written.
+void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource);
+
+struct FieldMove {
+    int From = 0;
+    int To = 0;
+};
+
+// Copies one selected pass, as it was before the command, to the field the
+// operator types in. It never blanks the old field: the command does that
+// once every pass has been copied, and only where no pass has landed.
+std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
+                                      int side);
+
+}  // namespace swathkit
