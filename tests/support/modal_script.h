@@ -1,0 +1,80 @@
+#pragma once
+// The operator at the window's real message and input boxes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace swathkit::testing {
+
+// Answers the window's real message and input boxes as they open, in the
+// order the script gives, the way the operator would: by clicking a button
+// or typing an entry and pressing Return.
+class ModalScript final : public QObject {
+  public:
+    ModalScript() {
+        connect(&poll_, &QTimer::timeout, this, [this] { Answer(); });
+        poll_.start(5);
+    }
+
+    void Box(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+             QMessageBox::StandardButton press) {
+        Step([=](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr) << "expected the box " << title.toStdString();
+            EXPECT_EQ(box->windowTitle(), title);
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(box->standardButtons(), buttons);
+            QTest::mouseClick(box->button(press), Qt::LeftButton);
+        });
+    }
+
+    void Input(const QString& label, const QString& entry) {
+        Step([=](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            ASSERT_NE(dialog, nullptr) << "expected the input box " << label.toStdString();
+            EXPECT_EQ(dialog->windowTitle(), "Field Shuffle");
+            EXPECT_EQ(dialog->labelText(), label);
+            auto* edit = dialog->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            EXPECT_TRUE(edit->text().isEmpty());
+            QTest::keyClicks(edit, entry);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
+
+    // Any other look at the open box; the step must close it.
+    void Step(std::function<void(QWidget*)> step) { steps_.push_back(std::move(step)); }
+
+    bool Done() const { return steps_.empty(); }
+
+  private:
+    void Answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible() || modal->property("answered").toBool())
+            return;
+        modal->setProperty("answered", true);
+        if (steps_.empty()) {
+            ADD_FAILURE() << "unexpected box " << modal->windowTitle().toStdString();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            return;
+        }
+        auto step = std::move(steps_.front());
+        steps_.pop_front();
+        step(modal);
+    }
+
+    QTimer poll_;
+    std::deque<std::function<void(QWidget*)>> steps_;
+};
+
+}  // namespace swathkit::testing

@@ -1,0 +1,195 @@
+// Two cards merged through the real window, each card a FAT file system put
+// into the reader in turn. With SWATHKIT_SHOTS naming a folder (and a real
+// display, e.g. under Xvfb with QT_QPA_PLATFORM=xcb) the screen is saved
+// there at each stage, so the run can be looked at afterwards.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "core/master_copy.h"
+#include "support/cards.h"
+#include "support/fakes.h"
+#include "support/fat_card.h"
+#include "support/modal_script.h"
+#include "ui/main_window.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+// Latitude texts that tell the two cards' passes apart.
+std::string OnA(int n) {
+    return "+0000000000041." + FormatPicture(n, 8, 0);
+}
+std::string OnB(int n) {
+    return "+0000000000043." + FormatPicture(n, 8, 0);
+}
+
+void Shot(const char* name) {
+    const char* folder = std::getenv("SWATHKIT_SHOTS");
+    if (folder == nullptr)
+        return;
+    QTest::qWait(150);  // let the window finish painting
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QString(folder) + "/" + name + ".png");
+}
+
+struct MergeHarness {
+    MergeHarness() {
+        reader = work.path() / "reader";
+        setup.WorkFolder = work.path() / "Swathkit";
+        setup.ProgramFolder = work.path();
+        setup.Time = &clock;
+        setup.Drives = [this] { return DriveList{{"/", reader.string() + " [CARD]"}, 1}; };
+    }
+
+    // A card as the card's own software leaves it: upper-case names.
+    std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
+        auto card = std::make_unique<FatCard>(work.path() / "images", label);
+        EXPECT_TRUE(card->Mount(reader));
+        WriteFile(reader / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
+        WriteFile(reader / "PFLINES" / "CIRCLES.DAT",
+                  LineFileText(ImageWith({{5, OnA(5)}}, false), LineLayout::Card));
+        WriteFile(reader / "CARDINFO.BIN", label);
+        card->Unmount();
+        return card;
+    }
+
+    void Open() {
+        window = std::make_unique<AB_Main>(setup);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QTreeWidget* List(int side) {
+        return window->findChild<QTreeWidget*>(side ? "Card_List_1" : "Card_List_0");
+    }
+    QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QStringList ItemTexts(int side) {
+        QStringList texts;
+        for (int i = 0; i < List(side)->topLevelItemCount(); ++i)
+            texts << List(side)->topLevelItem(i)->text(0);
+        return texts;
+    }
+    // Click on the first, Ctrl+click on the rest, as the operator selects.
+    void Select(int side, const QStringList& items) {
+        QTreeWidget* list = List(side);
+        for (int i = 0; i < items.size(); ++i) {
+            const auto found = list->findItems(items[i], Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << items[i].toStdString();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                              i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                              list->visualItemRect(found.front()).center());
+        }
+    }
+    void Press(const char* button) {
+        QPushButton* found = Button(button);
+        ASSERT_NE(found, nullptr) << button;
+        QTest::mouseClick(found, Qt::LeftButton);
+        EXPECT_TRUE(script.Done()) << "boxes left unanswered after " << button;
+    }
+    CardImage Master() const {
+        Program program;
+        program.WorkFolder = setup.WorkFolder;
+        return ReadLineFile(MasterCopyFile(program, true));
+    }
+
+    TempFolder work;
+    fs::path reader;
+    FakeClock clock;
+    WindowSetup setup;
+    std::unique_ptr<AB_Main> window;
+    ModalScript script;
+};
+
+TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
+    if (!FatCard::Available())
+        GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted";
+    MergeHarness h;
+    const CardImage a = ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}});
+    const CardImage b = ImageWith({{40, OnB(40)}, {55, OnB(55)}, {77, OnA(77)}});
+    auto cardA = h.Card("CARDA", a);
+    auto cardB = h.Card("CARDB", b);
+
+    // Card A: its passes into the empty image, no question asked.
+    ASSERT_TRUE(cardA->Mount(h.reader));
+    h.Open();
+    ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
+    ASSERT_TRUE(h.ItemTexts(ImageSide).isEmpty());
+    h.Select(CardSide, {"12", "40", "77"});
+    h.Press("cmdMoveLines_0");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
+    Shot("1-card-a-moved");
+
+    // Card B into the reader. Its 40 is another pass than A's 40: it goes to
+    // 41 instead; its 77 is A's 77 and goes across without a question.
+    cardA->Unmount();
+    ASSERT_TRUE(cardB->Mount(h.reader));
+    h.Press("cmdRefresh");
+    ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"40", "55", "77"}));
+    h.Select(CardSide, {"40", "55", "77"});
+    h.script.Step([](QWidget* modal) {
+        Shot("2-replace-pass");
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Replace Pass");
+        EXPECT_EQ(box->text(), "Pass #40 will replace pass #40. Is this ok?");
+        QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+    });
+    h.script.Input("Copy field #40 to which field: \nYou will not be prompted to overwrite!", "41");
+    h.Press("cmdMoveLines_0");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "41", "55", "77"}));
+    const CardImage master = h.Master();
+    EXPECT_EQ(master.Line(40).Latitude, OnA(40));
+    EXPECT_EQ(master.Line(41).Latitude, OnB(40));
+    EXPECT_EQ(master.Line(41).FieldNum, "+000000041");
+    Shot("3-card-b-moved");
+
+    // The merged image onto card B: A's 40 may replace B's 40, which is kept
+    // as 41 now.
+    h.Select(ImageSide, {"12", "40", "41", "55", "77"});
+    h.script.Box("Replace Pass", "Pass #40 will replace pass #40. Is this ok?",
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    h.Press("cmdMoveLines_1");
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "41", "55", "77"}));
+    Shot("4-merged-onto-b");
+    h.window.reset();
+
+    // Card B out and back in: its own ABLINES.DAT holds the merge, every
+    // other slot as it was, and the backup holds B as it came in.
+    cardB->Unmount();
+    ASSERT_TRUE(cardB->Mount(h.reader));
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.reader / "PFLINES"), {}), 2);
+    const CardImage merged = ReadLineFile(h.reader / "PFLINES" / "ABLINES.DAT");
+    CardImage expected = b;
+    expected.Line(12) = a.Line(12);
+    expected.Line(40) = a.Line(40);
+    expected.Line(41) = b.Line(40);
+    expected.Line(41).FieldNum = b.Line(41).FieldNum;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        EXPECT_EQ(merged.Line(slot), expected.Line(slot)) << "slot " << slot;
+    EXPECT_EQ(Bytes(h.reader / "PFLINES" / "ABLINES.DAT"),
+              LineFileText(expected, LineLayout::Card));
+
+    const fs::path backups = h.setup.WorkFolder / "Backup" / "12062026";
+    ASSERT_EQ(std::distance(fs::directory_iterator(backups), {}), 1);
+    EXPECT_EQ(Bytes(backups / "0" / "ablines.dat"), LineFileText(b, LineLayout::Card));
+    EXPECT_EQ(Bytes(backups / "0" / "cardinfo.bin"), "CARDB");
+
+    // Card A was only read.
+    cardB->Unmount();
+    ASSERT_TRUE(cardA->Mount(h.reader));
+    EXPECT_EQ(Bytes(h.reader / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
+}
+
+}  // namespace
+}  // namespace swathkit
