@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "card/backup.h"
@@ -114,6 +115,17 @@ QPushButton* AB_Main::Button(const QString& name, const QString& caption, const 
     button->setObjectName(name);
     button->setToolTip(tip);
     Place(button, twips);
+    // As with the labels: a caption that would run into the button's frame
+    // ("Change Field #" does at the layout's own font) is drawn smaller.
+    const QStyle* style = button->style();
+    const int room = button->width() -
+                     style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) -
+                     2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    QFont font = button->font();
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (font != button->font())
+        button->setFont(font);
     return button;
 }
 

@@ -1,9 +1,12 @@
 #include "ui/select_directory.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 #include "ui/qt_ports.h"
@@ -33,6 +36,16 @@ SelectDirectory::SelectDirectory(QWidget* owner, const QString& startFolder)
     dir1_->setCurrentIndex(start);
     dir1_->expand(start);
     dir1_->scrollTo(start);
+    // The list is read in the background: the rows that arrive above the
+    // start folder, and their sorting, push it out of sight, and the
+    // operator would see the top of the tree instead of the folder "Save"
+    // takes. Until the operator touches the list it is brought back each time.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { KeepStartInSight(); });
+    connect(model_, &QAbstractItemModel::layoutChanged, this, [this] { KeepStartInSight(); });
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] { KeepStartInSight(); });
+    dir1_->installEventFilter(this);
+    dir1_->viewport()->installEventFilter(this);
+    dir1_->verticalScrollBar()->installEventFilter(this);
     place(dir1_, 120, 120, 2415, 2340);
 
     cmdSave_ = new QPushButton("Save", this);
@@ -46,6 +59,27 @@ SelectDirectory::SelectDirectory(QWidget* owner, const QString& startFolder)
 
     connect(cmdSave_, &QPushButton::clicked, this, &SelectDirectory::cmdSave_Click);
     connect(cmdCancel_, &QPushButton::clicked, this, &SelectDirectory::cmdCancel_Click);
+}
+
+void SelectDirectory::KeepStartInSight() {
+    // After the view has taken in the change itself.
+    QTimer::singleShot(0, this, [this] {
+        if (keepStartInSight_)
+            dir1_->scrollTo(dir1_->currentIndex());
+    });
+}
+
+bool SelectDirectory::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            keepStartInSight_ = false;
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SelectDirectory::cmdSave_Click() {

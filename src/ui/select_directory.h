@@ -21,6 +21,8 @@ class SelectDirectory final : public QDialog {
     QString ChosenDirectory() const { return chosen_; }
 
   private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void KeepStartInSight();
     void cmdSave_Click();
     void cmdCancel_Click();
 
@@ -30,6 +32,7 @@ class SelectDirectory final : public QDialog {
     QPushButton* cmdCancel_ = nullptr;
     QString root_;
     QString chosen_;
+    bool keepStartInSight_ = true;
 };
 
 }  // namespace swathkit

@@ -1,0 +1,186 @@
+// "Backup Image" through the window's real boxes and its real "Select
+// Directory" dialog, the operator picking a folder in Dir1 with the mouse.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QFileSystemModel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+#include <algorithm>
+#include <functional>
+
+#include "support/cards.h"
+#include "support/fakes.h"
+#include "support/modal_script.h"
+#include "ui/main_window.h"
+#include "ui/select_directory.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+struct BackupHarness {
+    BackupHarness() {
+        card = work.path() / "CARD";
+        target = work.path() / "Backups" / "Tuesday";
+        fs::create_directories(target);
+        const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
+        const CardImage circles = ImageWith({{9, "+0000000000041.00000000"}}, false);
+        MakeCard(card, &straight, &circles);
+        // Something of the card's own beyond the three files, one folder deep.
+        WriteFile(card / "logs" / "2026" / "field.log", "harvest");
+        setup.WorkFolder = work.path() / "Swathkit";
+        setup.ProgramFolder = work.path();
+        setup.Time = &clock;
+        setup.Drives = [this] { return DriveList{{"/", card.string() + " [CARD]"}, 1}; };
+        window = std::make_unique<AB_Main>(setup);
+        window->show();
+    }
+
+    void VerifyCardDrive() {
+        script.Box("Verify Card Drive",
+                   QString::fromStdString("You have selected to backup your " + card.string() +
+                                          ".\nIf this is not ok, choose No and select a new "
+                                          "card drive."),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    }
+
+    // Looks the dialog over, then leaves it the way leave says.
+    void AtSelectDirectory(std::function<void(QDialog*, QTreeView*)> leave) {
+        script.Step([leave](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), "SelectDirectory");
+            EXPECT_EQ(dialog->windowTitle(), "Select Directory");
+            auto* dir1 = dialog->findChild<QTreeView*>("Dir1");
+            auto* save = dialog->findChild<QPushButton*>("cmdSave");
+            auto* cancel = dialog->findChild<QPushButton*>("cmdCancel");
+            ASSERT_TRUE(dir1 && save && cancel);
+            EXPECT_EQ(save->text(), "Save");
+            EXPECT_EQ(cancel->text(), "Cancel");
+            leave(dialog, dir1);
+        });
+    }
+
+    void BackupImage() {
+        auto* backup = window->findChild<QAction*>("mnuBackup");
+        ASSERT_NE(backup, nullptr);
+        backup->trigger();
+        EXPECT_TRUE(script.Done()) << "boxes left unanswered";
+    }
+
+    TempFolder work;
+    fs::path card, target;
+    FakeClock clock;
+    WindowSetup setup;  // the window's own message boxes and dialog
+    std::unique_ptr<AB_Main> window;
+    ModalScript script;
+};
+
+// Clicks the folder in the list, as the operator does, once the list has
+// opened the folders above it and settled.
+void ClickFolder(QTreeView* dir1, const fs::path& folder) {
+    auto* model = qobject_cast<QFileSystemModel*>(dir1->model());
+    ASSERT_NE(model, nullptr);
+    const QModelIndex wanted = model->index(QString::fromStdString(folder.string()));
+    ASSERT_TRUE(wanted.isValid()) << folder;
+    QRect at;
+    for (int tries = 0; tries < 100; ++tries) {
+        dir1->scrollTo(wanted);
+        QTest::qWait(20);
+        const QRect now = dir1->visualRect(wanted);
+        if (now.isValid() && now == at && dir1->viewport()->rect().contains(now.center()))
+            break;
+        at = now;
+    }
+    QTest::mouseClick(dir1->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
+    ASSERT_EQ(dir1->currentIndex(), wanted);
+}
+
+std::vector<fs::path> Tree(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        found.push_back(fs::relative(entry.path(), folder));
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+TEST(BackupWindow, BackupImageCopiesTheWholeCardIntoTheFolderPicked) {
+    BackupHarness h;
+    h.VerifyCardDrive();
+    h.AtSelectDirectory([&](QDialog* dialog, QTreeView* dir1) {
+        ClickFolder(dir1, h.target);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    });
+    h.script.Box("Successful Save!", "Your datacard has been successfully saved.", QMessageBox::Ok,
+                 QMessageBox::Ok);
+    h.BackupImage();
+
+    EXPECT_EQ(fs::path(h.window->State().ChosenDirectory), h.target);
+    EXPECT_EQ(Tree(h.target),
+              (std::vector<fs::path>{"cardinfo.bin", "logs", "logs/2026", "logs/2026/field.log",
+                                     "pflines", "pflines/ablines.dat", "pflines/circles.dat"}));
+    for (const char* file :
+         {"cardinfo.bin", "pflines/ablines.dat", "pflines/circles.dat", "logs/2026/field.log"})
+        EXPECT_EQ(Bytes(h.target / file), Bytes(h.card / file)) << file;
+    // The card was only read.
+    EXPECT_EQ(Tree(h.card).size(), 7u);
+}
+
+TEST(BackupWindow, CancelAndTheCloseControlSaveNothing) {
+    BackupHarness h;
+    const auto cancelled = [&](std::function<void(QDialog*)> leave) {
+        h.VerifyCardDrive();
+        h.AtSelectDirectory([&, leave](QDialog* dialog, QTreeView* dir1) {
+            // A folder highlighted first: leaving must still choose nothing.
+            ClickFolder(dir1, h.target);
+            leave(dialog);
+        });
+        h.script.Box("Invalid Save", "No data has been saved.", QMessageBox::Ok, QMessageBox::Ok);
+        h.BackupImage();
+        EXPECT_EQ(h.window->State().ChosenDirectory, "NONE");
+        EXPECT_TRUE(fs::is_empty(h.target));
+    };
+    cancelled([](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    cancelled([](QDialog* dialog) { dialog->close(); });
+    // Escape is the same as the close control.
+    cancelled([](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+}
+
+// The folder the dialog opens on is the one "Save" takes while nothing else
+// is highlighted, so it must be in sight once the list has been read, even
+// with many folders above it.
+TEST(BackupWindow, SelectDirectoryOpensWithItsStartFolderInSight) {
+    TempFolder work;
+    const fs::path start = work.path() / "Backups" / "zz-Tuesday";
+    fs::create_directories(start);
+    for (int i = 0; i < 40; ++i)
+        fs::create_directories(work.path() / "Backups" / ("a" + std::to_string(i)));
+
+    SelectDirectory dialog(nullptr, QString::fromStdString(start.string()));
+    dialog.show();
+    auto* dir1 = dialog.findChild<QTreeView*>("Dir1");
+    ASSERT_NE(dir1, nullptr);
+    auto* model = qobject_cast<QFileSystemModel*>(dir1->model());
+    const QModelIndex backups = model->index(QString::fromStdString(start.parent_path().string()));
+    for (int tries = 0; tries < 200 && model->rowCount(backups) < 41; ++tries) QTest::qWait(10);
+    ASSERT_EQ(model->rowCount(backups), 41);
+    QTest::qWait(100);  // the rows sorted and laid out
+    const QModelIndex current = dir1->currentIndex();
+    EXPECT_EQ(model->filePath(current).toStdString(), start.string());
+    EXPECT_TRUE(dir1->viewport()->rect().contains(dir1->visualRect(current)))
+        << "the start folder is out of sight";
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenDirectory().toStdString(), start.string());
+}
+
+}  // namespace
+}  // namespace swathkit
