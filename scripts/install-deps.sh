@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libchm-dev fp-utils
+  qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
 )

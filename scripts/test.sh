@@ -5,5 +5,16 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# the first finding stops the test and fails this script. tests/lsan.supp
+# says which system libraries' leaks are not ours.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSWATHKIT_SANITIZE=ON
+cmake --build build-asan
+(cd build-asan &&
+ QT_QPA_PLATFORM=offscreen \
+ ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1 \
+ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+ LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
+ ctest --output-on-failure --timeout 1200)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/number_text.h"
 #include "display/coordinate_text.h"
 
 namespace swathkit {
@@ -96,6 +97,12 @@ TEST(CoordinateText, AbsurdNumbersGiveTextsNotNanOrInf) {
             EXPECT_EQ(shown.find("inf"), std::string::npos) << shown;
         }
     }
+    // Too large for 15 digits to read back: still shown as the largest
+    // number, never as zero.
+    EXPECT_EQ(FormatCoordinate(huge, false).substr(0, 7), "+179769");
+    const std::string degrees = "-1.79769313486232E+308\xC2\xB0";
+    EXPECT_EQ(FormatCoordinate("-" + huge, true), degrees + "0'0''");
+    EXPECT_EQ(RoundTo15Digits(-1.7976931348623157e308), -1.7976931348623157e308);
     EXPECT_EQ(FormatHeading(Heading(huge, "0.5")), "090.0000\xC2\xB0");
     EXPECT_EQ(FormatHeading(Heading("-" + huge, "0.5")), "270.0000\xC2\xB0");
     EXPECT_EQ(FormatHeading(Heading(huge, huge)), "045.0000\xC2\xB0");

@@ -23,7 +23,7 @@ std::string Pass(int n, int card = 0) {
     return "+00000000000" + std::to_string(40 + card) + "." + FormatPicture(n, 8, 0);
 }
 
-std::map<int, std::string> Passes(std::initializer_list<int> slots, int card = 0) {
+std::map<int, std::string> Passes(const std::vector<int>& slots, int card = 0) {
     std::map<int, std::string> latitudes;
     for (int slot : slots) latitudes[slot] = Pass(slot, card);
     return latitudes;
@@ -375,7 +375,7 @@ TEST(Erase, ThenUndoThenUndo) {
 struct ShuffleCase {
     const char* name;
     bool clearSource;
-    std::initializer_list<int> image;
+    std::vector<int> image;  // a list that outlives the initializer of cases
     std::vector<std::pair<int, const char*>> entries;  // selected pass, typed field
     std::map<int, int> expected;
 };

@@ -6,6 +6,8 @@
 #include "card/card_copy.h"
 #include "card/save.h"
 #include "core/master_copy.h"
+#include "edit/move_passes.h"
+#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/fat_card.h"
@@ -169,6 +171,92 @@ TEST(Media, OneCardCopiedOntoTwoOthers) {
         card->Unmount();
     }
     EXPECT_EQ(h.Entries(h.day), 1u);
+}
+
+// An operator's merge of two cards, card B pulled out while the merged image
+// is written onto it: every file that was good before is still whole.
+TEST(Media, TwoCardsMergedAndOnePulledOutMidSave) {
+    SKIP_WITHOUT_FAT();
+    MediaHarness h;
+    auto a = h.Card("CARDA", {{12, "+0000000000041.50000000"}, {13, "+0000000000041.60000000"}});
+    auto b = h.Card("CARDB", {{40, "+0000000000042.10000000"}, {41, "+0000000000042.20000000"}});
+    const fs::path master = MasterCopyFile(h.program, true);
+
+    // Card A: both passes into the image. The card itself is not written.
+    ASSERT_TRUE(a->Mount(h.reader));
+    const std::string aLines = h.LineFile();
+    const std::string aCircles = Bytes(h.reader / "pflines" / "circles.dat");
+    WriteFile(master, LineFileText(ImageWith({}), LineLayout::MasterCopy));
+    StartUp(h.program, h.ports);
+    h.cardList.Select({"12", "13"});
+    cmdMoveLines_Click(h.program, h.ports, CardSide);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.imageList.ItemTexts(), (std::vector<std::string>{"12", "13"}));
+    a->Unmount();
+
+    // Card B: its passes join them.
+    ASSERT_TRUE(b->Mount(h.reader));
+    const std::string bLines = h.LineFile();
+    const std::string bCircles = Bytes(h.reader / "pflines" / "circles.dat");
+    LoadCard(h.program, h.ports, true);
+    h.cardList.Select({"40", "41"});
+    cmdMoveLines_Click(h.program, h.ports, CardSide);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    const std::vector<std::string> merged{"12", "13", "40", "41"};
+    EXPECT_EQ(h.imageList.ItemTexts(), merged);
+    const std::string masterMerged = Bytes(master);
+    EXPECT_EQ(ReadLineFile(master).Line(13).Latitude, "+0000000000041.60000000");
+    EXPECT_EQ(ReadLineFile(master).Line(41).Latitude, "+0000000000042.20000000");
+
+    // The merged image onto B; the card is pulled just before its new file
+    // takes the old one's place.
+    auto pulling = MakeFiles([&](const char* step, const fs::path& path) {
+        if (std::string(step) == "rename" && path.parent_path().parent_path() == h.reader)
+            b->Unmount();
+        return false;
+    });
+    Ports ports{h.dialogs,   h.progress, h.clock,  *pulling, h.cardList,
+                h.imageList, h.controls, h.drives, h.help};
+    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.imageList.Select({"12", "13"});
+    cmdMoveLines_Click(h.program, ports, ImageSide);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(h.dialogs.shown.size(), 1u);  // no success shown after the failure
+
+    // Nothing good before is lost: both cards as they were, the merge safe
+    // in the master copy, B's backup holding B.
+    ASSERT_TRUE(b->Mount(h.reader));
+    EXPECT_TRUE(h.LineFile() == bLines);
+    EXPECT_TRUE(Bytes(h.reader / "pflines" / "circles.dat") == bCircles);
+    EXPECT_EQ(Bytes(h.reader / "cardinfo.bin"), "CARDB");
+    b->Unmount();
+    ASSERT_TRUE(a->Mount(h.reader));
+    EXPECT_TRUE(h.LineFile() == aLines);
+    EXPECT_TRUE(Bytes(h.reader / "pflines" / "circles.dat") == aCircles);
+    EXPECT_EQ(Bytes(h.reader / "cardinfo.bin"), "CARDA");
+    EXPECT_EQ(h.Entries(h.reader / "PFLINES"), 2u);
+    a->Unmount();
+    EXPECT_TRUE(Bytes(master) == masterMerged);
+    ASSERT_EQ(h.Entries(h.day), 1u);
+    const fs::path backup = fs::directory_iterator(h.day)->path();
+    EXPECT_TRUE(Bytes(backup / "ablines.dat") == bLines);
+    EXPECT_TRUE(Bytes(backup / "circles.dat") == bCircles);
+    EXPECT_EQ(Bytes(backup / "cardinfo.bin"), "CARDB");
+
+    // Put back in, the same move goes through: B holds all four passes.
+    ASSERT_TRUE(b->Mount(h.reader));
+    LoadCard(h.program, h.ports, true);
+    h.imageList.Select({"12", "13"});
+    cmdMoveLines_Click(h.program, h.ports, ImageSide);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(h.cardList.ItemTexts(), merged);
+    b->Unmount();
+    ASSERT_TRUE(b->Mount(h.reader));
+    const CardImage onB = ReadLineFile(h.reader / "PFLINES" / "ABLINES.DAT");
+    EXPECT_EQ(onB, h.program.Table.Current(CardSide));
+    for (int slot : {12, 13, 40, 41}) EXPECT_TRUE(LineInUse(onB.Line(slot))) << slot;
+    EXPECT_EQ(h.Entries(h.reader / "PFLINES"), 2u);
+    EXPECT_TRUE(Bytes(master) == masterMerged);
 }
 
 }  // namespace

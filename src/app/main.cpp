@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QStringList>
+#include <QTimer>
 
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -11,5 +13,9 @@ int main(int argc, char* argv[]) {
     setup.Help = &help;
     swathkit::AB_Main window(std::move(setup));
     window.show();
+    // For leak checks: start, show the window once and shut down as if the
+    // operator had closed it.
+    if (QApplication::arguments().contains(QStringLiteral("--quit-after-start")))
+        QTimer::singleShot(0, &window, &QWidget::close);
     return app.exec();
 }

@@ -101,7 +101,13 @@ std::string DefaultNumberText(double value) {
 double RoundTo15Digits(double value) {
     const std::string text = DefaultNumberText(value);
     double rounded = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rounded);
+    (void)end;
+    // Near the largest double the 15-digit text rounds up past it and reads
+    // back out of range; the value then stays as it was rather than being
+    // shown as zero.
+    if (error != std::errc())
+        return Clamp(value);
     return rounded;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "geo/geo.h"
 
 namespace swathkit {
 
@@ -31,29 +32,8 @@ std::string FormatCoordinate(std::string_view coordinate, bool dms) {
 }
 
 std::string FormatHeading(const GuidanceLine& line) {
-    const double e = LeadingNumber(line.HeadingEast);
-    const double n = LeadingNumber(line.HeadingNorth);
-    double h = 0;
-    if (e == 0 || n == 0) {
-        // On an axis the compass direction is plain; the general rule below
-        // would show a line due north as 180 degrees.
-        if (e == 0)
-            h = n < 0 ? 180 : 0;
-        else
-            h = e > 0 ? 90 : 270;
-    } else {
-        // A north component in [0, 1) divides as if it were 1e-8, which is
-        // how these headings have always been shown.
-        const double q = std::floor(n) == 0 ? e / 0.00000001 : e / n;
-        h = std::atan(q) * 180 / 3.14159265358979;
-        if (e > 0 && n < 0)
-            h += 180;
-        else if (e < 0 && n > 0)
-            h += 360;
-        else if (e < 0 && n < 0)
-            h += 180;
-    }
-    return FormatPicture(h, 3, 4) + kDegree;
+    // The map and the exports draw and write the same angle.
+    return FormatPicture(HeadingDegrees(line), 3, 4) + kDegree;
 }
 
 }  // namespace swathkit

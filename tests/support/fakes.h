@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -200,18 +202,23 @@ class FakeHelp final : public HelpViewer {
     std::vector<std::string> opened;
 };
 
-// Time passes only when the logic sleeps.
+// Time passes only when the logic sleeps. It is counted in whole
+// nanoseconds and every sleep moves it on by at least one: the save
+// animation sleeps off the rounding error of its last step, and added to a
+// double of a thousand seconds or more such a sleep can change nothing, so
+// the wait never ended (from the 25th save of one harness on).
 class FakeClock final : public Clock {
   public:
     Date Today() override { return today; }
-    double MonotonicSeconds() override { return now; }
+    double MonotonicSeconds() override { return static_cast<double>(nanoseconds) * 1e-9; }
     void Sleep(double seconds) override {
         slept += seconds;
-        now += seconds;
+        const double ticks = std::ceil(seconds * 1e9);
+        nanoseconds += ticks >= 1 ? static_cast<std::int64_t>(ticks) : 1;
     }
 
     Date today{2026, 12, 6};
-    double now = 1000;
+    std::int64_t nanoseconds = 1'000'000'000'000;  // 1000 s
     double slept = 0;
 };
 

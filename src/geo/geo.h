@@ -1,0 +1,65 @@
+#pragma once
+// Where the passes lie: coordinates read from a card image, distances on the
+// ground and a flat metric projection around a group of lines, for the map
+// and the duplicate search.
+
+#include <optional>
+#include <vector>
+
+#include "core/guidance_line.h"
+
+namespace swathkit {
+
+struct GeoPoint {
+    double Latitude = 0;   // degrees, north positive
+    double Longitude = 0;  // degrees, east positive
+};
+
+// A pass in use, as numbers.
+struct PlacedLine {
+    int Field = 0;           // the slot number, as the list shows it
+    bool Straight = true;    // false for a circle track
+    GeoPoint Point;          // the A point of a straight line, a circle's centre
+    double Heading = 0;      // compass degrees 0..360, as the list shows it
+};
+
+// The passes of a card image that are in use, in slot order. straight is the
+// track kind shown, which decides how the passes are read.
+std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight);
+
+// The compass heading of a straight line as a number, the same angle the
+// list shows.
+double HeadingDegrees(const GuidanceLine& line);
+
+// The distance on the ground (WGS 84 ellipsoid), in metres.
+double DistanceMetres(GeoPoint a, GeoPoint b);
+
+// The smaller angle between two headings, in degrees (0..180).
+double HeadingDifference(double a, double b);
+
+struct MetricPoint {
+    double East = 0;   // metres east of the origin
+    double North = 0;  // metres north of the origin
+};
+
+// A flat projection around an origin, true to scale within a farm's extent.
+class LocalProjection {
+  public:
+    explicit LocalProjection(GeoPoint origin);
+    // Centred on the middle of the points' extent; (0, 0) when there are none.
+    static LocalProjection Around(const std::vector<GeoPoint>& points);
+
+    MetricPoint ToMetres(GeoPoint point) const;
+    GeoPoint ToGeo(MetricPoint point) const;
+    GeoPoint Origin() const { return origin_; }
+
+  private:
+    GeoPoint origin_;
+    double metresPerDegreeNorth_ = 0;
+    double metresPerDegreeEast_ = 0;
+};
+
+// A point the given distance along a compass heading from start.
+GeoPoint Travel(GeoPoint start, double heading, double metres);
+
+}  // namespace swathkit

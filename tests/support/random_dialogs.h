@@ -1,0 +1,80 @@
+#pragma once
+// An operator who answers every box at random: each message box with one of
+// its own buttons, each input box with whatever an entry source types. Every
+// box and answer goes into a log, so that a model of the command can walk
+// the same boxes afterwards and check that they were the right ones.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+
+namespace swathkit::testing {
+
+class RandomDialogs final : public Dialogs {
+  public:
+    // What the operator typed, and the whole number he meant by it, for the
+    // model to work with without reading the text itself.
+    struct Entry {
+        std::optional<std::string> Reply;  // nothing for Cancel
+        long long Meaning = 0;
+    };
+
+    enum class Kind { Box, Input, Directory };
+    struct Event {
+        Kind What = Kind::Box;
+        Message Box;                  // Kind::Box
+        Answer Pressed = Answer::Ok;  // Kind::Box
+        std::string Prompt, Title;    // Kind::Input
+        Entry Typed;                  // Kind::Input
+    };
+
+    explicit RandomDialogs(std::mt19937_64& random) : random_(random) {}
+
+    Answer Show(const Message& message) override {
+        const std::vector<Answer> choices = ButtonsOf(message.Buttons);
+        const Answer pressed =
+            choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random_)];
+        log.push_back({Kind::Box, message, pressed, {}, {}, {}});
+        return pressed;
+    }
+
+    std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
+        const Entry typed = Entries ? Entries() : Entry{};
+        log.push_back({Kind::Input, {}, Answer::Ok, prompt, title, typed});
+        return typed.Reply;
+    }
+
+    // Always closed without a choice.
+    std::optional<std::string> SelectDirectory() override {
+        log.push_back({Kind::Directory, {}, Answer::Cancel, {}, {}, {}});
+        return std::nullopt;
+    }
+
+    static std::vector<Answer> ButtonsOf(Buttons buttons) {
+        switch (buttons) {
+            case Buttons::Ok:
+                return {Answer::Ok};
+            case Buttons::OkCancel:
+                return {Answer::Ok, Answer::Cancel};
+            case Buttons::YesNo:
+                return {Answer::Yes, Answer::No};
+            case Buttons::YesNoCancel:
+                return {Answer::Yes, Answer::No, Answer::Cancel};
+        }
+        return {Answer::Ok};
+    }
+
+    // Types the entry for each input box; Cancel when unset.
+    std::function<Entry()> Entries;
+    std::deque<Event> log;
+
+  private:
+    std::mt19937_64& random_;
+};
+
+}  // namespace swathkit::testing
