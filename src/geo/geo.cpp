@@ -9,6 +9,15 @@ namespace swathkit {
 
 namespace {
 
+// The series term both Vincenty solutions share.
+double DeltaSigma(double B, double sinSigma, double cosSigma, double cos2SigmaM) {
+    return B * sinSigma *
+           (cos2SigmaM + B / 4 *
+                             (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
+                              B / 6 * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
+                                  (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+}
+
 // WGS 84.
 constexpr double kA = 6378137.0;
 constexpr double kF = 1 / 298.257223563;
@@ -134,12 +143,7 @@ double DistanceMetres(GeoPoint a, GeoPoint b) {
     const double u2 = cos2Alpha * (kA * kA - kB * kB) / (kB * kB);
     const double A = 1 + u2 / 16384 * (4096 + u2 * (-768 + u2 * (320 - 175 * u2)));
     const double B = u2 / 1024 * (256 + u2 * (-128 + u2 * (74 - 47 * u2)));
-    const double deltaSigma =
-        B * sinSigma *
-        (cos2SigmaM + B / 4 *
-                          (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
-                           B / 6 * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
-                               (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+    const double deltaSigma = DeltaSigma(B, sinSigma, cosSigma, cos2SigmaM);
     return kB * A * (sigma - deltaSigma);
 }
 
@@ -215,12 +219,7 @@ GeoPoint Travel(GeoPoint start, double heading, double metres) {
         cos2SigmaM = std::cos(2 * sigma1 + sigma);
         sinSigma = std::sin(sigma);
         cosSigma = std::cos(sigma);
-        const double deltaSigma =
-            B * sinSigma *
-            (cos2SigmaM + B / 4 *
-                              (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
-                               B / 6 * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
-                                   (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+        const double deltaSigma = DeltaSigma(B, sinSigma, cosSigma, cos2SigmaM);
         const double previous = sigma;
         sigma = metres / (kB * A) + deltaSigma;
         if (std::fabs(sigma - previous) < 1e-12)
