@@ -21,6 +21,9 @@
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
 #include "shell/main_commands.h"
+#include "ui/duplicate_passes.h"
+#include "ui/export_dialog.h"
+#include "ui/line_map.h"
 
 namespace swathkit {
 
@@ -248,6 +251,16 @@ void AB_Main::BuildMenus() {
     QAction* cardToCard = card->addAction("Copy Card to Card");
     cardToCard->setObjectName("mnuCardtoCard");
 
+    // Our own additions, kept apart from the card's commands.
+    QAction* exportLines = card->addAction("Export Lines...");
+    exportLines->setObjectName("mnuExportLines");
+    QMenu* view = menuBar()->addMenu("View");
+    view->setObjectName("mnuView");
+    QAction* map = view->addAction("Map of Lines");
+    map->setObjectName("mnuMap");
+    QAction* duplicates = view->addAction("Duplicate Passes...");
+    duplicates->setObjectName("mnuDuplicates");
+
     QAction* help = menuBar()->addAction("Help");
     help->setObjectName("mnuHelp");
 
@@ -262,6 +275,9 @@ void AB_Main::BuildMenus() {
             [this] { swathkit::mnuBackup_Click(program_, *ports_); });
     connect(cardToCard, &QAction::triggered, this,
             [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
+    connect(exportLines, &QAction::triggered, this, [this] { mnuExportLines_Click(); });
+    connect(map, &QAction::triggered, this, [this] { mnuMap_Click(); });
+    connect(duplicates, &QAction::triggered, this, [this] { mnuDuplicates_Click(); });
 }
 
 // The check marks show the program's choices; a click on a checked track
@@ -382,6 +398,34 @@ void AB_Main::cmdUndo_Click(int index) {
 
 void AB_Main::cmdUndo_MouseDown(int index) {
     swathkit::cmdUndo_MouseDown(*ports_, index);
+}
+
+bool AB_Main::CardLoaded() const {
+    // The card side's commands are switched on exactly while a card is read.
+    return cmdMoveLines_[CardSide]->isEnabled();
+}
+
+void AB_Main::mnuMap_Click() {
+    if (map_ == nullptr)
+        map_ = new LineMapWindow(program_, cardList_, this);
+    map_->show();
+    map_->raise();
+    map_->activateWindow();
+}
+
+void AB_Main::mnuDuplicates_Click() {
+    if (duplicates_ == nullptr)
+        duplicates_ = new DuplicatePassesDialog(
+            program_, cardList_, [this] { return CardLoaded(); }, this);
+    duplicates_->Search();
+    duplicates_->show();
+    duplicates_->raise();
+    duplicates_->activateWindow();
+}
+
+void AB_Main::mnuExportLines_Click() {
+    ExportLinesDialog dialog(program_, *setup_.Disk, CardLoaded(), this);
+    dialog.exec();
 }
 
 bool AB_Main::eventFilter(QObject* watched, QEvent* event) {

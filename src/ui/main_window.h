@@ -20,6 +20,9 @@ class QTreeWidget;
 
 namespace swathkit {
 
+class LineMapWindow;
+class DuplicatePassesDialog;
+
 // What the window is started with; tests hand in their own folders, drives
 // and dialogs.
 struct WindowSetup {
@@ -73,6 +76,11 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    bool CardLoaded() const;
+    void mnuMap_Click();
+    void mnuDuplicates_Click();
+    void mnuExportLines_Click();
+
     WindowSetup setup_;
     Program program_;
 
@@ -96,6 +104,9 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     std::array<std::unique_ptr<QtLineList>, 2> lists_;
     std::unique_ptr<QtDriveChooser> drives_;
     std::unique_ptr<Ports> ports_;
+    // Made on first use, owned as child windows.
+    LineMapWindow* map_ = nullptr;
+    DuplicatePassesDialog* duplicates_ = nullptr;
 };
 
 }  // namespace swathkit

@@ -68,9 +68,11 @@ class ModalScript final : public QObject {
                 dialog->reject();
             return;
         }
-        auto step = std::move(steps_.front());
+        // Run the step from its own event, not inside the poll: a step that
+        // opens a further box would otherwise hold the poll up and leave that
+        // box unanswered.
+        QTimer::singleShot(0, modal, [step = std::move(steps_.front()), modal] { step(modal); });
         steps_.pop_front();
-        step(modal);
     }
 
     QTimer poll_;

@@ -88,7 +88,7 @@ TEST(MainWindow, ControlsCarryTheirCaptionsAndTips) {
 
     QStringList menus;
     for (QAction* action : h.window->menuBar()->actions()) menus << action->text();
-    EXPECT_EQ(menus, (QStringList{"Options", "DataCard", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"Options", "DataCard", "View", "Help"}));
     EXPECT_TRUE(h.Find<QAction>("mnuStraightTrack")->isChecked());
     EXPECT_FALSE(h.Find<QAction>("mnuCircleTrack")->isChecked());
     EXPECT_TRUE(h.Find<QAction>("mnuShowLonLat")->isChecked());

@@ -1,0 +1,145 @@
+#include "ui/export_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "geo/geo.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kTitle = "Export Lines";
+
+fs::path PathOf(const QString& text) {
+    return fs::path(text.toStdU16String());
+}
+
+QString DefaultName(ExportFormat format) {
+    return QString::fromStdString(DefaultExportName(format));
+}
+
+}  // namespace
+
+ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool cardLoaded,
+                                     QWidget* parent)
+    : QDialog(parent), program_(program), disk_(disk) {
+    setObjectName("ExportLines");
+    setWindowTitle(kTitle);
+    resize(520, 260);
+
+    side_ = new QComboBox(this);
+    side_->setObjectName("ExportSide");
+    side_->addItem("Your Card", CardSide);
+    side_->addItem("Temporary Card Image", ImageSide);
+    if (!cardLoaded) {
+        // No card in the reader: only the image has lines to give.
+        side_->setItemData(0, 0, Qt::UserRole - 1);
+        side_->setCurrentIndex(1);
+    }
+    format_ = new QComboBox(this);
+    format_->setObjectName("ExportFormat");
+    format_->addItem("ISO 11783 TaskData (TASKDATA.XML)", static_cast<int>(ExportFormat::TaskData));
+    format_->addItem("KML (Google Earth and most map programs)",
+                     static_cast<int>(ExportFormat::Kml));
+    format_->addItem("GeoJSON", static_cast<int>(ExportFormat::GeoJson));
+    limits_ = new QLabel(this);
+    limits_->setObjectName("ExportLimits");
+    limits_->setWordWrap(true);
+    path_ = new QLineEdit(
+        QDir::toNativeSeparators(QDir::home().filePath(DefaultName(ExportFormat::TaskData))), this);
+    path_->setObjectName("ExportPath");
+    auto* browse = new QPushButton("Browse...", this);
+    browse->setObjectName("ExportBrowse");
+
+    auto* where = new QHBoxLayout;
+    where->addWidget(path_, 1);
+    where->addWidget(browse);
+    auto* form = new QFormLayout;
+    form->addRow("Lines of:", side_);
+    form->addRow("Format:", format_);
+    form->addRow("File:", where);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(limits_, 1);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &ExportLinesDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(format_, &QComboBox::currentIndexChanged, this, [this] { FormatChosen(); });
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString chosen = QFileDialog::getSaveFileName(this, kTitle, path_->text());
+        if (!chosen.isEmpty())
+            path_->setText(QDir::toNativeSeparators(chosen));
+    });
+    FormatChosen();
+}
+
+ExportFormat ExportLinesDialog::Format() const {
+    return static_cast<ExportFormat>(format_->currentData().toInt());
+}
+
+int ExportLinesDialog::Side() const {
+    return side_->currentData().toInt();
+}
+
+void ExportLinesDialog::FormatChosen() {
+    const bool straight = program_.Menus.StraightTrack;
+    QStringList said;
+    for (const std::string& limit : ExportLimitations(Format(), straight))
+        said << QString::fromStdString(limit);
+    limits_->setText(said.join("\n"));
+    // The file name follows the format while it is still one of ours.
+    QFileInfo file(path_->text());
+    for (ExportFormat format : {ExportFormat::TaskData, ExportFormat::Kml, ExportFormat::GeoJson}) {
+        if (file.fileName() == DefaultName(format)) {
+            path_->setText(QDir::toNativeSeparators(file.dir().filePath(DefaultName(Format()))));
+            break;
+        }
+    }
+}
+
+void ExportLinesDialog::accept() {
+    const bool straight = program_.Menus.StraightTrack;
+    const CardImage& image = program_.Table.Current(Side());
+    if (PlacedLines(image, straight).empty()) {
+        QMessageBox::information(this, kTitle,
+                                 side_->currentText() + " holds no " +
+                                     (straight ? "straight lines" : "circle tracks") +
+                                     " to export.");
+        return;
+    }
+    const QString text = path_->text().trimmed();
+    const QFileInfo file(text);
+    if (text.isEmpty() || file.isDir() || file.fileName().isEmpty()) {
+        QMessageBox::warning(this, kTitle, "Please give the name of the file to write.");
+        return;
+    }
+    if (file.exists() &&
+        QMessageBox::question(this, kTitle, file.fileName() + " already exists. Replace it?",
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!WriteExport(disk_, PathOf(text), Format(), image, straight,
+                     side_->currentText().toStdString())) {
+        QMessageBox::warning(this, kTitle,
+                             "The lines could not be written to " + text +
+                                 ".\nCheck that the folder exists and can be written; "
+                                 "any file that was there is unchanged.");
+        return;
+    }
+    QMessageBox::information(
+        this, kTitle,
+        QString::number(PlacedLines(image, straight).size()) + " passes written to " + text + ".");
+    QDialog::accept();
+}
+
+}  // namespace swathkit

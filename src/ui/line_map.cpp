@@ -1,0 +1,394 @@
+#include "ui/line_map.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <numbers>
+#include <set>
+
+#include "display/coordinate_text.h"
+#include "edit/move_passes.h"
+
+namespace swathkit {
+
+namespace {
+
+const std::array<QColor, 2> kSideColour = {QColor(20, 90, 200), QColor(215, 105, 0)};
+const QColor kConflictColour(200, 0, 0);
+const QColor kSelectedHalo(255, 215, 0, 170);
+const std::array<const char*, 2> kSideName = {"Your Card", "Temporary Card Image"};
+
+// A straight pass is drawn this far each way from its point: long enough to
+// show its direction at field scale, short enough not to cross the farm.
+constexpr double kLineHalfMetres = 200;
+constexpr double kSmallestExtentMetres = 100;
+
+MetricPoint Along(MetricPoint from, double heading, double metres) {
+    const double radians = heading * std::numbers::pi / 180;
+    return {from.East + metres * std::sin(radians), from.North + metres * std::cos(radians)};
+}
+
+QString CoordinateText(double degrees, bool dms) {
+    char stored[40];
+    std::snprintf(stored, sizeof stored, "%+.8f", degrees);
+    return QString::fromStdString(FormatCoordinate(stored, dms));
+}
+
+// 1, 2 or 5 times a power of ten, the largest not above metres.
+double RoundScaleLength(double metres) {
+    const double power = std::pow(10, std::floor(std::log10(metres)));
+    for (double step : {5.0, 2.0, 1.0}) {
+        if (step * power <= metres)
+            return step * power;
+    }
+    return power;
+}
+
+}  // namespace
+
+std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists) {
+    const bool straight = program.Menus.StraightTrack;
+    std::array<std::map<int, bool>, 2> shown;  // field -> selected
+    for (int side : {CardSide, ImageSide}) {
+        QTreeWidget* list = lists[side];
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            if (const auto slot = SlotOfItem(item->text(0).toStdString()))
+                shown[side][*slot] = shown[side][*slot] || item->isSelected();
+        }
+    }
+    std::vector<MapPass> passes;
+    for (int side : {CardSide, ImageSide}) {
+        const CardImage& image = program.Table.Current(side);
+        const CardImage& other = program.Table.Current(side == CardSide ? ImageSide : CardSide);
+        const auto& otherShown = shown[side == CardSide ? ImageSide : CardSide];
+        for (const PlacedLine& line : PlacedLines(image, straight)) {
+            const auto found = shown[side].find(line.Field);
+            if (found == shown[side].end())
+                continue;
+            MapPass pass{side, line, found->second, false};
+            pass.Conflict = otherShown.count(line.Field) > 0 &&
+                            !SameCoordinates(image.Line(line.Field), other.Line(line.Field));
+            passes.push_back(pass);
+        }
+    }
+    return passes;
+}
+
+LineMapView::LineMapView(const Program& program, std::array<QTreeWidget*, 2> lists, QWidget* parent)
+    : QWidget(parent), program_(program), lists_(lists) {
+    setObjectName("LineMapView");
+    setMouseTracking(true);
+    setMinimumSize(240, 180);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void LineMapView::Reload() {
+    passes_ = PassesShown(program_, lists_);
+    if (!placed_ && !passes_.empty())
+        FitAll();
+    update();
+}
+
+void LineMapView::FitAll() {
+    if (passes_.empty())
+        return;
+    std::vector<GeoPoint> points;
+    for (const MapPass& pass : passes_) points.push_back(pass.Line.Point);
+    projection_ = LocalProjection::Around(points);
+    double minE = 0, maxE = 0, minN = 0, maxN = 0;
+    bool first = true;
+    const auto take = [&](MetricPoint m) {
+        minE = first ? m.East : std::min(minE, m.East);
+        maxE = first ? m.East : std::max(maxE, m.East);
+        minN = first ? m.North : std::min(minN, m.North);
+        maxN = first ? m.North : std::max(maxN, m.North);
+        first = false;
+    };
+    for (const MapPass& pass : passes_) {
+        const MetricPoint at = projection_.ToMetres(pass.Line.Point);
+        take(at);
+        if (pass.Line.Straight) {
+            take(Along(at, pass.Line.Heading, kLineHalfMetres));
+            take(Along(at, pass.Line.Heading, -kLineHalfMetres));
+        }
+    }
+    centre_ = {(minE + maxE) / 2, (minN + maxN) / 2};
+    const double extentE = std::max(maxE - minE, kSmallestExtentMetres);
+    const double extentN = std::max(maxN - minN, kSmallestExtentMetres);
+    scale_ = std::min(width() * 0.85 / extentE, height() * 0.8 / extentN);
+    placed_ = true;
+    update();
+}
+
+QPointF LineMapView::ToScreen(GeoPoint point) const {
+    const MetricPoint m = projection_.ToMetres(point);
+    return {width() / 2.0 + (m.East - centre_.East) * scale_,
+            height() / 2.0 - (m.North - centre_.North) * scale_};
+}
+
+GeoPoint LineMapView::ToGround(QPointF pixel) const {
+    return projection_.ToGeo({centre_.East + (pixel.x() - width() / 2.0) / scale_,
+                              centre_.North - (pixel.y() - height() / 2.0) / scale_});
+}
+
+double LineMapView::ScaleBarMetres() const {
+    return RoundScaleLength(std::max(width() / 5.0, 60.0) / scale_);
+}
+
+void LineMapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), QColor(246, 248, 242));
+    if (passes_.empty()) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(rect(), Qt::AlignCenter, "No passes to show in the two lists.");
+    }
+    // Conflicts and the image side on top: the image is what is being built.
+    for (const MapPass& pass : passes_) {
+        if (!pass.Selected)
+            DrawPass(painter, pass);
+    }
+    for (const MapPass& pass : passes_) {
+        if (pass.Selected)
+            DrawPass(painter, pass);
+    }
+    DrawLegend(painter);
+    DrawScaleBar(painter);
+    DrawNorthArrow(painter);
+}
+
+void LineMapView::DrawPass(QPainter& painter, const MapPass& pass) const {
+    const QPointF at = ToScreen(pass.Line.Point);
+    const QColor colour = kSideColour[pass.Side];
+    QPointF from = at, to = at;
+    if (pass.Line.Straight) {
+        const MetricPoint m = projection_.ToMetres(pass.Line.Point);
+        from = ToScreen(projection_.ToGeo(Along(m, pass.Line.Heading, -kLineHalfMetres)));
+        to = ToScreen(projection_.ToGeo(Along(m, pass.Line.Heading, kLineHalfMetres)));
+    }
+    if (pass.Selected) {
+        painter.setPen(QPen(kSelectedHalo, 9, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        if (pass.Line.Straight)
+            painter.drawLine(from, to);
+        painter.drawEllipse(at, 9, 9);
+    }
+    painter.setPen(QPen(colour, pass.Selected ? 3 : 1.6, Qt::SolidLine, Qt::RoundCap));
+    if (pass.Line.Straight) {
+        painter.drawLine(from, to);
+        painter.setBrush(colour);
+        painter.drawEllipse(at, 3, 3);
+    } else {
+        painter.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 60));
+        painter.drawEllipse(at, 6, 6);
+    }
+    if (pass.Conflict) {
+        painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, 12, 12);
+    }
+    QFont font = painter.font();
+    font.setBold(pass.Selected || pass.Conflict);
+    painter.setFont(font);
+    painter.setPen(pass.Conflict ? kConflictColour : colour.darker(130));
+    // Card labels above the point, image labels below, so that a field on
+    // both sides stays readable.
+    const QPointF offset = pass.Side == CardSide ? QPointF(8, -8) : QPointF(8, 16);
+    painter.drawText(at + offset, QString::number(pass.Line.Field));
+}
+
+void LineMapView::DrawScaleBar(QPainter& painter) const {
+    const double metres = ScaleBarMetres();
+    const double pixels = metres * scale_;
+    const QPointF left(16, height() - 18);
+    const QPointF right = left + QPointF(pixels, 0);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(left, right);
+    painter.drawLine(left, left - QPointF(0, 6));
+    painter.drawLine(right, right - QPointF(0, 6));
+    const QString text =
+        metres >= 1000 ? QString::number(metres / 1000) + " km" : QString::number(metres) + " m";
+    QFont font = painter.font();
+    font.setBold(false);
+    painter.setFont(font);
+    painter.drawText(left + QPointF(pixels / 2 - 20, -8), text);
+}
+
+void LineMapView::DrawNorthArrow(QPainter& painter) const {
+    const QPointF tip(width() - 28, 14);
+    QPainterPath arrow;
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPointF(8, 26));
+    arrow.lineTo(tip + QPointF(0, 20));
+    arrow.lineTo(tip + QPointF(-8, 26));
+    arrow.closeSubpath();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::black);
+    painter.drawPath(arrow);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRectF(tip.x() - 10, tip.y() + 26, 20, 16), Qt::AlignCenter, "N");
+}
+
+void LineMapView::DrawLegend(QPainter& painter) const {
+    QFont font = painter.font();
+    font.setBold(false);
+    painter.setFont(font);
+    qreal y = 16;
+    for (int side : {CardSide, ImageSide}) {
+        painter.setPen(QPen(kSideColour[side], 3));
+        painter.drawLine(QPointF(12, y), QPointF(30, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(36, y + 4), kSideName[side]);
+        y += 16;
+    }
+    painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(21, y), 6, 6);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(36, y + 4), "Different line in the same field");
+}
+
+void LineMapView::wheelEvent(QWheelEvent* event) {
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0)
+        return;
+    // The ground under the pointer stays under it.
+    const QPointF pixel = event->position();
+    const MetricPoint before{centre_.East + (pixel.x() - width() / 2.0) / scale_,
+                             centre_.North - (pixel.y() - height() / 2.0) / scale_};
+    scale_ = std::clamp(scale_ * std::pow(1.25, steps), 1e-5, 500.0);
+    centre_ = {before.East - (pixel.x() - width() / 2.0) / scale_,
+               before.North + (pixel.y() - height() / 2.0) / scale_};
+    update();
+    event->accept();
+}
+
+void LineMapView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = event->position();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void LineMapView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragFrom_) {
+        const QPointF moved = event->position() - *dragFrom_;
+        centre_.East -= moved.x() / scale_;
+        centre_.North += moved.y() / scale_;
+        dragFrom_ = event->position();
+        update();
+    }
+    emit PointerMoved(ToGround(event->position()));
+}
+
+void LineMapView::mouseReleaseEvent(QMouseEvent*) {
+    dragFrom_.reset();
+    setCursor(Qt::OpenHandCursor);
+}
+
+void LineMapView::mouseDoubleClickEvent(QMouseEvent*) {
+    FitAll();
+}
+
+void LineMapView::resizeEvent(QResizeEvent*) {
+    if (!placed_ && !passes_.empty())
+        FitAll();
+}
+
+LineMapWindow::LineMapWindow(const Program& program, std::array<QTreeWidget*, 2> lists,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window), program_(program) {
+    setObjectName("LineMapWindow");
+    setWindowTitle("Map of Lines");
+    resize(720, 540);
+
+    view_ = new LineMapView(program, lists, this);
+    status_ = new QLabel(this);
+    status_->setObjectName("MapCounts");
+    pointer_ = new QLabel(this);
+    pointer_->setObjectName("MapPointer");
+    auto* fit = new QPushButton("Fit All", this);
+    fit->setObjectName("MapFitAll");
+    fit->setToolTip("Show every pass (or double-click the map).");
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(pointer_);
+    bottom->addWidget(fit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(view_, 1);
+    layout->addLayout(bottom);
+
+    connect(fit, &QPushButton::clicked, view_, &LineMapView::FitAll);
+    connect(view_, &LineMapView::PointerMoved, this, [this](GeoPoint at) { ShowPointer(at); });
+    // Every change to a side refills its list, and every selection shows in
+    // it: following the two lists follows everything the map draws.
+    for (QTreeWidget* list : lists) {
+        const auto later = [this] { Reload(); };
+        connect(list, &QTreeWidget::itemSelectionChanged, this, later);
+        connect(list->model(), &QAbstractItemModel::modelReset, this, later);
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this, later);
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, later);
+        connect(list->model(), &QAbstractItemModel::dataChanged, this, later);
+    }
+    view_->Reload();
+    ShowCounts();
+}
+
+void LineMapWindow::Reload() {
+    // A refill comes as many small signals; drawing once after them is enough.
+    if (reloadPending_)
+        return;
+    reloadPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        reloadPending_ = false;
+        view_->Reload();
+        ShowCounts();
+    });
+}
+
+void LineMapWindow::ShowCounts() {
+    std::array<int, 2> counts{};
+    std::set<int> conflicts;
+    for (const MapPass& pass : view_->Passes()) {
+        ++counts[pass.Side];
+        if (pass.Conflict)
+            conflicts.insert(pass.Line.Field);
+    }
+    QString text = QString("Your Card: %1   Temporary Card Image: %2")
+                       .arg(counts[CardSide])
+                       .arg(counts[ImageSide]);
+    if (!conflicts.empty()) {
+        QStringList fields;
+        for (int field : conflicts) fields << QString::number(field);
+        text += "   Different lines in field " + fields.join(", ");
+    }
+    status_->setText(text);
+}
+
+void LineMapWindow::ShowPointer(GeoPoint where) {
+    // Coordinates show only where the lists show them, in the lists' form.
+    if (!program_.Menus.ShowLonLat) {
+        pointer_->clear();
+        return;
+    }
+    const bool dms = program_.Menus.ShowDMS;
+    pointer_->setText(CoordinateText(where.Latitude, dms) + "  " +
+                      CoordinateText(where.Longitude, dms));
+}
+
+}  // namespace swathkit

@@ -1,0 +1,229 @@
+// The map, the duplicate search and the export, reached through the real
+// window's menus, off screen.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "core/master_copy.h"
+#include "support/cards.h"
+#include "support/fakes.h"
+#include "support/modal_script.h"
+#include "ui/duplicate_passes.h"
+#include "ui/line_map.h"
+#include "ui/main_window.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+std::string Stored(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%+024.8f", value);
+    return text;
+}
+
+constexpr GeoPoint kFarm{41.5, -93.25};
+
+// A pass at a place, heading along (north, east).
+GuidanceLine PassAt(int field, GeoPoint at, double north, double east) {
+    GuidanceLine line = NewBlankImage().Line(field);
+    line.Latitude = Stored(at.Latitude);
+    line.Longitude = Stored(at.Longitude);
+    line.HeadingNorth = Stored(north);
+    line.HeadingEast = Stored(east);
+    return line;
+}
+
+struct MapHarness {
+    // The card: 12 at the farm heading east, 40 one kilometre north of it,
+    // 41 as 12 again a metre off. The image: 40 elsewhere, 90.
+    MapHarness() {
+        const fs::path root = work.path() / "CARD";
+        card = NewBlankImage();
+        card.IsStraight = true;
+        card.Line(12) = PassAt(12, kFarm, 0, 1);
+        card.Line(40) = PassAt(40, Travel(kFarm, 0, 1000), 1, 0);
+        card.Line(41) = PassAt(41, Travel(kFarm, 90, 1), 0, 1);
+        CardImage circles = ImageWith({{7, Stored(41.6)}, {8, Stored(41.7)}}, false);
+        MakeCard(root, &card, &circles);
+        CardImage image = NewBlankImage();
+        image.IsStraight = true;
+        image.Line(40) = PassAt(40, Travel(kFarm, 180, 500), 1, 1);
+        image.Line(90) = PassAt(90, Travel(kFarm, 270, 300), 1, 0);
+        setup.WorkFolder = work.path() / "Swathkit";
+        Program master;
+        master.WorkFolder = setup.WorkFolder;
+        WriteFile(MasterCopyFile(master, true), LineFileText(image, LineLayout::MasterCopy));
+        setup.ProgramFolder = work.path();
+        setup.Time = &clock;
+        setup.Drives = [root] { return DriveList{{"/", root.string() + " [CARD]"}, 1}; };
+        window = std::make_unique<AB_Main>(setup);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void Trigger(const char* action) {
+        auto* found = window->findChild<QAction*>(action);
+        ASSERT_NE(found, nullptr) << action;
+        found->trigger();
+        QCoreApplication::processEvents();
+    }
+    LineMapWindow* Map() {
+        Trigger("mnuMap");
+        auto* map = window->findChild<LineMapWindow*>();
+        EXPECT_NE(map, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
+        return map;
+    }
+    QTreeWidget* List(int side) {
+        return window->findChild<QTreeWidget*>(side ? "Card_List_1" : "Card_List_0");
+    }
+    QTreeWidgetItem* Item(int side, const QString& text) {
+        const auto found = List(side)->findItems(text, Qt::MatchExactly);
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+    const MapPass* Shown(LineMapView* view, int side, int field) {
+        for (const MapPass& pass : view->Passes()) {
+            if (pass.Side == side && pass.Line.Field == field)
+                return &pass;
+        }
+        return nullptr;
+    }
+
+    TempFolder work;
+    CardImage card;
+    FakeClock clock;
+    WindowSetup setup;
+    std::unique_ptr<AB_Main> window;
+    ModalScript script;
+};
+
+// True when some pixel near at has the side's blue.
+bool BlueNear(const QImage& image, QPointF at) {
+    for (int dx = -2; dx <= 2; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor c = image.pixelColor(at.toPoint() + QPoint(dx, dy));
+            if (c.blue() > 150 && c.red() < 120)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
+    MapHarness h;
+    LineMapWindow* map = h.Map();
+    LineMapView* view = map->View();
+    ASSERT_EQ(view->Passes().size(), 5u);
+    EXPECT_TRUE(h.Shown(view, CardSide, 40)->Conflict);
+    EXPECT_TRUE(h.Shown(view, ImageSide, 40)->Conflict);
+    EXPECT_FALSE(h.Shown(view, CardSide, 12)->Conflict);
+    EXPECT_EQ(h.Shown(view, CardSide, 12)->Line.Heading, 90);
+
+    // A field 1 km north draws 1 km north at the scale shown; the scale bar
+    // is a round length.
+    const QPointF farm = view->ToScreen(h.Shown(view, CardSide, 12)->Line.Point);
+    const QPointF north = view->ToScreen(h.Shown(view, CardSide, 40)->Line.Point);
+    EXPECT_NEAR(north.x(), farm.x(), 0.5);
+    EXPECT_NEAR(farm.y() - north.y(), 1000 * view->PixelsPerMetre(), 0.5);
+    const double bar = view->ScaleBarMetres();
+    const double mantissa = bar / std::pow(10, std::floor(std::log10(bar)));
+    EXPECT_TRUE(mantissa == 1 || mantissa == 2 || mantissa == 5) << bar;
+
+    // Field 12 heads 090: its line runs east of its point, not north of it.
+    const QImage drawn = view->grab().toImage();
+    const double hundredMetres = 100 * view->PixelsPerMetre();
+    ASSERT_GT(hundredMetres, 6);
+    EXPECT_TRUE(BlueNear(drawn, farm + QPointF(hundredMetres, 0)));
+    EXPECT_TRUE(BlueNear(drawn, farm - QPointF(hundredMetres, 0)));
+    EXPECT_FALSE(BlueNear(drawn, farm + QPointF(0, -hundredMetres)));
+
+    // Selecting in a list highlights on the map.
+    h.Item(CardSide, "12")->setSelected(true);
+    QTest::qWait(20);
+    EXPECT_TRUE(h.Shown(view, CardSide, 12)->Selected);
+    EXPECT_FALSE(h.Shown(view, CardSide, 41)->Selected);
+
+    // A change to a side redraws it: image 90 erased through the real button.
+    h.List(ImageSide)->clearSelection();
+    h.Item(ImageSide, "90")->setSelected(true);
+    h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QTest::mouseClick(h.window->findChild<QPushButton*>("cmdClear_1"), Qt::LeftButton);
+    EXPECT_TRUE(h.script.Done());
+    QTest::qWait(20);
+    EXPECT_EQ(h.Shown(view, ImageSide, 90), nullptr);
+    EXPECT_EQ(view->Passes().size(), 4u);
+
+    // The track kind follows the menu: the card's circle tracks, no heading.
+    h.Trigger("mnuCircleTrack");
+    QTest::qWait(20);
+    ASSERT_NE(h.Shown(view, CardSide, 7), nullptr);
+    EXPECT_FALSE(h.Shown(view, CardSide, 7)->Line.Straight);
+    EXPECT_EQ(h.Shown(view, CardSide, 12), nullptr);
+}
+
+TEST(MapWindow, DuplicateRowsSelectBothPassesInTheLists) {
+    MapHarness h;
+    h.Trigger("mnuDuplicates");
+    auto* dialog = h.window->findChild<DuplicatePassesDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    // 12 and 41 lie a metre apart on one heading; 40 sits in both lists but
+    // as different lines, which is a conflict, not a duplicate.
+    ASSERT_EQ(dialog->Pairs().size(), 1u);
+    auto* table = dialog->findChild<QTableWidget*>("DuplicateTable");
+    table->selectRow(0);
+    EXPECT_TRUE(h.Item(CardSide, "12")->isSelected());
+    EXPECT_TRUE(h.Item(CardSide, "41")->isSelected());
+    EXPECT_FALSE(h.Item(CardSide, "40")->isSelected());
+
+    // Tighter than a metre: nothing left.
+    dialog->findChild<QDoubleSpinBox*>("DuplicateMetres")->setValue(0.5);
+    QTest::qWait(20);
+    EXPECT_TRUE(dialog->Pairs().empty());
+    EXPECT_EQ(table->rowCount(), 0);
+}
+
+TEST(MapWindow, ExportWritesTheChosenSideAndSaysWhatIsLeftOut) {
+    MapHarness h;
+    const fs::path target = h.work.path() / "out" / "lines.geojson";
+    fs::create_directories(target.parent_path());
+    QString limits;
+    h.script.Step([&](QWidget* modal) {
+        modal->findChild<QComboBox*>("ExportSide")->setCurrentIndex(0);
+        modal->findChild<QComboBox*>("ExportFormat")->setCurrentIndex(2);
+        limits = modal->findChild<QLabel*>("ExportLimits")->text();
+        auto* path = modal->findChild<QLineEdit*>("ExportPath");
+        EXPECT_TRUE(path->text().endsWith("lines.geojson")) << path->text().toStdString();
+        path->setText(QString::fromStdString(target.string()));
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                          Qt::LeftButton);
+    });
+    h.script.Step([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text().toStdString().substr(0, 9), "3 passes ");
+        box->accept();
+    });
+    h.Trigger("mnuExportLines");
+    EXPECT_TRUE(h.script.Done());
+    EXPECT_FALSE(limits.isEmpty());
+    const std::string written = Bytes(target);
+    EXPECT_NE(written.find("FeatureCollection"), std::string::npos);
+    EXPECT_NE(written.find("-93.25"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace swathkit
