@@ -95,7 +95,7 @@ LineMapView::LineMapView(const Program& program, std::array<QTreeWidget*, 2> lis
 
 void LineMapView::Reload() {
     passes_ = PassesShown(program_, lists_);
-    if (!placed_ && !passes_.empty())
+    if (!moved_)
         FitAll();
     update();
 }
@@ -127,7 +127,7 @@ void LineMapView::FitAll() {
     const double extentE = std::max(maxE - minE, kSmallestExtentMetres);
     const double extentN = std::max(maxN - minN, kSmallestExtentMetres);
     scale_ = std::min(width() * 0.85 / extentE, height() * 0.8 / extentN);
-    placed_ = true;
+    moved_ = false;
     update();
 }
 
@@ -272,6 +272,7 @@ void LineMapView::wheelEvent(QWheelEvent* event) {
     scale_ = std::clamp(scale_ * std::pow(1.25, steps), 1e-5, 500.0);
     centre_ = {before.East - (pixel.x() - width() / 2.0) / scale_,
                before.North + (pixel.y() - height() / 2.0) / scale_};
+    moved_ = true;
     update();
     event->accept();
 }
@@ -289,6 +290,7 @@ void LineMapView::mouseMoveEvent(QMouseEvent* event) {
         centre_.East -= moved.x() / scale_;
         centre_.North += moved.y() / scale_;
         dragFrom_ = event->position();
+        moved_ = true;
         update();
     }
     emit PointerMoved(ToGround(event->position()));
@@ -304,7 +306,7 @@ void LineMapView::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void LineMapView::resizeEvent(QResizeEvent*) {
-    if (!placed_ && !passes_.empty())
+    if (!moved_)
         FitAll();
 }
 

@@ -72,7 +72,9 @@ class LineMapView final : public QWidget {
     LocalProjection projection_{GeoPoint{}};
     MetricPoint centre_;  // the ground point at the middle of the view
     double scale_ = 1;    // pixels per metre
-    bool placed_ = false;
+    // Until the operator zooms or drags, the view keeps every pass in sight
+    // through changes and resizes.
+    bool moved_ = false;
     std::optional<QPointF> dragFrom_;
 };
 

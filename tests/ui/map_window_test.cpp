@@ -19,6 +19,7 @@
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/modal_script.h"
+#include "support/shots.h"
 #include "ui/duplicate_passes.h"
 #include "ui/line_map.h"
 #include "ui/main_window.h"
@@ -127,10 +128,13 @@ TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     LineMapWindow* map = h.Map();
     LineMapView* view = map->View();
     ASSERT_EQ(view->Passes().size(), 5u);
+    Shot("map-1-opened");
     EXPECT_TRUE(h.Shown(view, CardSide, 40)->Conflict);
     EXPECT_TRUE(h.Shown(view, ImageSide, 40)->Conflict);
     EXPECT_FALSE(h.Shown(view, CardSide, 12)->Conflict);
     EXPECT_EQ(h.Shown(view, CardSide, 12)->Line.Heading, 90);
+    // The passes fill the window as it opened: 1.5 km from north to south.
+    EXPECT_GT(1500 * view->PixelsPerMetre(), 0.6 * view->height());
 
     // A field 1 km north draws 1 km north at the scale shown; the scale bar
     // is a round length.
@@ -155,6 +159,7 @@ TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     QTest::qWait(20);
     EXPECT_TRUE(h.Shown(view, CardSide, 12)->Selected);
     EXPECT_FALSE(h.Shown(view, CardSide, 41)->Selected);
+    Shot("map-2-card-12-selected");
 
     // A change to a side redraws it: image 90 erased through the real button.
     h.List(ImageSide)->clearSelection();
@@ -183,6 +188,7 @@ TEST(MapWindow, DuplicateRowsSelectBothPassesInTheLists) {
     // 12 and 41 lie a metre apart on one heading; 40 sits in both lists but
     // as different lines, which is a conflict, not a duplicate.
     ASSERT_EQ(dialog->Pairs().size(), 1u);
+    Shot("map-3-duplicates");
     auto* table = dialog->findChild<QTableWidget*>("DuplicateTable");
     table->selectRow(0);
     EXPECT_TRUE(h.Item(CardSide, "12")->isSelected());
