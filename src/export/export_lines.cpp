@@ -50,6 +50,12 @@ std::string Truncated(const std::string& text, std::size_t limit) {
     return text.substr(0, end);
 }
 
+void Declare(pugi::xml_document& doc) {
+    auto decl = doc.append_child(pugi::node_declaration);
+    decl.append_attribute("version") = "1.0";
+    decl.append_attribute("encoding") = "UTF-8";
+}
+
 std::string XmlText(const pugi::xml_document& doc) {
     std::ostringstream out;
     doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
@@ -59,9 +65,7 @@ std::string XmlText(const pugi::xml_document& doc) {
 std::string TaskDataText(const std::vector<PlacedLine>& lines, const std::string& name) {
     const std::string designator = Truncated(CleanName(name), kDesignatorBytes);
     pugi::xml_document doc;
-    auto decl = doc.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
+    Declare(doc);
 
     auto root = doc.append_child("ISO11783_TaskData");
     root.append_attribute("VersionMajor") = "4";
@@ -104,9 +108,7 @@ std::string KmlCoordinate(GeoPoint p) {
 
 std::string KmlText(const std::vector<PlacedLine>& lines, const std::string& name) {
     pugi::xml_document doc;
-    auto decl = doc.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
+    Declare(doc);
     auto kml = doc.append_child("kml");
     kml.append_attribute("xmlns") = "http://www.opengis.net/kml/2.2";
     auto document = kml.append_child("Document");

@@ -4,10 +4,10 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "edit/move_passes.h"
+#include "ui/list_follow.h"
 
 namespace swathkit {
 
@@ -67,29 +67,17 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(metres_, &QDoubleSpinBox::valueChanged, this, [this] { SearchLater(); });
-    connect(degrees_, &QDoubleSpinBox::valueChanged, this, [this] { SearchLater(); });
+    connect(metres_, &QDoubleSpinBox::valueChanged, this, [this] { Search(); });
+    connect(degrees_, &QDoubleSpinBox::valueChanged, this, [this] { Search(); });
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
         const auto rows = table_->selectionModel()->selectedRows();
         if (!rows.isEmpty())
             SelectInLists(rows.front().row());
     });
-    // A change to either side refills its list: the pairs may have changed.
-    for (QTreeWidget* list : lists_) {
-        connect(list->model(), &QAbstractItemModel::modelReset, this, [this] { SearchLater(); });
-        connect(list->model(), &QAbstractItemModel::rowsInserted, this, [this] { SearchLater(); });
-    }
+    // A change to either side may make or break pairs. Selections are left
+    // out: choosing a row selects in the lists.
+    FollowLists(lists_, this, false, [this] { Search(); });
     Search();
-}
-
-void DuplicatePassesDialog::SearchLater() {
-    if (searchPending_)
-        return;
-    searchPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        searchPending_ = false;
-        Search();
-    });
 }
 
 void DuplicatePassesDialog::Search() {

@@ -30,7 +30,6 @@ class DuplicatePassesDialog final : public QDialog {
     const std::vector<DuplicatePair>& Pairs() const { return pairs_; }
 
   private:
-    void SearchLater();
     void SelectInLists(int row);
 
     const Program& program_;
@@ -41,7 +40,6 @@ class DuplicatePassesDialog final : public QDialog {
     QTableWidget* table_ = nullptr;
     QLabel* summary_ = nullptr;
     std::vector<DuplicatePair> pairs_;
-    bool searchPending_ = false;
 };
 
 }  // namespace swathkit

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -17,6 +16,7 @@
 
 #include "display/coordinate_text.h"
 #include "edit/move_passes.h"
+#include "ui/list_follow.h"
 
 namespace swathkit {
 
@@ -337,30 +337,15 @@ LineMapWindow::LineMapWindow(const Program& program, std::array<QTreeWidget*, 2>
 
     connect(fit, &QPushButton::clicked, view_, &LineMapView::FitAll);
     connect(view_, &LineMapView::PointerMoved, this, [this](GeoPoint at) { ShowPointer(at); });
-    // Every change to a side refills its list, and every selection shows in
-    // it: following the two lists follows everything the map draws.
-    for (QTreeWidget* list : lists) {
-        const auto later = [this] { Reload(); };
-        connect(list, &QTreeWidget::itemSelectionChanged, this, later);
-        connect(list->model(), &QAbstractItemModel::modelReset, this, later);
-        connect(list->model(), &QAbstractItemModel::rowsInserted, this, later);
-        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, later);
-        connect(list->model(), &QAbstractItemModel::dataChanged, this, later);
-    }
-    view_->Reload();
-    ShowCounts();
+    // The lists show every change to a side and every selection: following
+    // them follows everything the map draws.
+    FollowLists(lists, this, true, [this] { Reload(); });
+    Reload();
 }
 
 void LineMapWindow::Reload() {
-    // A refill comes as many small signals; drawing once after them is enough.
-    if (reloadPending_)
-        return;
-    reloadPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        reloadPending_ = false;
-        view_->Reload();
-        ShowCounts();
-    });
+    view_->Reload();
+    ShowCounts();
 }
 
 void LineMapWindow::ShowCounts() {

@@ -87,7 +87,7 @@ class LineMapWindow final : public QWidget {
                   QWidget* parent = nullptr);
 
     LineMapView* View() const { return view_; }
-    // Follows a change of the menus' choices (track kind, "Show Lon / Lat").
+    // Draws again what the lists show.
     void Reload();
 
   private:
@@ -98,7 +98,6 @@ class LineMapWindow final : public QWidget {
     LineMapView* view_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* pointer_ = nullptr;
-    bool reloadPending_ = false;
 };
 
 }  // namespace swathkit

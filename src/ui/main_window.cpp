@@ -224,60 +224,51 @@ void AB_Main::BuildControls() {
 }
 
 void AB_Main::BuildMenus() {
-    QMenu* options = menuBar()->addMenu("Options");
-    options->setObjectName("mnuOptions");
-    QMenu* track = options->addMenu("Track Option");
-    track->setObjectName("mnuTrackOption");
-    const auto checkable = [](QMenu* menu, const QString& name, const QString& text) {
+    const auto menu = [](QMenuBar* bar, const char* name, const QString& text) {
+        QMenu* made = bar->addMenu(text);
+        made->setObjectName(name);
+        return made;
+    };
+    const auto command = [this](auto* menu, const char* name, const QString& text, auto slot) {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const auto checkable = [&](QMenu* menu, const char* name, const QString& text, auto slot) {
+        QAction* action = command(menu, name, text, slot);
         action->setCheckable(true);
         return action;
     };
-    mnuStraightTrack_ = checkable(track, "mnuStraightTrack", "Straight Track");
-    mnuCircleTrack_ = checkable(track, "mnuCircleTrack", "Circle Track");
-    mnuShowLonLat_ = checkable(options, "mnuShowLonLat", "Show Lon / Lat");
-    mnuShowDMS_ = checkable(options, "mnuShowDMS", "Show DMS");
-    QAction* refresh = options->addAction("Refresh Drives");
-    refresh->setObjectName("mnuRefreshDrives");
+
+    QMenu* options = menu(menuBar(), "mnuOptions", "Options");
+    QMenu* track = options->addMenu("Track Option");
+    track->setObjectName("mnuTrackOption");
+    mnuStraightTrack_ = checkable(track, "mnuStraightTrack", "Straight Track",
+                                  [this] { mnuStraightTrack_Click(); });
+    mnuCircleTrack_ =
+        checkable(track, "mnuCircleTrack", "Circle Track", [this] { mnuCircleTrack_Click(); });
+    mnuShowLonLat_ =
+        checkable(options, "mnuShowLonLat", "Show Lon / Lat", [this] { mnuShowLonLat_Click(); });
+    mnuShowDMS_ = checkable(options, "mnuShowDMS", "Show DMS", [this] { mnuShowDMS_Click(); });
+    command(options, "mnuRefreshDrives", "Refresh Drives", [this] { cmdRefresh_Click(); });
     options->addSeparator()->setObjectName("mnusep1");
     QAction* exit = options->addAction("Exit");
     exit->setObjectName("mnuExit");
-
-    QMenu* card = menuBar()->addMenu("DataCard");
-    card->setObjectName("mnuDataCard");
-    QAction* backup = card->addAction("Backup Image");
-    backup->setObjectName("mnuBackup");
-    QAction* cardToCard = card->addAction("Copy Card to Card");
-    cardToCard->setObjectName("mnuCardtoCard");
-
-    // Our own additions, kept apart from the card's commands.
-    QAction* exportLines = card->addAction("Export Lines...");
-    exportLines->setObjectName("mnuExportLines");
-    QMenu* view = menuBar()->addMenu("View");
-    view->setObjectName("mnuView");
-    QAction* map = view->addAction("Map of Lines");
-    map->setObjectName("mnuMap");
-    QAction* duplicates = view->addAction("Duplicate Passes...");
-    duplicates->setObjectName("mnuDuplicates");
-
-    QAction* help = menuBar()->addAction("Help");
-    help->setObjectName("mnuHelp");
-
-    connect(mnuStraightTrack_, &QAction::triggered, this, [this] { mnuStraightTrack_Click(); });
-    connect(mnuCircleTrack_, &QAction::triggered, this, [this] { mnuCircleTrack_Click(); });
-    connect(mnuShowLonLat_, &QAction::triggered, this, [this] { mnuShowLonLat_Click(); });
-    connect(mnuShowDMS_, &QAction::triggered, this, [this] { mnuShowDMS_Click(); });
-    connect(refresh, &QAction::triggered, this, [this] { cmdRefresh_Click(); });
     connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-    connect(help, &QAction::triggered, this, [this] { mnuHelp_Click(); });
-    connect(backup, &QAction::triggered, this,
+
+    QMenu* card = menu(menuBar(), "mnuDataCard", "DataCard");
+    command(card, "mnuBackup", "Backup Image",
             [this] { swathkit::mnuBackup_Click(program_, *ports_); });
-    connect(cardToCard, &QAction::triggered, this,
+    command(card, "mnuCardtoCard", "Copy Card to Card",
             [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
-    connect(exportLines, &QAction::triggered, this, [this] { mnuExportLines_Click(); });
-    connect(map, &QAction::triggered, this, [this] { mnuMap_Click(); });
-    connect(duplicates, &QAction::triggered, this, [this] { mnuDuplicates_Click(); });
+    // Our own additions, kept apart from the card's commands.
+    command(card, "mnuExportLines", "Export Lines...", [this] { mnuExportLines_Click(); });
+    QMenu* view = menu(menuBar(), "mnuView", "View");
+    command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
+    command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });
+
+    command(menuBar(), "mnuHelp", "Help", [this] { mnuHelp_Click(); });
 }
 
 // The check marks show the program's choices; a click on a checked track
