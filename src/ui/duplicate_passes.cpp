@@ -45,7 +45,8 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName("DuplicateTable");
-    table_->setHorizontalHeaderLabels({"Pass", "Probably the same as", "Apart", "Headings"});
+    table_->setHorizontalHeaderLabels(
+        {"Pass", "Probably the same as", "Apart", "Headings differ by"});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,14 +94,17 @@ void DuplicatePassesDialog::Search() {
         const QStringList cells = {
             PassName(pair.First), PassName(pair.Second),
             QString::number(pair.Metres, 'f', 2) + " m",
-            straight ? QString::number(pair.Degrees, 'f', 2) + "\u00B0" : QString("-")};
+            !straight       ? QString("-")
+            : pair.Reversed ? QString::number(pair.Degrees, 'f', 2) + "\u00B0, driven the other way"
+                            : QString::number(pair.Degrees, 'f', 2) + "\u00B0"};
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     const QString kind = straight ? "straight lines" : "circle tracks";
     summary_->setText(pairs_.empty()
                           ? "No duplicate " + kind + " found within these limits."
-                          : QString::number(pairs_.size()) + " pair(s) of " + kind +
+                          : QString::number(pairs_.size()) +
+                                (pairs_.size() == 1 ? " pair of " : " pairs of ") + kind +
                                 " found. Choose a row to select both passes in the lists.");
 }
 
