@@ -1,14 +1,28 @@
+// The card in the reader: finding, loading, backing up, saving and copying
+// it, the start-up that shows it beside the master copy, and the same on
+// real FAT file systems: case-insensitive names spelt as the card's own
+// software spells them, read-only media, cards pulled out. Last, every write
+// with each of its file steps made to fail in turn: the operator is told,
+// no success is shown, and no file that was good before is damaged or lost.
+
 #include <gtest/gtest.h>
 
+#include "card/backup.h"
 #include "card/card.h"
+#include "card/card_copy.h"
 #include "card/drives.h"
+#include "card/save.h"
+#include "core/master_copy.h"
+#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
+#include "support/fat_card.h"
 
 namespace swathkit {
 namespace {
 
 using namespace testing;
+using Texts = std::vector<std::string>;
 
 const Message kCardError{
     "Error 300-1 \r\nThere was an error reading this drive.\r\n"
@@ -16,18 +30,39 @@ const Message kCardError{
     "have selected the correct drive letter, and that\r\n"
     "this drive contains valid tracking data.",
     Buttons::Ok, Icon::None, "Error with Card"};
+const Message kCardWriteFailed{"Error 100-2.  Failed Saving ABLines File., Invalid Save",
+                               Buttons::Ok, Icon::None, "Error Saving"};
+const Message kBackupFailed{"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"};
+const Message kInsert{"Please insert second card and press ok.", Buttons::OkCancel, Icon::None,
+                      "Continue with Card"};
+const Message kContinue{
+    "The AB-Line and Circle Info on this card will be \r\ncompletely replaced.  Is it ok to "
+    "continue?",
+    Buttons::YesNo, Icon::None, "Continue with Copy"};
+const Message kAnother{
+    "Image has been successfully saved.\r\nWould you like to copy this image to another card?",
+    Buttons::YesNo, Icon::None, "Another Copy"};
+const Message kComplete{"This card image has been successfully saved.", Buttons::Ok, Icon::None,
+                        "Copy Complete"};
+const std::string kLat = "+0000000000041.50000000";
 
+// A reader at root; day is where today's backups go.
 struct CardHarness : Harness {
     CardHarness() {
         root = work.path() / "CARD";
         drives.entries = {"/", root.string() + " [CARD]"};
         drives.current = 1;
+        day = program.WorkFolder / "Backup" / "12062026";
     }
-    fs::path root;
+    fs::path Lines() const { return root / "pflines" / "ablines.dat"; }
+    // The same ports on another disk.
+    Ports On(Files& disk) {
+        return {dialogs, progress, clock, disk, cardList, imageList, controls, drives, help};
+    }
+    fs::path root, day;
 };
 
 TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
-    FakeDrives drives;
     EXPECT_EQ(DrivePart("e: [CARD]"), "e:");
     EXPECT_EQ(DrivePart("e:"), "e:");
     EXPECT_EQ(CardRoot("e: [CARD]"), "e:\\");
@@ -37,55 +72,44 @@ TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
               "e:\\pflines\\ablines.dat");
     EXPECT_EQ(CardFilePath(RealFiles(), "/", "pflines", "circles.dat").string(),
               "/pflines/circles.dat");
-
     CardHarness h;
     MakeCard(h.root, nullptr);
-    EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "pflines" / "ablines.dat");
+    EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.Lines());
     h.program.Menus.StraightTrack = false;
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "pflines" / "circles.dat");
-
     // A copy of a card on a case-sensitive disk is read in its own spelling.
     fs::rename(h.root / "pflines", h.root / "PFLINES");
     WriteFile(h.root / "PFLINES" / "CIRCLES.DAT", "x");
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "PFLINES" / "CIRCLES.DAT");
 }
 
-TEST(Card, LoadingAStraightThenACircleCard) {
+TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
     CardHarness h;
-    const CardImage straight =
-        ImageWith({{12, "+0000000000041.50000000"}, {40, "+0000000000042.00000000"}});
+    const CardImage straight = ImageWith({{12, kLat}, {40, "+0000000000042.00000000"}});
     const CardImage circle = ImageWith({{7, "+0000000000041.00000000"}}, false);
     MakeCard(h.root, &straight, &circle);
-    WriteFile(TemporaryFileFor(h.root / "pflines" / "ablines.dat"), "left by a pulled card");
-
+    WriteFile(TemporaryFileFor(h.Lines()), "left by a pulled card");
+    h.program.Table.At(ImageSide, 0) = ImageWith({{30, kLat}});
     LoadCard(h.program, h.ports, true);
     EXPECT_EQ(h.program.Table.At(CardSide, 0), straight);
     EXPECT_EQ(h.program.Table.At(CardSide, 1), straight);
     EXPECT_EQ(h.program.CardScratch, straight);
     EXPECT_EQ(h.controls.description, "Your Card -- Available " + h.root.string());
     EXPECT_TRUE(h.controls.AllCardCommands(true));
-    EXPECT_EQ(h.cardList.ItemTexts(), (std::vector<std::string>{"12", "40"}));
-    EXPECT_FALSE(fs::exists(TemporaryFileFor(h.root / "pflines" / "ablines.dat")));
+    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "40"}));
+    EXPECT_FALSE(fs::exists(TemporaryFileFor(h.Lines())));
     EXPECT_EQ(h.cardList.fills, 2);  // blank first, then the card
     EXPECT_EQ(h.imageList.fills, 0);
-
     h.program.Menus.StraightTrack = false;
     LoadCard(h.program, h.ports, true);
     EXPECT_TRUE(h.program.Table.At(CardSide, 0).IsCircle);
-    EXPECT_EQ(h.cardList.ItemTexts(), (std::vector<std::string>{"7"}));
+    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"7"}));
     EXPECT_EQ(h.cardList.columns.size(), 3u);  // no heading for circles
-    EXPECT_TRUE(h.dialogs.shown.empty());
-}
 
-TEST(Card, AFailedLoadLeavesTheCardSideBlankAndTheImageSideAlone) {
-    CardHarness h;
-    const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
-    MakeCard(h.root, &straight);
-    h.program.Table.At(ImageSide, 0) = ImageWith({{30, "+0000000000001.00000000"}});
-    LoadCard(h.program, h.ports, true);
-
-    // Straight chosen, but the card holds only circles: quiet when asked so.
-    fs::remove(h.root / "pflines" / "ablines.dat");
+    // Straight chosen, but the card holds only circles: quiet when asked so,
+    // the card side blank and the image side alone.
+    h.program.Menus.StraightTrack = true;
+    fs::remove(h.Lines());
     LoadCard(h.program, h.ports, false);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(h.controls.description, "Your Card -- Not Detected");
@@ -93,41 +117,27 @@ TEST(Card, AFailedLoadLeavesTheCardSideBlankAndTheImageSideAlone) {
     EXPECT_EQ(h.program.Table.At(CardSide, 1), NewBlankImage());
     EXPECT_TRUE(h.controls.AllCardCommands(false));
     EXPECT_TRUE(h.cardList.rows.empty());
-    EXPECT_EQ(h.program.Table.At(ImageSide, 0).Line(30).Latitude, "+0000000000001.00000000");
-
+    EXPECT_EQ(h.program.Table.At(ImageSide, 0).Line(30).Latitude, kLat);
     h.dialogs.Expect(kCardError, Answer::Ok);
     EXPECT_FALSE(CheckCard(h.program, h.ports, true));
     // A folder where the file should be is no card either.
-    fs::create_directories(h.root / "pflines" / "ablines.dat");
+    fs::create_directories(h.Lines());
     h.dialogs.Expect(kCardError, Answer::Ok);
     LoadCard(h.program, h.ports, true);
     EXPECT_TRUE(h.dialogs.Done());
-
-    // A file that opens but is short still counts as a card: its empty image
-    // lists 250 items reading "0".
-    fs::remove(h.root / "pflines" / "ablines.dat");
-    WriteFile(h.root / "pflines" / "ablines.dat", "+000000001  ,short\r\n");
-    LoadCard(h.program, h.ports, true);
-    EXPECT_EQ(h.controls.description, "Your Card -- Available " + h.root.string());
-    EXPECT_EQ(h.cardList.rows.size(), 250u);
-    EXPECT_EQ(h.cardList.rows[0][0], "0");
 }
 
 TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedText) {
     CardHarness h;
     h.drives.entries = {"c:", "e: [CARD]"};
-    h.drives.current = 1;
     h.drives.afterReread = {"c:", "d:", "e:"};
     RefreshDrives(h.ports);
     EXPECT_EQ(h.drives.selections, (std::vector<int>{2}));  // "e:" occurs in "e: [CARD]"
-
     h.drives.selections.clear();
     h.drives.afterReread = {"c:", "e: [CARD]"};  // "e: [CARD]" is not inside "e:"
-    h.drives.afterRereadCurrent = 0;
     RefreshDrives(h.ports);
     EXPECT_TRUE(h.drives.selections.empty());
     EXPECT_EQ(h.drives.CurrentText(), "c:");
-
     h.drives.rereadWorks = false;
     h.dialogs.Expect({"Error 400-1  Error during drive refresh.", Buttons::Ok, Icon::None,
                       "Drive Refresh Error"},
@@ -137,25 +147,665 @@ TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedText) {
 }
 
 TEST(Drives, OnlyVolumesThatCanBeACardAreListed) {
-    const std::vector<Volume> mounts = {
-        {"/", "", "ext4"},
-        {"/run/user/0", "", "tmpfs"},
-        {"/media/farm/CARD", "CARD", "vfat"},
-        {"/mnt/stick", "", "fuse.fusefat"},
-        {"/media/farm/iso", "", "iso9660"},
-        {"/media/farm/proc", "", "proc"},
-    };
-    const DriveList list = ListDrives(mounts, DriveStyle::MountPoints);
-    EXPECT_EQ(list.Entries,
-              (std::vector<std::string>{"/", "/media/farm/CARD [CARD]", "/mnt/stick"}));
+    const DriveList list = ListDrives({{"/", "", "ext4"},
+                                       {"/run/user/0", "", "tmpfs"},
+                                       {"/media/farm/CARD", "CARD", "vfat"},
+                                       {"/mnt/stick", "", "fuse.fusefat"},
+                                       {"/media/farm/iso", "", "iso9660"},
+                                       {"/media/farm/proc", "", "proc"}},
+                                      DriveStyle::MountPoints);
+    EXPECT_EQ(list.Entries, (Texts{"/", "/media/farm/CARD [CARD]", "/mnt/stick"}));
     EXPECT_EQ(list.Initial, 1);
     EXPECT_EQ(ListDrives({{"/", "", "ext4"}}, DriveStyle::MountPoints).Initial, 0);
-
     const DriveList letters =
         ListDrives({{"E:/", "CARD", "FAT32"}, {"C:/", "Windows", "NTFS"}, {"D:/", "", "CDFS"}},
                    DriveStyle::Letters);
-    EXPECT_EQ(letters.Entries, (std::vector<std::string>{"c: [Windows]", "d:", "e: [CARD]"}));
+    EXPECT_EQ(letters.Entries, (Texts{"c: [Windows]", "d:", "e: [CARD]"}));
     EXPECT_EQ(letters.Initial, 2);
+}
+
+TEST(Backup, FoldersTakeTheLowestFreeNumberOfTheDay) {
+    CardHarness h;
+    for (const char* n : {"0", "1", "3"}) fs::create_directories(h.day / n);
+    WriteFile(h.day / "4", "a file blocks the number too");
+    EXPECT_EQ(NewBackupFolder(h.program, h.ports), (h.day / "2").string());
+    EXPECT_EQ(NewBackupFolder(h.program, h.ports), (h.day / "5").string());
+    for (int n = 6; n <= 255; ++n) fs::create_directories(h.day / std::to_string(n));
+    EXPECT_EQ(NewBackupFolder(h.program, h.ports), "ERROR");
+    h.dialogs.Expect({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
+                      Buttons::Ok, Icon::None, "Backup Error"},
+                     Answer::Ok);
+    EXPECT_EQ(BackupCardFiles(h.program, h.ports), "");
+    EXPECT_TRUE(h.dialogs.Done());
+    h.clock.today = {2026, 12, 7};  // after midnight the numbering starts again
+    EXPECT_EQ(NewBackupFolder(h.program, h.ports),
+              (h.program.WorkFolder / "Backup" / "12072026" / "0").string());
+
+    // A backup folder that cannot be made at all.
+    fs::remove_all(h.program.WorkFolder / "Backup");
+    WriteFile(h.program.WorkFolder / "Backup", "a file where the backup folder belongs");
+    h.dialogs.Expect(kBackupFailed, Answer::Ok);
+    EXPECT_EQ(BackupCardFiles(h.program, h.ports), "");
+    EXPECT_TRUE(h.dialogs.Done());
+}
+
+TEST(Backup, TheCardsThreeFilesAreCopiedFlat) {
+    CardHarness h;
+    const CardImage straight = ImageWith({{12, kLat}});
+    MakeCard(h.root, &straight);  // no circles.dat
+    const fs::path folder = BackupCardFiles(h.program, h.ports);
+    EXPECT_EQ(folder, h.day / "0");
+    EXPECT_EQ(Bytes(folder / "ablines.dat"), Bytes(h.Lines()));
+    EXPECT_EQ(Bytes(folder / "cardinfo.bin"), Bytes(h.root / "cardinfo.bin"));
+    EXPECT_FALSE(fs::exists(folder / "circles.dat"));
+    EXPECT_FALSE(fs::exists(folder / "pflines"));
+
+    // Names in capitals on the card land under the usual names.
+    fs::rename(h.Lines(), h.root / "pflines" / "ABLINES.DAT");
+    fs::rename(h.root / "cardinfo.bin", h.root / "CARDINFO.BIN");
+    const fs::path second = BackupCardFiles(h.program, h.ports);
+    EXPECT_EQ(second, h.day / "1");
+    EXPECT_EQ(Bytes(second / "ablines.dat"), Bytes(folder / "ablines.dat"));
+    EXPECT_TRUE(fs::exists(second / "cardinfo.bin"));
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST(Backup, BackupImageThroughEachOfItsBoxes) {
+    CardHarness h;
+    const CardImage straight = ImageWith({{12, kLat}});
+    MakeCard(h.root, &straight);
+    WriteFile(h.root / "extra" / "deeper" / "notes.txt", "kept");
+    WriteFile(h.root / ".hidden", "hidden files too");
+    fs::create_symlink("/etc", h.root / "elsewhere");  // never followed
+    const fs::path target = h.work.path() / "picked";
+    fs::create_directories(target);
+    const Message verify{"You have selected to backup your " + h.root.string() +
+                             ".\r\nIf this is not ok, choose No and select a new card drive.",
+                         Buttons::YesNo, Icon::Question, "Verify Card Drive"};
+
+    // No: nothing chosen, nothing copied, no further box.
+    h.dialogs.Expect(verify, Answer::No);
+    mnuBackup_Click(h.program, h.ports);
+    // Cancel: "Invalid Save".
+    h.dialogs.Expect(verify, Answer::Yes);
+    h.dialogs.ExpectDirectory(std::nullopt);
+    h.dialogs.Expect({"No data has been saved.", Buttons::Ok, Icon::Exclamation, "Invalid Save"},
+                     Answer::Ok);
+    mnuBackup_Click(h.program, h.ports);
+    EXPECT_EQ(h.program.ChosenDirectory, "NONE");
+    EXPECT_TRUE(fs::is_empty(target));
+    h.dialogs.Expect(verify, Answer::Yes);
+    h.dialogs.ExpectDirectory(target.string());
+    h.dialogs.Expect(
+        {"Your datacard has been successfully saved.", Buttons::Ok, Icon::None, "Successful Save!"},
+        Answer::Ok);
+    mnuBackup_Click(h.program, h.ports);
+    EXPECT_EQ(Bytes(target / "pflines" / "ablines.dat"), Bytes(h.Lines()));
+    EXPECT_EQ(Bytes(target / "extra" / "deeper" / "notes.txt"), "kept");
+    EXPECT_EQ(Bytes(target / ".hidden"), "hidden files too");
+    EXPECT_TRUE(fs::exists(target / "cardinfo.bin"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target / "elsewhere")));
+
+    // A folder on the card itself is refused instead of copied forever.
+    h.dialogs.Expect(verify, Answer::Yes);
+    h.dialogs.ExpectDirectory((h.root / "extra").string());
+    h.dialogs.Expect({"The chosen folder is on the card itself.\r\n"
+                      "Choose a folder on the PC; nothing has been copied.",
+                      Buttons::Ok, Icon::Exclamation, "Invalid Save"},
+                     Answer::Ok);
+    mnuBackup_Click(h.program, h.ports);
+    EXPECT_FALSE(fs::exists(h.root / "extra" / "extra"));
+    EXPECT_TRUE(h.dialogs.Done());
+
+    // The system drive is never backed up.
+    EXPECT_TRUE(IsSystemDrive("c:\\"));
+    EXPECT_TRUE(IsSystemDrive("/"));
+    EXPECT_FALSE(IsSystemDrive("e:\\"));
+    EXPECT_FALSE(IsSystemDrive(h.root.string()));
+}
+
+// A loaded card, changed as every command changes a side.
+struct SaveHarness : CardHarness {
+    SaveHarness() {
+        MakeCard(root, &original);
+        MakeWorkFolder(program, ports.Disk);
+        LoadCard(program, ports, true);
+    }
+    void Change(int side, int slot, const std::string& latitude) {
+        program.Table.At(side, 1) = program.Table.Current(side);
+        program.Table.Current(side).Line(slot) = original.Line(12);
+        program.Table.Current(side).Line(slot).Latitude = latitude;
+        program.ImageChanged = true;
+        SaveImage(program, ports, side);
+    }
+    const CardImage original = ImageWith({{12, kLat}});
+};
+
+TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
+    SaveHarness h;
+    const std::string first = Bytes(h.Lines());
+    SaveImage(h.program, h.ports, CardSide);
+    SaveImage(h.program, h.ports, ImageSide);
+    EXPECT_TRUE(Bytes(h.Lines()) == first);
+    EXPECT_FALSE(fs::exists(h.day));
+    EXPECT_TRUE(h.progress.steps.empty());
+
+    // An image change writes only the master copy.
+    h.program.Table.Current(ImageSide) = NewBlankImage();
+    h.program.Table.Current(ImageSide).IsStraight = true;
+    h.Change(ImageSide, 50, "+0000000000045.00000000");
+    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
+                LineFileText(h.program.Table.Current(ImageSide), LineLayout::MasterCopy));
+    EXPECT_TRUE(Bytes(h.Lines()) == first);
+    EXPECT_FALSE(fs::exists(h.day));
+    EXPECT_EQ(h.progress.steps.at(0), "show 1");
+    const std::string master = Bytes(MasterCopyFile(h.program, true));
+    h.progress.steps.clear();
+    h.Change(CardSide, 20, "+0000000000042.00000000");
+    const std::string second = Bytes(h.Lines());
+    h.Change(CardSide, 30, "+0000000000043.00000000");
+    // Each backup holds the card as it was before that write.
+    EXPECT_TRUE(Bytes(h.day / "0" / "ablines.dat") == first);
+    EXPECT_TRUE(Bytes(h.day / "1" / "ablines.dat") == second);
+    EXPECT_TRUE(Bytes(h.Lines()) ==
+                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
+    EXPECT_FALSE(h.program.ImageChanged);
+    EXPECT_EQ(h.progress.steps.at(0), "show 0");
+    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) == master);
+
+    // The checked kind picks the file, not the image.
+    h.program.Menus.StraightTrack = false;
+    h.Change(CardSide, 40, "+0000000000044.00000000");
+    EXPECT_TRUE(fs::exists(h.root / "pflines" / "circles.dat"));
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
+    SaveHarness h;
+    const std::string before = Bytes(h.Lines());
+    // The machine stops mid-write: the old file stays (the next load tidies
+    // up what the write left).
+    struct Stopped {};
+    auto dying = MakeFiles([&](const char* step, const fs::path&) {
+        if (std::string(step) == "rename")
+            throw Stopped{};
+        return false;
+    });
+    EXPECT_THROW(dying->Replace(h.Lines(), "half of a new file"), Stopped);
+    EXPECT_TRUE(Bytes(h.Lines()) == before);
+    EXPECT_TRUE(fs::exists(TemporaryFileFor(h.Lines())));
+
+    // A card pulled out: the backup finds nothing to copy, the write fails.
+    fs::remove_all(h.root);
+    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.Change(CardSide, 70, "+0000000000047.00000000");
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_FALSE(fs::exists(h.root));
+    EXPECT_FALSE(h.program.ImageChanged);
+    EXPECT_EQ(h.program.Table.Current(CardSide).Line(70).Latitude, "+0000000000047.00000000");
+
+    // A bad side or no drive is a bad save, with no backup.
+    fs::remove_all(h.day);
+    const Message badSave{"Error 500-1\r\nThere was a problem saving to the card.", Buttons::Ok,
+                          Icon::None, "Bad Save"};
+    h.dialogs.Expect(badSave, Answer::Ok);
+    h.program.ImageChanged = true;
+    SaveImage(h.program, h.ports, 2);
+    h.drives.entries = {};
+    h.dialogs.Expect(badSave, Answer::Ok);
+    h.program.ImageChanged = true;
+    SaveImage(h.program, h.ports, CardSide);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_FALSE(fs::exists(h.day));
+}
+
+// One reader: "inserting" a card moves another folder to the reader's place.
+struct CopyHarness : CardHarness {
+    CopyHarness() { MakeCard(root, &source, &sourceCircles); }
+    void Insert(const fs::path& card) {
+        if (fs::exists(root))
+            fs::rename(root, work.path() / ("out" + std::to_string(out++)));
+        fs::rename(card, root);
+    }
+    fs::path Blank(const std::string& name) {
+        const fs::path card = work.path() / name;
+        const CardImage other = ImageWith({{99, "+0000000000001.00000000"}});
+        MakeCard(card, &other, &other);
+        return card;
+    }
+    const CardImage source = ImageWith({{12, kLat}});
+    const CardImage sourceCircles = ImageWith({{20, "+0000000000042.00000000"}}, false);
+    int out = 0;
+};
+
+TEST(CardCopy, FourCardsFromOneBackupAndCancelAtTheFirst) {
+    CopyHarness h;
+    h.dialogs.Expect(kComplete, Answer::Ok);
+    h.dialogs.Expect(kInsert, Answer::Cancel);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(fs::exists(h.day / "0" / "ablines.dat") &&
+                fs::exists(h.day / "0" / "cardinfo.bin"));
+    EXPECT_FALSE(fs::exists(h.root / "pflines" / "ABLINES.dat.swathkit-tmp"));
+    fs::remove_all(h.day);
+    const std::string lines = Bytes(h.Lines());
+    const std::string circles = Bytes(h.root / "pflines" / "circles.dat");
+    std::vector<fs::path> cards;
+    for (int i = 0; i < 4; ++i) cards.push_back(h.Blank("further" + std::to_string(i)));
+    const std::string info = Bytes(cards[0] / "cardinfo.bin");
+    h.dialogs.Expect(kComplete, Answer::Ok);
+    for (int i = 0; i < 4; ++i) {
+        h.dialogs.Expect(kInsert, Answer::Ok, [&h, card = cards[i]] { h.Insert(card); });
+        h.dialogs.Expect(kContinue, Answer::Yes);
+        h.dialogs.Expect(kAnother, i < 3 ? Answer::Yes : Answer::No);
+    }
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+
+    // The cards were renamed away in turn; each holds the source's lines
+    // and no second copy beside them, and its own cardinfo.bin.
+    for (int i = 0; i < 4; ++i) {
+        const fs::path card = i < 3 ? h.work.path() / ("out" + std::to_string(i + 1)) : h.root;
+        EXPECT_TRUE(Bytes(card / "pflines" / "ablines.dat") == lines) << i;
+        EXPECT_TRUE(Bytes(card / "pflines" / "circles.dat") == circles) << i;
+        EXPECT_EQ(std::distance(fs::directory_iterator(card / "pflines"), {}), 2) << i;
+        EXPECT_TRUE(Bytes(card / "cardinfo.bin") == info);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.day), {}), 1);  // one backup for the run
+}
+
+TEST(CardCopy, OnlyTheSourcesFilesAreWrittenAndBadCardsAreAskedForAgain) {
+    CopyHarness h;
+    fs::remove(h.root / "pflines" / "circles.dat");
+    const fs::path further = h.Blank("further");
+    const std::string ownCircles = Bytes(further / "pflines" / "circles.dat");
+    const fs::path wrongKind = h.work.path() / "wrong";
+    MakeCard(wrongKind, nullptr, &h.sourceCircles);  // circles only: refused
+    h.dialogs.Expect(kComplete, Answer::Ok);
+    h.dialogs.Expect(kInsert, Answer::Ok, [&] { h.Insert(wrongKind); });
+    h.dialogs.Expect(kCardError, Answer::Ok);
+    h.dialogs.Expect(kInsert, Answer::Ok, [&] { h.Insert(further); });
+    h.dialogs.Expect(kContinue, Answer::Yes);
+    h.dialogs.Expect(kAnother, Answer::No);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(h.source, LineLayout::Card));
+    EXPECT_TRUE(Bytes(h.root / "pflines" / "circles.dat") == ownCircles);
+    // The refused card was never written.
+    EXPECT_TRUE(Bytes(h.work.path() / "out1" / "pflines" / "circles.dat") ==
+                LineFileText(h.sourceCircles, LineLayout::Card));
+    EXPECT_FALSE(fs::exists(h.work.path() / "out1" / "pflines" / "ablines.dat"));
+}
+
+TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
+    CopyHarness h;
+    // No backup: stop after its message, never "successfully saved".
+    WriteFile(h.program.WorkFolder / "Backup", "not a folder");
+    h.dialogs.Expect(kBackupFailed, Answer::Ok);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    fs::remove(h.program.WorkFolder / "Backup");
+
+    // A card that fails mid-write: the file not yet replaced stays whole.
+    const fs::path further = h.Blank("further");
+    const std::string ownLines = Bytes(further / "pflines" / "ablines.dat");
+    auto faulty = MakeFiles([&](const char* step, const fs::path& path) {
+        return std::string(step) == "rename" && path.filename() == "ablines.dat" &&
+               path.parent_path().parent_path() == h.root;
+    });
+    h.dialogs.Expect(kComplete, Answer::Ok);
+    h.dialogs.Expect(kInsert, Answer::Ok, [&] { h.Insert(further); });
+    h.dialogs.Expect(kContinue, Answer::Yes);
+    h.dialogs.Expect({"The card could not be written (ABLINES.dat).\r\n"
+                      "Its files that were not replaced yet are unchanged.",
+                      Buttons::Ok, Icon::Exclamation, "Copy Failed"},
+                     Answer::Ok);
+    Ports ports = h.On(*faulty);
+    mnuCardtoCard_Click(h.program, ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(Bytes(h.Lines()) == ownLines);
+    EXPECT_TRUE(Bytes(h.root / "pflines" / "circles.dat") ==
+                LineFileText(h.sourceCircles, LineLayout::Card));
+}
+
+TEST(Shell, StartUpWithoutCardOrMasterCopyIsQuiet) {
+    Harness h;
+    StartUp(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.controls.description, "Your Card -- Not Detected");
+    EXPECT_TRUE(h.controls.AllCardCommands(false));
+    EXPECT_TRUE(h.cardList.rows.empty());
+    EXPECT_TRUE(h.imageList.rows.empty());
+    EXPECT_TRUE(h.program.Table.At(ImageSide, 0).IsStraight);
+    EXPECT_FALSE(h.program.ImageChanged);
+}
+
+TEST(Shell, StartUpShowsTheCardBesideTheMasterCopy) {
+    CardHarness h;
+    const CardImage card = ImageWith({{12, kLat}});
+    const CardImage circles = ImageWith({{20, kLat}}, false);
+    MakeCard(h.root, &card, &circles);
+    h.program.ImageChanged = true;
+    const CardImage master = ImageWith({{40, "+0000000000010.00000000"}});
+    MakeWorkFolder(h.program, h.ports.Disk);
+    WriteFile(MasterCopyFile(h.program, true), LineFileText(master, LineLayout::MasterCopy));
+    StartUp(h.program, h.ports);
+    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12"}));
+    EXPECT_EQ(h.imageList.ItemTexts(), (Texts{"40"}));
+    EXPECT_EQ(h.program.Table.At(ImageSide, 1), master);
+    EXPECT_TRUE(h.controls.AllCardCommands(true));
+    EXPECT_FALSE(h.program.ImageChanged);
+
+    // Switching the kind reloads the card only; the image side is untouched
+    // and still bound to its straight master copy.
+    const int imageFills = h.imageList.fills;
+    mnuCircleTrack_Click(h.program, h.ports);
+    mnuCircleTrack_Click(h.program, h.ports);  // again: still reloads
+    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"20"}));
+    EXPECT_EQ(h.imageList.fills, imageFills);
+    EXPECT_TRUE(h.program.Table.At(ImageSide, 0).IsStraight);
+    EXPECT_EQ(h.cardList.focused, 2);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST(Shell, HelpWithTheFileMissing) {
+    Harness h;
+    h.dialogs.Expect({"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"},
+                     Answer::Ok);
+    ShowHelp(h.ports, h.work.path());
+    EXPECT_EQ(h.help.opened, (Texts{(h.work.path() / "AB_Help.chm").string()}));
+    WriteFile(h.work.path() / "AB_Help.chm", "present");
+    ShowHelp(h.ports, h.work.path());
+    EXPECT_TRUE(h.dialogs.Done());
+}
+
+#define SKIP_WITHOUT_FAT()     \
+    if (!FatCard::Available()) \
+    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
+
+// The reader is a mount point; cards are FAT images put into it in turn.
+struct MediaHarness : CardHarness {
+    MediaHarness() { MakeWorkFolder(program, ports.Disk); }
+    // A card holding straight lines in the given slots, with a circle and
+    // its label as cardinfo.bin.
+    std::unique_ptr<FatCard> Card(const std::string& label, std::map<int, std::string> slots) {
+        auto card = std::make_unique<FatCard>(work.path() / "images", label);
+        EXPECT_TRUE(card->Mount(root));
+        const CardImage circles = ImageWith({{5, "+0000000000040.00000000"}}, false);
+        WriteFile(root / "PFLINES" / "ABLINES.DAT",
+                  LineFileText(ImageWith(slots), LineLayout::Card));
+        WriteFile(root / "PFLINES" / "CIRCLES.DAT", LineFileText(circles, LineLayout::Card));
+        WriteFile(root / "CARDINFO.BIN", label);
+        card->Unmount();
+        return card;
+    }
+    // The card in the reader: its three files, read under any spelling.
+    std::string Files() const {
+        return Bytes(root / "pflines" / "ablines.dat") + "|" +
+               Bytes(root / "pflines" / "circles.dat") + "|" + Bytes(root / "cardinfo.bin");
+    }
+    std::size_t Entries(const fs::path& folder) const {
+        return std::distance(fs::directory_iterator(folder), {});
+    }
+    void Change(int slot, Ports& on) {
+        program.Table.At(CardSide, 1) = program.Table.Current(CardSide);
+        program.Table.Current(CardSide).Line(slot) = program.Table.Current(CardSide).Line(12);
+        program.ImageChanged = true;
+        SaveImage(program, on, CardSide);
+    }
+};
+
+TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
+    SKIP_WITHOUT_FAT();
+    MediaHarness h;
+    auto a = h.Card("CARDA", {{12, "+0000000000041.50000000"}});
+    auto b = h.Card("CARDB", {{99, "+0000000000001.00000000"}});
+    ASSERT_TRUE(a->Mount(h.root, /*readOnly=*/true));
+    const std::string onA = h.Files();
+    LoadCard(h.program, h.ports, true);
+    ASSERT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(12)));
+    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.Change(40, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(h.Files() == onA);
+    EXPECT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
+
+    // Writable now, but the card goes just before its new file takes the
+    // old one's place: no success shown, the card and its backup whole, and
+    // the next load tidies away what the broken write left.
+    ASSERT_TRUE(a->Mount(h.root));
+    auto pulling = MakeFiles([&](const char* step, const fs::path& path) {
+        if (std::string(step) == "rename" && path.parent_path().parent_path() == h.root)
+            a->Unmount();
+        return false;
+    });
+    Ports ports{h.dialogs,   h.progress, h.clock,  *pulling, h.cardList,
+                h.imageList, h.controls, h.drives, h.help};
+    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.Change(50, ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    ASSERT_TRUE(a->Mount(h.root));
+    EXPECT_TRUE(h.Files() == onA);
+    const fs::path backup = h.day / "1";
+    EXPECT_TRUE(Bytes(backup / "ablines.dat") + "|" + Bytes(backup / "circles.dat") + "|" +
+                    Bytes(backup / "cardinfo.bin") ==
+                onA);
+    LoadCard(h.program, h.ports, true);
+    EXPECT_EQ(h.Entries(h.root / "PFLINES"), 2u);
+
+    // A good save, taken out and put back: one line file, in the card's
+    // spelling, with the new pass.
+    h.Change(60, h.ports);
+    a->Unmount();
+    ASSERT_TRUE(a->Mount(h.root));
+    EXPECT_EQ(h.Entries(h.root / "PFLINES"), 2u);
+    const CardImage back = ReadLineFile(h.root / "PFLINES" / "ABLINES.DAT");
+    EXPECT_EQ(back, h.program.Table.Current(CardSide));
+    EXPECT_EQ(back.Line(60).Latitude, "+0000000000041.50000000");
+
+    // Copied onto card B: its files replaced in their own spelling, its
+    // own cardinfo.bin kept.
+    const std::string lines = Bytes(h.root / "pflines" / "ablines.dat");
+    const std::string circles = Bytes(h.root / "pflines" / "circles.dat");
+    h.dialogs.Expect(kComplete, Answer::Ok);
+    h.dialogs.Expect(kInsert, Answer::Ok, [&] {
+        a->Unmount();
+        EXPECT_TRUE(b->Mount(h.root));
+    });
+    h.dialogs.Expect(kContinue, Answer::Yes);
+    h.dialogs.Expect(kAnother, Answer::No);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    b->Unmount();
+    ASSERT_TRUE(b->Mount(h.root));
+    EXPECT_TRUE(h.Files() == lines + "|" + circles + "|CARDB");
+    EXPECT_EQ(h.Entries(h.root / "PFLINES"), 2u);
+}
+
+// Answers every box as an operator going ahead would, and never asks for
+// another card copy.
+class GoingAhead final : public Dialogs {
+  public:
+    Answer Show(const Message& message) override {
+        titles.push_back(message.Title);
+        if (message.Title == "Continue with Card" && meanwhile) {
+            meanwhile();
+            meanwhile = {};
+        }
+        if (message.Title == "Another Copy")
+            return Answer::No;
+        return message.Buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<std::string> Input(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> SelectDirectory() override { return folder; }
+    bool Showed(const std::string& title) const {
+        return std::find(titles.begin(), titles.end(), title) != titles.end();
+    }
+    std::vector<std::string> titles;
+    std::string folder;
+    std::function<void()> meanwhile;
+};
+
+// Every file below root, by its path relative to root.
+std::map<fs::path, std::string> Snapshot(const fs::path& root) {
+    std::map<fs::path, std::string> files;
+    if (!fs::exists(root))
+        return files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root)] = Bytes(entry.path());
+    return files;
+}
+
+// Each file that was there before is there still, either as it was or as
+// the write meant it to become.
+void ExpectKept(const std::map<fs::path, std::string>& before,
+                const std::map<fs::path, std::string>& after,
+                const std::map<fs::path, std::string>& meant, const std::string& where) {
+    for (const auto& [path, bytes] : before) {
+        const auto now = after.find(path);
+        ASSERT_TRUE(now != after.end()) << where << ": lost " << path;
+        const auto goal = meant.find(path);
+        EXPECT_TRUE(now->second == bytes || (goal != meant.end() && now->second == goal->second))
+            << where << ": damaged " << path;
+    }
+}
+
+struct FaultHarness : CardHarness {
+    explicit FaultHarness(int failAt)
+        : faulty(MakeFiles(
+              [this, failAt](const char*, const fs::path&) { return ++steps == failAt; })) {
+        const CardImage lines = ImageWith({{12, "+0000000000041.50000000"}});
+        const CardImage circles = ImageWith({{20, "+0000000000042.00000000"}}, false);
+        MakeCard(root, &lines, &circles);
+        MakeWorkFolder(program, ports.Disk);
+        WriteFile(MasterCopyFile(program, true), LineFileText(lines, LineLayout::MasterCopy));
+        LoadCard(program, ports, true);
+        program.Table.At(ImageSide, 0) = LoadMasterCopy(program, ports.Disk);
+        program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
+    }
+    void Change(int side) {
+        program.Table.At(side, 1) = program.Table.Current(side);
+        program.Table.Current(side).Line(30) = program.Table.Current(side).Line(12);
+        program.Table.Current(side).Line(30).Latitude = "+0000000000043.00000000";
+        program.ImageChanged = true;
+        meantCard = Snapshot(root);
+        meantCard["pflines/ablines.dat"] =
+            LineFileText(program.Table.Current(CardSide), LineLayout::Card);
+        meantWork = Snapshot(program.WorkFolder);
+        meantWork["Master_Copy_Straight.dat"] =
+            LineFileText(program.Table.Current(ImageSide), LineLayout::MasterCopy);
+    }
+    int steps = 0;
+    std::unique_ptr<Files> faulty;
+    GoingAhead going;
+    Ports faultyPorts{going, progress, clock, *faulty, cardList, imageList, controls, drives, help};
+    std::map<fs::path, std::string> meantCard, meantWork;
+};
+
+// Runs one write with no fault to count its steps, then once for each step
+// failing; check sees the harness after the run and whether a step failed.
+void EveryStepFails(const std::function<void(FaultHarness&)>& write,
+                    const std::function<void(FaultHarness&, bool failed)>& check) {
+    int total = 0;
+    {
+        FaultHarness h(0);
+        write(h);
+        total = h.steps;
+        check(h, false);
+    }
+    ASSERT_GT(total, 3);
+    for (int n = 1; n <= total; ++n) {
+        SCOPED_TRACE("step " + std::to_string(n) + " of " + std::to_string(total));
+        FaultHarness h(n);
+        const auto card = Snapshot(h.root);
+        const auto work = Snapshot(h.program.WorkFolder);
+        write(h);
+        ExpectKept(card, Snapshot(h.root), h.meantCard, "card");
+        ExpectKept(work, Snapshot(h.program.WorkFolder), h.meantWork, "work folder");
+        check(h, true);
+    }
+}
+
+TEST(Faults, SavingEitherSide) {
+    for (const int side : {CardSide, ImageSide}) {
+        SCOPED_TRACE(side);
+        EveryStepFails(
+            [side](FaultHarness& h) {
+                h.Change(side);
+                SaveImage(h.program, h.faultyPorts, side);
+            },
+            [side](FaultHarness& h, bool failed) {
+                // Written, or the operator was told; the change stays.
+                const fs::path card = h.root / "pflines" / "ablines.dat";
+                if (side == CardSide) {
+                    const bool written = Bytes(card) == h.meantCard["pflines/ablines.dat"];
+                    EXPECT_TRUE(written || h.going.Showed("Error Saving") ||
+                                h.going.Showed("Swathkit"));
+                    EXPECT_TRUE(failed || (written && h.going.titles.empty()));
+                    EXPECT_FALSE(h.program.ImageChanged);
+                } else {
+                    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
+                                    h.meantWork["Master_Copy_Straight.dat"] ||
+                                h.going.Showed(kMasterCopyErrorTitle));
+                }
+                EXPECT_FALSE(fs::exists(TemporaryFileFor(card)));
+                EXPECT_TRUE(LineInUse(h.program.Table.Current(side).Line(30)));
+            });
+    }
+}
+
+TEST(Faults, BackupImage) {
+    EveryStepFails(
+        [](FaultHarness& h) {
+            h.going.folder = (h.work.path() / "kept").string();
+            fs::create_directories(h.going.folder);
+            mnuBackup_Click(h.program, h.faultyPorts);
+        },
+        [](FaultHarness& h, bool) {
+            // Success only when the whole card is in the folder.
+            const bool whole = Snapshot(h.going.folder) == Snapshot(h.root);
+            EXPECT_EQ(h.going.Showed("Successful Save!"), whole);
+        });
+}
+
+TEST(Faults, CardToCard) {
+    EveryStepFails(
+        [](FaultHarness& h) {
+            const fs::path other = h.work.path() / "OTHER";
+            const CardImage own = ImageWith({{99, "+0000000000001.00000000"}});
+            MakeCard(other, &own, &own);
+            h.going.meanwhile = [&h, other] {
+                fs::rename(h.root, h.work.path() / "SOURCE");
+                fs::rename(other, h.root);
+            };
+            h.meantCard = Snapshot(h.root);
+            mnuCardtoCard_Click(h.program, h.faultyPorts);
+            // The source back in the reader, so that it is checked as kept.
+            if (fs::exists(h.work.path() / "SOURCE")) {
+                fs::rename(h.root, other);
+                fs::rename(h.work.path() / "SOURCE", h.root);
+            }
+        },
+        [](FaultHarness& h, bool) {
+            const auto source = Snapshot(h.root);
+            const auto further = Snapshot(h.work.path() / "OTHER");
+            if (!h.going.Showed("Continue with Card")) {
+                EXPECT_FALSE(further.empty());
+                return;  // stopped at the backup, before a further card was asked for
+            }
+            // Each of its line files is its own or the source's, and the
+            // run went on to "Another Copy" only when both were copied.
+            bool copied = true;
+            for (const char* name : {"pflines/ablines.dat", "pflines/circles.dat"}) {
+                const std::string& now = further.at(name);
+                EXPECT_TRUE(now == source.at(name) || LineInUse(ParseLineFile(now)->Line(99)));
+                copied = copied && now == source.at(name);
+            }
+            EXPECT_EQ(h.going.Showed("Another Copy"), copied);
+        });
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The data model and the texts the lists show for it.
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -8,49 +10,53 @@
 #include "core/guidance_line.h"
 #include "core/number_text.h"
 #include "display/coordinate_text.h"
+#include "display/line_list.h"
+#include "geo/geo.h"
+#include "support/cards.h"
 
 namespace swathkit {
 namespace {
 
-TEST(CardImage, BlankImageIsNumberedAndHoldsNoLine) {
-    const CardImage image = NewBlankImage();
+// The texts with '*' for the degree sign, which cannot sit in a literal
+// before a digit.
+std::string D(std::string text) {
+    for (std::size_t at; (at = text.find('*')) != std::string::npos;)
+        text.replace(at, 1, "\xC2\xB0");
+    return text;
+}
+
+GuidanceLine Heading(const std::string& east, const std::string& north) {
+    GuidanceLine line;
+    line.HeadingEast = east;
+    line.HeadingNorth = north;
+    return line;
+}
+
+TEST(CardImage, BlankSlotsRefusedSlotsAndWhatCountsAsInUse) {
+    CardImage image = NewBlankImage();
     EXPECT_EQ(image.Line(1).FieldNum, "+000000001");
     EXPECT_EQ(image.Line(250).FieldNum, "+000000250");
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         EXPECT_FALSE(LineInUse(image.Line(slot))) << slot;
         EXPECT_EQ(image.Line(slot).Latitude, BlankCoordinate);
     }
-    EXPECT_FALSE(image.IsCircle);
-    EXPECT_FALSE(image.IsStraight);
-}
+    EXPECT_FALSE(image.IsCircle || image.IsStraight);
+    for (int outside : {0, 251, -1}) EXPECT_THROW(image.Line(outside), std::out_of_range);
 
-TEST(CardImage, SlotsOutsideTheCardAreRefused) {
-    CardImage image = NewBlankImage();
-    EXPECT_THROW(image.Line(0), std::out_of_range);
-    EXPECT_THROW(image.Line(251), std::out_of_range);
-    EXPECT_THROW(image.Line(-1), std::out_of_range);
-    EXPECT_FALSE(IsSlotNumber(0));
-    EXPECT_TRUE(IsSlotNumber(250));
-}
-
-TEST(CardImage, InUseLooksOnlyForTheZeroDigits) {
-    GuidanceLine line = NewBlankImage().Line(7);
+    // In use looks only for the zero digits, whatever the sign or padding.
+    GuidanceLine line = image.Line(7);
     line.Latitude = "-0000000000000.00000000";
     line.HeadingEast = "x0000000000000.00000000 ";
     EXPECT_FALSE(LineInUse(line));
-
     GuidanceLine oneSet = line;
     oneSet.HeadingEast = "+0000000000001.00000000";
     EXPECT_TRUE(LineInUse(oneSet));
-
-    GuidanceLine empty;  // what a failed read leaves
-    EXPECT_TRUE(LineInUse(empty));
+    EXPECT_TRUE(LineInUse(GuidanceLine{}));  // what a failed read leaves
     line.Longitude = "0.0";
     EXPECT_TRUE(LineInUse(line));
-}
 
-TEST(CardImage, SameCoordinatesComparesTextsNotNumbers) {
-    GuidanceLine a = NewBlankImage().Line(7);
+    // Same coordinates compares texts, not numbers, nor number or flag.
+    GuidanceLine a = image.Line(7);
     a.Latitude = "+0000000000041.50000000";
     GuidanceLine b = a;
     b.FieldNum = "+000000099";
@@ -60,46 +66,40 @@ TEST(CardImage, SameCoordinatesComparesTextsNotNumbers) {
     EXPECT_FALSE(SameCoordinates(a, b));
 }
 
-TEST(NumberText, LeadingNumberReadsTheStartOfAText) {
+TEST(NumberText, LeadingAndWholeNumbers) {
     EXPECT_DOUBLE_EQ(LeadingNumber("+0000000000041.50000000"), 41.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("  -12.5abc"), -12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1 2"), 12);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("+."), 0);
+    const std::pair<const char*, double> leading[] = {{"  -12.5abc", -12.5},
+                                                      {"1 2", 12},
+                                                      {"1.2.3", 1.2},
+                                                      {".5", 0.5},
+                                                      {"abc", 0},
+                                                      {"", 0},
+                                                      {"-", 0},
+                                                      {"+.", 0}};
+    for (const auto& [text, value] : leading) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     // Far too many digits still give a finite number.
     EXPECT_TRUE(std::isfinite(LeadingNumber(std::string(500, '9'))));
     EXPECT_EQ(LeadingNumber("0." + std::string(500, '0') + "1"), 0);
-}
 
-TEST(NumberText, WholeNumbersRoundHalvesToEvenWithinSixteenBits) {
-    EXPECT_EQ(LeadingWholeNumber("6.5"), 6);
-    EXPECT_EQ(LeadingWholeNumber("7.5"), 8);
-    EXPECT_EQ(LeadingWholeNumber("-2.5"), -2);
-    EXPECT_EQ(LeadingWholeNumber("12abc"), 12);
-    EXPECT_EQ(LeadingWholeNumber(" 9"), 9);
-    EXPECT_EQ(LeadingWholeNumber("32767"), 32767);
-    EXPECT_EQ(LeadingWholeNumber("-32768"), -32768);
+    // Halves to even, within sixteen bits.
+    const std::pair<const char*, int> whole[] = {{"6.5", 6},        {"7.5", 8}, {"-2.5", -2},
+                                                 {"12abc", 12},     {" 9", 9},  {"32767", 32767},
+                                                 {"-32768", -32768}};
+    for (const auto& [text, value] : whole) EXPECT_EQ(LeadingWholeNumber(text), value) << text;
     EXPECT_EQ(LeadingWholeNumber("32767.5"), std::nullopt);
     EXPECT_EQ(LeadingWholeNumber("99999"), std::nullopt);
 }
 
-TEST(NumberText, DefaultTextIsFifteenDigitsWithoutTrailingZeros) {
-    EXPECT_EQ(DefaultNumberText(41), "41");
-    EXPECT_EQ(DefaultNumberText(41.5), "41.5");
-    EXPECT_EQ(DefaultNumberText(-0.0), "0");
-    EXPECT_EQ(DefaultNumberText(0.1 + 0.2), "0.3");
-    EXPECT_EQ(DefaultNumberText(0.0001), "0.0001");
-    EXPECT_EQ(DefaultNumberText(0.00001), "1E-05");
-    EXPECT_EQ(DefaultNumberText(1e15), "1E+15");
-    EXPECT_EQ(DefaultNumberText(123456789012345.0), "123456789012345");
+TEST(NumberText, DefaultTextsAndPictures) {
+    const std::pair<double, const char*> defaults[] = {
+        {41, "41"},         {41.5, "41.5"},
+        {-0.0, "0"},        {0.1 + 0.2, "0.3"},
+        {0.0001, "0.0001"}, {0.00001, "1E-05"},
+        {1e15, "1E+15"},    {123456789012345.0, "123456789012345"}};
+    for (const auto& [value, text] : defaults) EXPECT_EQ(DefaultNumberText(value), text) << text;
     EXPECT_DOUBLE_EQ(RoundTo15Digits(0.1 + 0.2), 0.3);
-}
 
-TEST(NumberText, PicturesPadAndRoundHalvesAwayFromZero) {
+    // Pictures pad and round halves away from zero.
     EXPECT_EQ(FormatPicture(7, 9, 0), "000000007");
     EXPECT_EQ(FormatPicture(41.5, 3, 6), "041.500000");
     EXPECT_EQ(FormatPicture(1234.5, 3, 6), "1234.500000");
@@ -108,7 +108,6 @@ TEST(NumberText, PicturesPadAndRoundHalvesAwayFromZero) {
     EXPECT_EQ(FormatPicture(-2.5, 3, 0), "-003");
     EXPECT_EQ(FormatPicture(999.99995, 3, 4), "1000.0000");
     EXPECT_EQ(FormatPicture(-0.00001, 3, 4), "000.0000");
-    EXPECT_EQ(FormatDate({2026, 3, 7}), "03072026");
 }
 
 TEST(NumberText, IgnoresTheUserLocale) {
@@ -130,14 +129,98 @@ TEST(NumberText, IgnoresTheUserLocale) {
     EXPECT_EQ(FormatPicture(41.5, 3, 6), "041.500000");
     EXPECT_DOUBLE_EQ(LeadingNumber("41.5"), 41.5);
     EXPECT_EQ(FormatCoordinate("+0000000000041.12345600", false), "+041.123456");
-    EXPECT_EQ(FormatCoordinate("+0000000000041.12345600", true),
-              "+41\xC2\xB0"
-              "7'24.44''");
+    EXPECT_EQ(FormatCoordinate("+0000000000041.12345600", true), D("+41*7'24.44''"));
     EXPECT_EQ(std::localeconv()->decimal_point, std::string(","));
     std::setlocale(LC_ALL, "C");
 #ifndef _WIN32
     unsetenv("LOCPATH");
 #endif
+}
+
+TEST(CoordinateText, DecimalAndDmsForms) {
+    const char* const rows[][3] = {{"+0000000000041.50000000", "+041.500000", "+41*30'0''"},
+                                   {"-0000000000093.25000000", "-093.250000", "-93*15'0''"},
+                                   {"+0000000000041.12345600", "+041.123456", "+41*7'24.44''"},
+                                   {"-0000000000093.65432100", "-093.654321", "-93*39'15.55''"},
+                                   {"+0000000000040.00833330", "+040.008333", "+40*0'29.99''"},
+                                   {"-0000000000000.50000000", "-000.500000", "-0*30'0''"},
+                                   {BlankCoordinate, "+000.000000", "+0*0'0''"},
+                                   {"-0000000000000.00000000", "+000.000000", "+0*0'0''"},
+                                   {"garbage", "+000.000000", "+0*0'0''"},
+                                   {"+0000000001234.50000000", "+1234.500000", "+1234*30'0''"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(FormatCoordinate(row[0], false), row[1]) << row[0];
+        EXPECT_EQ(FormatCoordinate(row[0], true), D(row[2])) << row[0];
+    }
+}
+
+TEST(CoordinateText, HeadingsFollowTheCompass) {
+    // East, north, heading; on the axes the true direction.
+    const char* const rows[][3] = {
+        {"1", "1", "045.0000"},     {"2", "1", "063.4349"},      {"1", "-1", "135.0000"},
+        {"-1", "-1", "225.0000"},   {"-1", "1", "315.0000"},     {"10", "-0.5", "092.8624"},
+        {"0.5", "0.5", "090.0000"}, {"-0.5", "0.5", "270.0000"}, {"0", "1", "000.0000"},
+        {"1", "0", "090.0000"},     {"0", "-1", "180.0000"},     {"-1", "0", "270.0000"},
+        {"0", "0", "000.0000"},     {"0", "0.5", "000.0000"}};
+    for (const auto& row : rows) {
+        // The map draws the angle the list shows.
+        EXPECT_NEAR(HeadingDegrees(Heading(row[0], row[1])), std::stod(row[2]), 5e-5) << row[0];
+        EXPECT_EQ(FormatHeading(Heading(row[0], row[1])), D(std::string(row[2]) + "*"))
+            << row[0] << " " << row[1];
+    }
+    EXPECT_EQ(FormatHeading(Heading(BlankCoordinate, "+0000000000003.00000000")), D("000.0000*"));
+    EXPECT_EQ(HeadingDegrees(Heading("", "junk")), 0);
+}
+
+TEST(CoordinateText, AbsurdNumbersGiveTextsNotNanOrInf) {
+    const std::string huge = "9" + std::string(400, '9');
+    for (const std::string& text : {huge, "-" + huge, std::string("1e999")}) {
+        for (const bool dms : {false, true}) {
+            const std::string shown = FormatCoordinate(text, dms);
+            EXPECT_EQ(shown.find("nan"), std::string::npos) << shown;
+            EXPECT_EQ(shown.find("inf"), std::string::npos) << shown;
+        }
+    }
+    // Too large for 15 digits to read back: still shown as the largest
+    // number, never as zero.
+    EXPECT_EQ(FormatCoordinate(huge, false).substr(0, 7), "+179769");
+    EXPECT_EQ(FormatCoordinate("-" + huge, true), D("-1.79769313486232E+308*0'0''"));
+    EXPECT_EQ(RoundTo15Digits(-1.7976931348623157e308), -1.7976931348623157e308);
+    EXPECT_EQ(FormatHeading(Heading(huge, "0.5")), D("090.0000*"));
+    EXPECT_EQ(FormatHeading(Heading("-" + huge, "0.5")), D("270.0000*"));
+    EXPECT_EQ(FormatHeading(Heading(huge, huge)), D("045.0000*"));
+    EXPECT_EQ(FormatHeading(Heading("1", "-" + huge)), D("180.0000*"));
+}
+
+TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
+    const auto captions = [](bool straight, bool lonLat) {
+        MenuChoices menus;
+        menus.StraightTrack = straight;
+        menus.ShowLonLat = lonLat;
+        std::string texts;
+        for (const Column& column : ListColumns(menus))
+            texts += column.Caption + " " + std::to_string(column.WidthTwips) + ";";
+        return texts;
+    };
+    EXPECT_EQ(captions(true, true), "Field # 400;Heading 1000;Latitude 1000;Longitude 1000;");
+    EXPECT_EQ(captions(true, false), "Field # 400;Heading 1000;");
+    EXPECT_EQ(captions(false, true), "Field # 400;Latitude 1000;Longitude 1000;");
+    EXPECT_EQ(captions(false, false), "Field # 400;");
+    CardImage image =
+        testing::ImageWith({{250, "+0000000000041.50000000"}, {6, "-0000000000093.25000000"}});
+    image.Line(12).HeadingEast = "+0000000000002.00000000";  // only one text set
+    image.Line(3).Latitude = "+0000000000001.00000000";      // a reserved slot is listed too
+    MenuChoices menus;
+    const auto rows = ListRows(image, menus);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][0], "3");
+    EXPECT_EQ(rows[1],
+              (std::vector<std::string>{"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}));
+    EXPECT_EQ(rows[2][0], "12");
+    EXPECT_EQ(rows[2][2], D("+0*0'0''"));
+    EXPECT_EQ(rows[3][0], "250");
+    menus.ShowDMS = false;
+    EXPECT_EQ(ListRows(image, menus)[3][2], "+041.500000");
 }
 
 }  // namespace

@@ -1,33 +1,35 @@
+// The line files: their exact layout, how damaged ones are read (alone and
+// where the operator meets them, through the real start-up), and the master
+// copies kept in the work folder.
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 
+#include "card/save.h"
 #include "core/line_file.h"
+#include "core/master_copy.h"
+#include "shell/main_commands.h"
+#include "support/cards.h"
 #include "support/fakes.h"
 
 namespace swathkit {
 namespace {
 
-using testing::TempFolder;
+using namespace testing;
+using Texts = std::vector<std::string>;
 
 constexpr const char* kBlankCardSlot7 =
     "+000000007  ,+0000000000000.00000000 ,+0000000000000.00000000 ,+0000000000000.00000000 "
     ",+0000000000000.00000000 \r\n";
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string Line(int slot, const std::string& lat) {
-    return "+" + FormatPicture(slot, 9, 0) + "  ," + lat +
-           " ,+0000000000002.00000000 ,+0000000000003.00000000 ,+0000000000004.00000000 \r\n";
-}
-
-std::string Lines(int count, int from = 1) {
+// Records 1..count, 114 bytes each.
+std::string Lines(int count) {
     std::string text;
-    for (int i = 0; i < count; ++i) text += Line(from + i, "+0000000000041.50000000");
+    for (int i = 1; i <= count; ++i)
+        text += "+" + FormatPicture(i, 9, 0) +
+                "  ,+0000000000041.50000000 ,+0000000000002.00000000 ,+0000000000003.00000000 "
+                ",+0000000000004.00000000 \r\n";
     return text;
 }
 
@@ -82,25 +84,20 @@ TEST(LineFile, EveryImageReadsBackAndRewritesToTheSameBytes) {
             const CardImage image = RandomImage(random);
             const fs::path path = folder.path() / "ablines.dat";
             const std::string first = LineFileText(image, layout);
-            WriteBytes(path, first);
+            WriteFile(path, first);
             const CardImage read = ReadLineFile(path);
             for (int slot = 1; slot <= kSlotCount; ++slot) {
-                const GuidanceLine& want = image.Line(slot);
-                const GuidanceLine& got = read.Line(slot);
+                const GuidanceLine &want = image.Line(slot), &got = read.Line(slot);
                 EXPECT_EQ(got.FieldNum, want.FieldNum);
-                if (slot < kFirstUsableField) {
-                    EXPECT_EQ(got.Latitude, BlankCoordinate);
-                    EXPECT_EQ(got.HeadingEast, BlankCoordinate);
-                } else {
-                    EXPECT_EQ(got.Latitude, want.Latitude);
-                    EXPECT_EQ(got.Longitude, want.Longitude);
-                    EXPECT_EQ(got.HeadingNorth, want.HeadingNorth);
-                    EXPECT_EQ(got.HeadingEast, want.HeadingEast);
-                }
+                if (slot < kFirstUsableField)  // reserved: blanked
+                    EXPECT_TRUE(got.Latitude == BlankCoordinate &&
+                                got.HeadingEast == BlankCoordinate);
+                else
+                    EXPECT_TRUE(SameCoordinates(got, want)) << slot;
             }
             // A second cycle changes no byte: the separators never grow.
             const std::string second = LineFileText(read, layout);
-            WriteBytes(path, second);
+            WriteFile(path, second);
             EXPECT_EQ(LineFileText(ReadLineFile(path), layout), second);
         }
     }
@@ -109,28 +106,23 @@ TEST(LineFile, EveryImageReadsBackAndRewritesToTheSameBytes) {
 TEST(LineFile, PositionNotNumberDecidesTheSlotAndFlagsComeFromThePath) {
     TempFolder folder;
     std::string text = Lines(250);
-    const std::size_t seventh = 6 * Line(1, "+0000000000041.50000000").size();
-    text.replace(seventh, 10, "+000000012");
+    text.replace(6 * 114, 10, "+000000012");
     fs::create_directories(folder.path() / "pflines");
     const fs::path circles = folder.path() / "pflines" / "circles.dat";
     const fs::path upper = folder.path() / "pflines" / "CIRCLES.DAT";
-    WriteBytes(circles, text);
-    WriteBytes(upper, text);
-
+    WriteFile(circles, text);
+    WriteFile(upper, text);
     const CardImage image = ReadLineFile(circles);
     EXPECT_EQ(image.Line(7).FieldNum, "+000000012");
     EXPECT_EQ(image.Line(7).Latitude, "+0000000000041.50000000");
     EXPECT_EQ(image.Line(5).Latitude, BlankCoordinate);  // reserved slots blanked
     EXPECT_EQ(image.Line(5).FieldNum, "+000000005");
-    EXPECT_TRUE(image.IsCircle);
-    EXPECT_FALSE(image.IsStraight);
-
+    EXPECT_TRUE(image.IsCircle && !image.IsStraight);
     const CardImage capitals = ReadLineFile(upper);
-    EXPECT_FALSE(capitals.IsCircle);
-    EXPECT_TRUE(capitals.IsStraight);
+    EXPECT_TRUE(!capitals.IsCircle && capitals.IsStraight);
 }
 
-TEST(LineFile, LineEndsAndBlanksOfAnyKindAreAccepted) {
+TEST(LineFile, AnyLineEndOrBlanksAreAcceptedAndFieldsAreCountedNotLines) {
     std::string lf = Lines(250), cr = Lines(250);
     for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.replace(at, 2, "\n");
     for (std::size_t at; (at = cr.find("\r\n")) != std::string::npos;) cr.replace(at, 2, "\r");
@@ -144,13 +136,11 @@ TEST(LineFile, LineEndsAndBlanksOfAnyKindAreAccepted) {
     std::string noEnd = Lines(250);
     noEnd.resize(noEnd.size() - 2);
     EXPECT_EQ(ParseLineFile(noEnd), crlf);
-
     std::string padded = Lines(250);
     padded.replace(6 * 114, 10, "  \t+000000007\t ");
     EXPECT_EQ(ParseLineFile(padded)->Line(7).FieldNum, "+000000007");
-}
 
-TEST(LineFile, ShortLongAndShiftedFiles) {
+    // Short, long and shifted files.
     EXPECT_FALSE(ParseLineFile(Lines(249)));
     EXPECT_FALSE(ParseLineFile(""));
     const auto longer = ParseLineFile(Lines(251) + "garbage,,,\r\n");
@@ -187,7 +177,7 @@ TEST(LineFile, DamagedFilesFailQuicklyAndLeaveNothingOpen) {
         std::string(5 << 20, ' '),  // megabytes of blanks
     };
     for (const std::string& bytes : damaged) {
-        WriteBytes(path, bytes);
+        WriteFile(path, bytes);
         const CardImage image = ReadLineFile(path);
         EXPECT_EQ(image, CardImage{});
         EXPECT_FALSE(image.IsStraight);
@@ -198,8 +188,150 @@ TEST(LineFile, DamagedFilesFailQuicklyAndLeaveNothingOpen) {
     EXPECT_EQ(ReadLineFile(folder.path() / "missing.dat"), CardImage{});
 
     // A good file with megabytes of trailing garbage still reads.
-    WriteBytes(path, Lines(250) + std::string(4 << 20, 'z'));
+    WriteFile(path, Lines(250) + std::string(4 << 20, 'z'));
     EXPECT_TRUE(TryReadLineFile(path));
+}
+
+// The committed corpus, and one file too big to keep in the repository.
+std::vector<fs::path> Corpus(const fs::path& scratch) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(fs::path(SWATHKIT_TEST_DATA) / "damaged"))
+        files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    const fs::path huge = scratch / "huge.dat";
+    WriteFile(huge, std::string(3 << 20, '7'));
+    files.push_back(huge);
+    return files;
+}
+
+// Files whose lines survive their damage: other line ends, lines after the
+// 250th, texts that are not numbers.
+bool Readable(const fs::path& file) {
+    for (const char* stem : {"cr_only", "lf_only", "long", "non_ascii"})
+        if (file.stem() == stem)
+            return true;
+    return false;
+}
+
+TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
+    TempFolder scratch;
+    const auto corpus = Corpus(scratch.path());
+    ASSERT_GE(corpus.size(), 12u);
+    for (const fs::path& file : corpus) {
+        SCOPED_TRACE(file.filename().string());
+        Harness h;
+        const fs::path root = h.work.path() / "CARD";
+        const CardImage circles = ImageWith({{20, "+0000000000041.50000000"}}, false);
+        MakeCard(root, nullptr, &circles);
+        const std::string damaged = Bytes(file);
+        WriteFile(root / "pflines" / "ablines.dat", damaged);
+        MakeWorkFolder(h.program, h.ports.Disk);
+        const fs::path master = MasterCopyFile(h.program, true);
+        WriteFile(master, damaged);
+        h.drives.entries = {"/", root.string() + " [CARD]"};
+        h.drives.current = 1;
+        StartUp(h.program, h.ports);
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        // The card is there, so its commands are offered; a file that
+        // cannot be read shows no pass: only empty rows for the card.
+        EXPECT_TRUE(h.controls.AllCardCommands(true));
+        EXPECT_EQ(h.controls.description, "Your Card -- Available " + root.string());
+        if (Readable(file)) {
+            EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "13", "40"}));
+            EXPECT_EQ(h.imageList.ItemTexts(), (Texts{"12", "13", "40"}));
+        } else {
+            ASSERT_EQ(h.cardList.rows.size(), 250u);
+            for (const auto& row : h.cardList.rows) ASSERT_EQ(row[0], "0");
+            EXPECT_TRUE(h.imageList.rows.empty());
+        }
+        EXPECT_TRUE(Bytes(master) == damaged);
+
+        // The other kind on the same card still loads, and the image side
+        // still saves, keeping a master copy it could not read aside.
+        mnuCircleTrack_Click(h.program, h.ports);
+        EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"20"}));
+        h.program.Table.At(ImageSide, 1) = h.program.Table.Current(ImageSide);
+        h.program.Table.Current(ImageSide).Line(30) = circles.Line(20);
+        h.program.ImageChanged = true;
+        SaveImage(h.program, h.ports, ImageSide);
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        EXPECT_TRUE(Bytes(root / "pflines" / "ablines.dat") == damaged);
+        EXPECT_EQ(ReadLineFile(master), h.program.Table.Current(ImageSide));
+        const fs::path kept = master.parent_path() / "Master_Copy_Straight.unreadable-12062026.dat";
+        EXPECT_TRUE(Readable(file) ? !fs::exists(kept) : Bytes(kept) == damaged);
+    }
+}
+
+TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {
+    Harness h;
+    CardImage image = NewBlankImage();
+    image.IsStraight = true;
+    // No work folder yet: the write cannot even start.
+    h.dialogs.Expect({"Error 100-1.  Failed Saving MasterCopy File.", Buttons::Ok, Icon::None,
+                      "Error Saving Master Copy"},
+                     Answer::Ok);
+    EXPECT_FALSE(WriteMasterCopy(h.program, h.ports, image));
+    EXPECT_TRUE(h.progress.steps.empty());  // no animation after a failure
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk), image);
+    EXPECT_TRUE(fs::is_directory(h.program.WorkFolder));
+    EXPECT_TRUE(fs::is_empty(h.program.WorkFolder));  // nothing written until a change
+    h.program.Menus.StraightTrack = false;
+    const CardImage circle = LoadMasterCopy(h.program, h.ports.Disk);
+    EXPECT_TRUE(circle.IsCircle && !circle.IsStraight);
+
+    // Each kind is written to its own file and read back; the image's own
+    // kind picks the file, whatever the menu says now.
+    const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
+    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, straight));
+    ASSERT_TRUE(
+        WriteMasterCopy(h.program, h.ports, ImageWith({{30, "+0000000000010.00000000"}}, false)));
+    const fs::path straightFile = h.program.WorkFolder / "Master_Copy_Straight.dat";
+    EXPECT_EQ(Bytes(straightFile), LineFileText(straight, LineLayout::MasterCopy));
+    EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Circles.dat").size(), 28250u);
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk).Line(30).Latitude, "+0000000000010.00000000");
+    h.program.Menus.StraightTrack = true;
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk), straight);
+    EXPECT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_FALSE(fs::exists(TemporaryFileFor(straightFile)));
+}
+
+TEST(MasterCopy, AnUnreadableCopyIsKeptAsideOnceADayAndNeverSavedOverTheOtherKind) {
+    Harness h;
+    MakeWorkFolder(h.program, h.ports.Disk);
+    const fs::path straightFile = h.program.WorkFolder / "Master_Copy_Straight.dat";
+    const fs::path circleFile = h.program.WorkFolder / "Master_Copy_Circles.dat";
+    WriteFile(straightFile, "+000000001  ,only one line\r\n");
+    WriteFile(circleFile,
+              LineFileText(ImageWith({{40, "+0000000000001.00000000"}}, false), LineLayout::Card));
+    const std::string circleBytes = Bytes(circleFile);
+    CardImage image = LoadMasterCopy(h.program, h.ports.Disk);
+    image.Line(6).Latitude = "+0000000000045.00000000";
+    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
+    EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026.dat"),
+              "+000000001  ,only one line\r\n");
+    EXPECT_EQ(Bytes(circleFile), circleBytes);
+    // Only the first save keeps the old file; a later one just replaces.
+    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.program.WorkFolder), {}), 3);
+
+    // A second damaged start on the same day keeps a second copy.
+    WriteFile(straightFile, "again");
+    image = LoadMasterCopy(h.program, h.ports.Disk);
+    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
+    EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026-1.dat"),
+              "again");
+}
+
+TEST(MasterCopy, SaveProgressFillsInTenStepsOnTheMonotonicClock) {
+    Harness h;
+    ShowSaveProgress(h.ports, 1, 1.0);
+    Texts want = {"show 1", "events"};
+    for (int value = 0; value <= 100; value += 10)
+        want.push_back("1: 0..100 = " + std::to_string(value));
+    want.push_back("hide 1");
+    EXPECT_EQ(h.progress.steps, want);
+    EXPECT_NEAR(h.clock.slept, 1.0, 1e-9);
 }
 
 }  // namespace
