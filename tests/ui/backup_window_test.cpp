@@ -1,85 +1,19 @@
 // "Backup Image" through the window's real boxes and its real "Select
 // Directory" dialog, the operator picking a folder in Dir1 with the mouse.
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QDialog>
 #include <QFileSystemModel>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeView>
 #include <algorithm>
 #include <functional>
 
-#include "support/cards.h"
-#include "support/fakes.h"
-#include "support/modal_script.h"
-#include "ui/main_window.h"
 #include "ui/select_directory.h"
+#include "ui/window_harness.h"
 
 namespace swathkit {
 namespace {
 
 using namespace testing;
-
-struct BackupHarness {
-    BackupHarness() {
-        card = work.path() / "CARD";
-        target = work.path() / "Backups" / "Tuesday";
-        fs::create_directories(target);
-        const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
-        const CardImage circles = ImageWith({{9, "+0000000000041.00000000"}}, false);
-        MakeCard(card, &straight, &circles);
-        // Something of the card's own beyond the three files, one folder deep.
-        WriteFile(card / "logs" / "2026" / "field.log", "harvest");
-        setup.WorkFolder = work.path() / "Swathkit";
-        setup.ProgramFolder = work.path();
-        setup.Time = &clock;
-        setup.Drives = [this] { return DriveList{{"/", card.string() + " [CARD]"}, 1}; };
-        window = std::make_unique<AB_Main>(setup);
-        window->show();
-    }
-
-    void VerifyCardDrive() {
-        script.Box("Verify Card Drive",
-                   QString::fromStdString("You have selected to backup your " + card.string() +
-                                          ".\nIf this is not ok, choose No and select a new "
-                                          "card drive."),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    }
-
-    // Looks the dialog over, then leaves it the way leave says.
-    void AtSelectDirectory(std::function<void(QDialog*, QTreeView*)> leave) {
-        script.Step([leave](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->objectName(), "SelectDirectory");
-            EXPECT_EQ(dialog->windowTitle(), "Select Directory");
-            auto* dir1 = dialog->findChild<QTreeView*>("Dir1");
-            auto* save = dialog->findChild<QPushButton*>("cmdSave");
-            auto* cancel = dialog->findChild<QPushButton*>("cmdCancel");
-            ASSERT_TRUE(dir1 && save && cancel);
-            EXPECT_EQ(save->text(), "Save");
-            EXPECT_EQ(cancel->text(), "Cancel");
-            leave(dialog, dir1);
-        });
-    }
-
-    void BackupImage() {
-        auto* backup = window->findChild<QAction*>("mnuBackup");
-        ASSERT_NE(backup, nullptr);
-        backup->trigger();
-        EXPECT_TRUE(script.Done()) << "boxes left unanswered";
-    }
-
-    TempFolder work;
-    fs::path card, target;
-    FakeClock clock;
-    WindowSetup setup;  // the window's own message boxes and dialog
-    std::unique_ptr<AB_Main> window;
-    ModalScript script;
-};
 
 // Clicks the folder in the list, as the operator does, once the list has
 // opened the folders above it and settled.
@@ -101,6 +35,46 @@ void ClickFolder(QTreeView* dir1, const fs::path& folder) {
     ASSERT_EQ(dir1->currentIndex(), wanted);
 }
 
+struct BackupHarness : WindowHarness {
+    BackupHarness() {
+        fs::create_directories(target);
+        const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
+        const CardImage circles = ImageWith({{9, "+0000000000041.00000000"}}, false);
+        MakeCard(root, &straight, &circles);
+        // Something of the card's own beyond the three files, one folder deep.
+        WriteFile(root / "logs" / "2026" / "field.log", "harvest");
+        Open();
+    }
+
+    // "Backup Image", the dialog looked over and left with target highlighted
+    // the way leave says, and the box that ends it.
+    void Backup(std::function<void(QDialog*)> leave, const QString& title, const QString& text) {
+        script.Box("Verify Card Drive",
+                   QString::fromStdString("You have selected to backup your " + root.string() +
+                                          ".\nIf this is not ok, choose No and select a new "
+                                          "card drive."),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        script.Step([this, leave](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), "SelectDirectory");
+            EXPECT_EQ(dialog->windowTitle(), "Select Directory");
+            auto* dir1 = dialog->findChild<QTreeView*>("Dir1");
+            auto* save = dialog->findChild<QPushButton*>("cmdSave");
+            auto* cancel = dialog->findChild<QPushButton*>("cmdCancel");
+            ASSERT_TRUE(dir1 && save && cancel);
+            EXPECT_EQ(save->text(), "Save");
+            EXPECT_EQ(cancel->text(), "Cancel");
+            ClickFolder(dir1, target);
+            leave(dialog);
+        });
+        script.Box(title, text, QMessageBox::Ok, QMessageBox::Ok);
+        Trigger("mnuBackup");
+    }
+
+    fs::path target = work.path() / "Backups" / "Tuesday";
+};
+
 std::vector<fs::path> Tree(const fs::path& folder) {
     std::vector<fs::path> found;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
@@ -109,48 +83,33 @@ std::vector<fs::path> Tree(const fs::path& folder) {
     return found;
 }
 
-TEST(BackupWindow, BackupImageCopiesTheWholeCardIntoTheFolderPicked) {
+TEST(BackupWindow, LeavingTheDialogSavesNothingAndSaveCopiesTheWholeCard) {
     BackupHarness h;
-    h.VerifyCardDrive();
-    h.AtSelectDirectory([&](QDialog* dialog, QTreeView* dir1) {
-        ClickFolder(dir1, h.target);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
-    });
-    h.script.Box("Successful Save!", "Your datacard has been successfully saved.", QMessageBox::Ok,
-                 QMessageBox::Ok);
-    h.BackupImage();
+    const auto press = [](const char* button) {
+        return [button](QDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        };
+    };
+    // Cancel, the close control and Escape, which is the same as the close
+    // control: the folder highlighted must still not be chosen.
+    for (const auto& leave : std::vector<std::function<void(QDialog*)>>{
+             press("cmdCancel"), [](QDialog* dialog) { dialog->close(); },
+             [](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}) {
+        h.Backup(leave, "Invalid Save", "No data has been saved.");
+        EXPECT_EQ(h.window->State().ChosenDirectory, "NONE");
+        EXPECT_TRUE(fs::is_empty(h.target));
+    }
 
+    h.Backup(press("cmdSave"), "Successful Save!", "Your datacard has been successfully saved.");
     EXPECT_EQ(fs::path(h.window->State().ChosenDirectory), h.target);
     EXPECT_EQ(Tree(h.target),
               (std::vector<fs::path>{"cardinfo.bin", "logs", "logs/2026", "logs/2026/field.log",
                                      "pflines", "pflines/ablines.dat", "pflines/circles.dat"}));
     for (const char* file :
          {"cardinfo.bin", "pflines/ablines.dat", "pflines/circles.dat", "logs/2026/field.log"})
-        EXPECT_EQ(Bytes(h.target / file), Bytes(h.card / file)) << file;
+        EXPECT_EQ(Bytes(h.target / file), Bytes(h.root / file)) << file;
     // The card was only read.
-    EXPECT_EQ(Tree(h.card).size(), 7u);
-}
-
-TEST(BackupWindow, CancelAndTheCloseControlSaveNothing) {
-    BackupHarness h;
-    const auto cancelled = [&](std::function<void(QDialog*)> leave) {
-        h.VerifyCardDrive();
-        h.AtSelectDirectory([&, leave](QDialog* dialog, QTreeView* dir1) {
-            // A folder highlighted first: leaving must still choose nothing.
-            ClickFolder(dir1, h.target);
-            leave(dialog);
-        });
-        h.script.Box("Invalid Save", "No data has been saved.", QMessageBox::Ok, QMessageBox::Ok);
-        h.BackupImage();
-        EXPECT_EQ(h.window->State().ChosenDirectory, "NONE");
-        EXPECT_TRUE(fs::is_empty(h.target));
-    };
-    cancelled([](QDialog* dialog) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    });
-    cancelled([](QDialog* dialog) { dialog->close(); });
-    // Escape is the same as the close control.
-    cancelled([](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(Tree(h.root).size(), 7u);
 }
 
 // The folder the dialog opens on is the one "Save" takes while nothing else

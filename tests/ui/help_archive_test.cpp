@@ -1,36 +1,28 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTextBlock>
 #include <fstream>
 #include <regex>
 #include <set>
+#include <tuple>
 
-#include "support/fakes.h"
 #include "ui/chm_archive.h"
+#include "ui/help_window.h"
+#include "ui/window_harness.h"
 
 namespace swathkit {
 namespace {
 
 using namespace testing;
 
-std::string Bytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Write(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
-
 std::string Record(std::uint16_t code, std::string_view value) {
-    std::string record;
-    record += char(code & 0xff);
-    record += char(code >> 8);
-    record += char(value.size() & 0xff);
-    record += char(value.size() >> 8);
-    return record + std::string(value);
+    const char head[] = {char(code & 0xff), char(code >> 8), char(value.size() & 0xff),
+                         char(value.size() >> 8)};
+    return std::string(head, 4) + std::string(value);
 }
 
-TEST(HelpArchive, SystemRecordsAreReadUpToDamage) {
+TEST(HelpArchive, SystemRecordsAndContentsAreReadUpToDamage) {
     const std::string version("\3\0\0\0", 4);
     const std::string data = version + Record(0, std::string("toc.hhc\0", 8)) +
                              Record(2, std::string("index.htm\0", 10)) + Record(3, "Title");
@@ -48,9 +40,8 @@ TEST(HelpArchive, SystemRecordsAreReadUpToDamage) {
     EXPECT_EQ(partial.at(2), "a.htm");
     EXPECT_TRUE(ParseSystemRecords("").empty());
     EXPECT_TRUE(ParseSystemRecords(std::string("\3\0\0\0\2\0", 6)).empty());
-}
 
-TEST(HelpArchive, ContentsKeepTheirNestingAndSkipOtherObjects) {
+    // The contents keep their nesting and skip other objects.
     const auto entries = ParseContents(R"(
         <OBJECT type="text/site properties"><param name="Window Styles" value="0x800025"></OBJECT>
         <UL>
@@ -65,16 +56,11 @@ TEST(HelpArchive, ContentsKeepTheirNestingAndSkipOtherObjects) {
           <LI><object type="text/sitemap"><param name="Name" value="Last"></object>
         </UL>
         <object type="text/sitemap"><param name="Name" value="Unclosed")");
+    const std::tuple<std::string, std::string, int> expected[] = {
+        {"Start & end", "index.htm", 0}, {"Errors", "errors.htm#e300", 1}, {"Last", "", 0}};
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].Name, "Start & end");
-    EXPECT_EQ(entries[0].Local, "index.htm");
-    EXPECT_EQ(entries[0].Depth, 0);
-    EXPECT_EQ(entries[1].Name, "Errors");
-    EXPECT_EQ(entries[1].Local, "errors.htm#e300");
-    EXPECT_EQ(entries[1].Depth, 1);
-    EXPECT_EQ(entries[2].Name, "Last");
-    EXPECT_EQ(entries[2].Local, "");
-    EXPECT_EQ(entries[2].Depth, 0);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(std::tie(entries[i].Name, entries[i].Local, entries[i].Depth), expected[i]);
 
     EXPECT_EQ(NormalizeObjectPath("merging.htm"), "/merging.htm");
     EXPECT_EQ(NormalizeObjectPath("/./merging.htm"), "/merging.htm");
@@ -86,8 +72,6 @@ TEST(HelpArchive, ContentsKeepTheirNestingAndSkipOtherObjects) {
 TEST(HelpArchive, BuiltGuideOpensAndEveryLinkLandsInsideIt) {
     const auto archive = ChmArchive::Open(SWATHKIT_HELP_FILE);
     ASSERT_NE(archive, nullptr) << SWATHKIT_HELP_FILE;
-    EXPECT_EQ(archive->DefaultTopic(), "/index.htm");
-    EXPECT_EQ(archive->Title(), "Swathkit Help");
     ASSERT_TRUE(archive->Read("/INDEX.HTM"));
     EXPECT_FALSE(archive->Read("/nothere.htm"));
 
@@ -124,12 +108,11 @@ TEST(HelpArchive, MissingGarbageAndDamagedFilesNeverCrash) {
     const auto file = folder.path() / "AB_Help.chm";
     EXPECT_EQ(ChmArchive::Open(file), nullptr);
     EXPECT_EQ(ChmArchive::Open(folder.path()), nullptr);
-    Write(file, "");
-    EXPECT_EQ(ChmArchive::Open(file), nullptr);
-    Write(file, "This is not a help file at all.\n");
-    EXPECT_EQ(ChmArchive::Open(file), nullptr);
-    Write(file, std::string("ITSF") + std::string(200, '\xff'));
-    EXPECT_EQ(ChmArchive::Open(file), nullptr);
+    for (const std::string bytes : {std::string(), std::string("This is not a help file at all.\n"),
+                                    std::string("ITSF") + std::string(200, '\xff')}) {
+        WriteFile(file, bytes);
+        EXPECT_EQ(ChmArchive::Open(file), nullptr) << bytes;
+    }
 
     // Cut short at many places and scrambled in the middle: the archive
     // either refuses or answers every question without reading past what
@@ -147,7 +130,7 @@ TEST(HelpArchive, MissingGarbageAndDamagedFilesNeverCrash) {
         damaged.push_back(scrambled);
     }
     for (const std::string& bytes : damaged) {
-        Write(file, bytes);
+        WriteFile(file, bytes);
         if (const auto archive = ChmArchive::Open(file)) {
             const std::string topic = archive->DefaultTopic();
             (void)archive->Read(topic);
@@ -155,6 +138,96 @@ TEST(HelpArchive, MissingGarbageAndDamagedFilesNeverCrash) {
             for (const std::string& object : archive->Objects()) (void)archive->Read(object);
         }
     }
+}
+
+// The guide in its window.
+// Clicks the link whose text is shown, as the operator would.
+void ClickLink(QTextBrowser* browser, const QString& text) {
+    const QTextCursor found = browser->document()->find(text);
+    ASSERT_FALSE(found.isNull()) << text.toStdString();
+    QTextCursor inside(found);
+    inside.setPosition(found.selectionStart() + 2);
+    const QPoint at = browser->cursorRect(inside).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+}
+
+QTreeWidgetItem* ContentsItem(QTreeWidget* contents, const QString& name) {
+    const auto found = contents->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+TEST(HelpWindow, ShowsTheDefaultTopicAndFollowsItsLinks) {
+    QtHelpViewer viewer;
+    ASSERT_TRUE(viewer.Open(SWATHKIT_HELP_FILE));
+    HelpWindow* window = viewer.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Swathkit Help");
+    ChmBrowser* browser = window->Browser();
+    EXPECT_EQ(browser->source(), QUrl("chm:/index.htm"));
+    EXPECT_EQ(browser->document()->firstBlock().text(), "Swathkit Help");
+    EXPECT_TRUE(browser->toPlainText().contains("What Swathkit is for"));
+    // The style sheet came out of the file too: headings take its colour.
+    EXPECT_EQ(browser->document()->firstBlock().charFormat().foreground().color(),
+              QColor("#2f5d2f"));
+
+    window->resize(900, 700);
+    QApplication::processEvents();
+    ClickLink(browser, "Merging several cards, step by step");
+    EXPECT_EQ(browser->source(), QUrl("chm:/merging.htm"));
+    EXPECT_TRUE(browser->toPlainText().contains("Move card A's passes into the Temporary Card"));
+    EXPECT_TRUE(browser->isBackwardAvailable());
+
+    // A link with a fragment inside a page of another name.
+    ClickLink(browser, "Error 300-1");
+    EXPECT_EQ(browser->source(), QUrl("chm:/errors.htm#e300"));
+    EXPECT_TRUE(browser->toPlainText().contains("There was an error reading this drive."));
+    // Two blanks in a message are the program's own and must survive HTML.
+    EXPECT_TRUE(browser->toPlainText().contains(kMasterCopyError))
+        << browser->toPlainText().toStdString();
+
+    QTreeWidget* contents = window->Contents();
+    QTreeWidgetItem* backups = ContentsItem(contents, "Backups and master copies");
+    ASSERT_NE(backups, nullptr);
+    EXPECT_EQ(backups->parent(), ContentsItem(contents, "Swathkit Help"));
+    contents->itemClicked(backups, 0);
+    EXPECT_EQ(browser->source(), QUrl("chm:/backups.htm"));
+    EXPECT_TRUE(browser->toPlainText().contains("Backup\\mmddyyyy\\n"));
+    EXPECT_EQ(contents->currentItem(), backups);
+
+    // A page the file lacks says so in the window instead of showing nothing.
+    browser->setSource(ChmUrl("gone.htm"));
+    EXPECT_TRUE(browser->toPlainText().contains("The help file has no readable page /gone.htm"));
+
+    // Opened again it starts over at the default topic, in the same window.
+    ASSERT_TRUE(viewer.Open(SWATHKIT_HELP_FILE));
+    EXPECT_EQ(viewer.Window(), window);
+    EXPECT_EQ(browser->source(), QUrl("chm:/index.htm"));
+    EXPECT_FALSE(browser->isBackwardAvailable());
+}
+
+// Missing and garbage files are not opened; "Help" in the real window opens
+// the one beside the program, and a bad file after it leaves it showing.
+TEST(HelpWindow, BadFilesAreNotOpenedAndHelpOpensTheOneBesideTheProgram) {
+    QtHelpViewer viewer;
+    WindowHarness h;
+    EXPECT_FALSE(viewer.Open((h.work.path() / "AB_Help.chm").string()));
+    EXPECT_EQ(viewer.Window(), nullptr);
+    const auto garbage = h.work.path() / "garbage.chm";
+    std::ofstream(garbage, std::ios::binary) << "ITSF and then nothing a help file holds";
+    EXPECT_FALSE(viewer.Open(garbage.string()));
+    EXPECT_TRUE(viewer.Window() == nullptr || !viewer.Window()->isVisible());
+
+    h.setup.ProgramFolder = std::filesystem::path(SWATHKIT_HELP_FILE).parent_path();
+    h.setup.Help = &viewer;
+    h.Open();
+    h.Trigger("mnuHelp");
+    ASSERT_NE(viewer.Window(), nullptr);
+    EXPECT_TRUE(viewer.Window()->isVisible());
+    EXPECT_TRUE(viewer.Window()->Browser()->toPlainText().contains("What Swathkit is for"));
+    EXPECT_FALSE(viewer.Window()->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_FALSE(viewer.Open(garbage.string()));
+    EXPECT_EQ(viewer.Window()->Browser()->source(), QUrl("chm:/index.htm"));
 }
 
 }  // namespace

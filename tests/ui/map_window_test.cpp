@@ -3,26 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-#include <QTreeWidget>
-#include <cstdio>
 
-#include "core/master_copy.h"
-#include "support/cards.h"
-#include "support/fakes.h"
-#include "support/modal_script.h"
 #include "support/shots.h"
 #include "ui/duplicate_passes.h"
-#include "ui/line_map.h"
-#include "ui/main_window.h"
+#include "ui/window_harness.h"
 
 namespace swathkit {
 namespace {
@@ -30,9 +20,7 @@ namespace {
 using namespace testing;
 
 std::string Stored(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%+024.8f", value);
-    return text;
+    return QString::asprintf("%+024.8f", value).toStdString();
 }
 
 constexpr GeoPoint kFarm{41.5, -93.25};
@@ -47,54 +35,25 @@ GuidanceLine PassAt(int field, GeoPoint at, double north, double east) {
     return line;
 }
 
-struct MapHarness {
+struct MapHarness : WindowHarness {
     // The card: 12 at the farm heading east, 40 one kilometre north of it,
     // 41 as 12 again a metre off. The image: 40 elsewhere, 90.
     MapHarness() {
-        const fs::path root = work.path() / "CARD";
-        card = NewBlankImage();
+        CardImage card = NewBlankImage();
         card.IsStraight = true;
         card.Line(12) = PassAt(12, kFarm, 0, 1);
         card.Line(40) = PassAt(40, Travel(kFarm, 0, 1000), 1, 0);
         card.Line(41) = PassAt(41, Travel(kFarm, 90, 1), 0, 1);
-        CardImage circles = ImageWith({{7, Stored(41.6)}, {8, Stored(41.7)}}, false);
+        const CardImage circles = ImageWith({{7, Stored(41.6)}, {8, Stored(41.7)}}, false);
         MakeCard(root, &card, &circles);
         CardImage image = NewBlankImage();
         image.IsStraight = true;
         image.Line(40) = PassAt(40, Travel(kFarm, 180, 500), 1, 1);
         image.Line(90) = PassAt(90, Travel(kFarm, 270, 300), 1, 0);
-        setup.WorkFolder = work.path() / "Swathkit";
-        Program master;
-        master.WorkFolder = setup.WorkFolder;
-        WriteFile(MasterCopyFile(master, true), LineFileText(image, LineLayout::MasterCopy));
-        setup.ProgramFolder = work.path();
-        setup.Time = &clock;
-        setup.Drives = [root] { return DriveList{{"/", root.string() + " [CARD]"}, 1}; };
-        window = std::make_unique<AB_Main>(setup);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        WriteMaster(image);
+        Open();
     }
 
-    void Trigger(const char* action) {
-        auto* found = window->findChild<QAction*>(action);
-        ASSERT_NE(found, nullptr) << action;
-        found->trigger();
-        QCoreApplication::processEvents();
-    }
-    LineMapWindow* Map() {
-        Trigger("mnuMap");
-        auto* map = window->findChild<LineMapWindow*>();
-        EXPECT_NE(map, nullptr);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
-        return map;
-    }
-    QTreeWidget* List(int side) {
-        return window->findChild<QTreeWidget*>(side ? "Card_List_1" : "Card_List_0");
-    }
-    QTreeWidgetItem* Item(int side, const QString& text) {
-        const auto found = List(side)->findItems(text, Qt::MatchExactly);
-        return found.size() == 1 ? found.front() : nullptr;
-    }
     const MapPass* Shown(LineMapView* view, int side, int field) {
         for (const MapPass& pass : view->Passes()) {
             if (pass.Side == side && pass.Line.Field == field)
@@ -102,13 +61,6 @@ struct MapHarness {
         }
         return nullptr;
     }
-
-    TempFolder work;
-    CardImage card;
-    FakeClock clock;
-    WindowSetup setup;
-    std::unique_ptr<AB_Main> window;
-    ModalScript script;
 };
 
 // True when some pixel near at has the side's blue.
@@ -126,6 +78,7 @@ bool BlueNear(const QImage& image, QPointF at) {
 TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     MapHarness h;
     LineMapWindow* map = h.Map();
+    ASSERT_NE(map, nullptr);
     LineMapView* view = map->View();
     ASSERT_EQ(view->Passes().size(), 5u);
     Shot("map-1-opened");
@@ -166,8 +119,7 @@ TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     h.Item(ImageSide, "90")->setSelected(true);
     h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    QTest::mouseClick(h.window->findChild<QPushButton*>("cmdClear_1"), Qt::LeftButton);
-    EXPECT_TRUE(h.script.Done());
+    h.Press("cmdClear_1");
     QTest::qWait(20);
     EXPECT_EQ(h.Shown(view, ImageSide, 90), nullptr);
     EXPECT_EQ(view->Passes().size(), 4u);
@@ -180,8 +132,34 @@ TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     EXPECT_EQ(h.Shown(view, CardSide, 12), nullptr);
 }
 
-TEST(MapWindow, DuplicateRowsSelectBothPassesInTheLists) {
+TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     MapHarness h;
+    const fs::path target = h.work.path() / "out" / "lines.geojson";
+    fs::create_directories(target.parent_path());
+    QString limits;
+    h.script.Step([&](QWidget* modal) {
+        modal->findChild<QComboBox*>("ExportSide")->setCurrentIndex(0);
+        modal->findChild<QComboBox*>("ExportFormat")->setCurrentIndex(2);
+        limits = modal->findChild<QLabel*>("ExportLimits")->text();
+        auto* path = modal->findChild<QLineEdit*>("ExportPath");
+        EXPECT_TRUE(path->text().endsWith("lines.geojson")) << path->text().toStdString();
+        path->setText(QString::fromStdString(target.string()));
+        Shot("map-4-export");
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                          Qt::LeftButton);
+    });
+    h.script.Step([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text().toStdString().substr(0, 9), "3 passes ");
+        box->accept();
+    });
+    h.Trigger("mnuExportLines");
+    EXPECT_FALSE(limits.isEmpty());
+    const std::string written = Bytes(target);
+    EXPECT_NE(written.find("FeatureCollection"), std::string::npos);
+    EXPECT_NE(written.find("-93.25"), std::string::npos);
+
     h.Trigger("mnuDuplicates");
     auto* dialog = h.window->findChild<DuplicatePassesDialog*>();
     ASSERT_NE(dialog, nullptr);
@@ -200,35 +178,6 @@ TEST(MapWindow, DuplicateRowsSelectBothPassesInTheLists) {
     QTest::qWait(20);
     EXPECT_TRUE(dialog->Pairs().empty());
     EXPECT_EQ(table->rowCount(), 0);
-}
-
-TEST(MapWindow, ExportWritesTheChosenSideAndSaysWhatIsLeftOut) {
-    MapHarness h;
-    const fs::path target = h.work.path() / "out" / "lines.geojson";
-    fs::create_directories(target.parent_path());
-    QString limits;
-    h.script.Step([&](QWidget* modal) {
-        modal->findChild<QComboBox*>("ExportSide")->setCurrentIndex(0);
-        modal->findChild<QComboBox*>("ExportFormat")->setCurrentIndex(2);
-        limits = modal->findChild<QLabel*>("ExportLimits")->text();
-        auto* path = modal->findChild<QLineEdit*>("ExportPath");
-        EXPECT_TRUE(path->text().endsWith("lines.geojson")) << path->text().toStdString();
-        path->setText(QString::fromStdString(target.string()));
-        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
-                          Qt::LeftButton);
-    });
-    h.script.Step([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text().toStdString().substr(0, 9), "3 passes ");
-        box->accept();
-    });
-    h.Trigger("mnuExportLines");
-    EXPECT_TRUE(h.script.Done());
-    EXPECT_FALSE(limits.isEmpty());
-    const std::string written = Bytes(target);
-    EXPECT_NE(written.find("FeatureCollection"), std::string::npos);
-    EXPECT_NE(written.find("-93.25"), std::string::npos);
 }
 
 }  // namespace

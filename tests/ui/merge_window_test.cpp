@@ -1,24 +1,11 @@
 // Two cards merged through the real window, each card a FAT file system put
 // into the reader in turn; the screen can be saved at each stage (shots.h).
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include <QAction>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-
-#include "core/master_copy.h"
-#include "support/cards.h"
-#include "support/fakes.h"
 #include "support/fat_card.h"
-#include "support/modal_script.h"
 #include "support/shots.h"
-#include "ui/line_map.h"
-#include "ui/main_window.h"
+#include "ui/window_harness.h"
 
 namespace swathkit {
 namespace {
@@ -33,73 +20,19 @@ std::string OnB(int n) {
     return "+0000000000043." + FormatPicture(n, 8, 0);
 }
 
-struct MergeHarness {
-    MergeHarness() {
-        reader = work.path() / "reader";
-        setup.WorkFolder = work.path() / "Swathkit";
-        setup.ProgramFolder = work.path();
-        setup.Time = &clock;
-        setup.Drives = [this] { return DriveList{{"/", reader.string() + " [CARD]"}, 1}; };
-    }
-
+// The reader is the mount point of whichever card is in it.
+struct MergeHarness : WindowHarness {
     // A card as the card's own software leaves it: upper-case names.
     std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
         auto card = std::make_unique<FatCard>(work.path() / "images", label);
-        EXPECT_TRUE(card->Mount(reader));
-        WriteFile(reader / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
-        WriteFile(reader / "PFLINES" / "CIRCLES.DAT",
+        EXPECT_TRUE(card->Mount(root));
+        WriteFile(root / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
+        WriteFile(root / "PFLINES" / "CIRCLES.DAT",
                   LineFileText(ImageWith({{5, OnA(5)}}, false), LineLayout::Card));
-        WriteFile(reader / "CARDINFO.BIN", label);
+        WriteFile(root / "CARDINFO.BIN", label);
         card->Unmount();
         return card;
     }
-
-    void Open() {
-        window = std::make_unique<AB_Main>(setup);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    QTreeWidget* List(int side) {
-        return window->findChild<QTreeWidget*>(side ? "Card_List_1" : "Card_List_0");
-    }
-    QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
-    QStringList ItemTexts(int side) {
-        QStringList texts;
-        for (int i = 0; i < List(side)->topLevelItemCount(); ++i)
-            texts << List(side)->topLevelItem(i)->text(0);
-        return texts;
-    }
-    // Click on the first, Ctrl+click on the rest, as the operator selects.
-    void Select(int side, const QStringList& items) {
-        QTreeWidget* list = List(side);
-        for (int i = 0; i < items.size(); ++i) {
-            const auto found = list->findItems(items[i], Qt::MatchExactly);
-            ASSERT_EQ(found.size(), 1) << items[i].toStdString();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton,
-                              i == 0 ? Qt::NoModifier : Qt::ControlModifier,
-                              list->visualItemRect(found.front()).center());
-        }
-    }
-    void Press(const char* button) {
-        QPushButton* found = Button(button);
-        ASSERT_NE(found, nullptr) << button;
-        QTest::mouseClick(found, Qt::LeftButton);
-        EXPECT_TRUE(script.Done()) << "boxes left unanswered after " << button;
-    }
-    CardImage Master() const {
-        Program program;
-        program.WorkFolder = setup.WorkFolder;
-        return ReadLineFile(MasterCopyFile(program, true));
-    }
-
-    TempFolder work;
-    fs::path reader;
-    FakeClock clock;
-    WindowSetup setup;
-    std::unique_ptr<AB_Main> window;
-    ModalScript script;
 };
 
 TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
@@ -112,7 +45,7 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     auto cardB = h.Card("CARDB", b);
 
     // Card A: its passes into the empty image, no question asked.
-    ASSERT_TRUE(cardA->Mount(h.reader));
+    ASSERT_TRUE(cardA->Mount(h.root));
     h.Open();
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
     ASSERT_TRUE(h.ItemTexts(ImageSide).isEmpty());
@@ -124,7 +57,7 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     // Card B into the reader. Its 40 is another pass than A's 40: it goes to
     // 41 instead; its 77 is A's 77 and goes across without a question.
     cardA->Unmount();
-    ASSERT_TRUE(cardB->Mount(h.reader));
+    ASSERT_TRUE(cardB->Mount(h.root));
     h.Press("cmdRefresh");
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"40", "55", "77"}));
     h.Select(CardSide, {"40", "55", "77"});
@@ -155,10 +88,8 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     Shot("4-merged-onto-b");
 
     // On the map the two sides now agree: every pass twice, no conflict.
-    h.window->findChild<QAction*>("mnuMap")->trigger();
-    auto* map = h.window->findChild<LineMapWindow*>();
+    LineMapWindow* map = h.Map();
     ASSERT_NE(map, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
     const std::vector<MapPass> shown = map->View()->Passes();
     EXPECT_EQ(shown.size(), 10u);
     EXPECT_TRUE(
@@ -169,9 +100,9 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     // Card B out and back in: its own ABLINES.DAT holds the merge, every
     // other slot as it was, and the backup holds B as it came in.
     cardB->Unmount();
-    ASSERT_TRUE(cardB->Mount(h.reader));
-    EXPECT_EQ(std::distance(fs::directory_iterator(h.reader / "PFLINES"), {}), 2);
-    const CardImage merged = ReadLineFile(h.reader / "PFLINES" / "ABLINES.DAT");
+    ASSERT_TRUE(cardB->Mount(h.root));
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.root / "PFLINES"), {}), 2);
+    const CardImage merged = ReadLineFile(h.root / "PFLINES" / "ABLINES.DAT");
     CardImage expected = b;
     expected.Line(12) = a.Line(12);
     expected.Line(40) = a.Line(40);
@@ -179,8 +110,7 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     expected.Line(41).FieldNum = b.Line(41).FieldNum;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         EXPECT_EQ(merged.Line(slot), expected.Line(slot)) << "slot " << slot;
-    EXPECT_EQ(Bytes(h.reader / "PFLINES" / "ABLINES.DAT"),
-              LineFileText(expected, LineLayout::Card));
+    EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(expected, LineLayout::Card));
 
     const fs::path backups = h.setup.WorkFolder / "Backup" / "12062026";
     ASSERT_EQ(std::distance(fs::directory_iterator(backups), {}), 1);
@@ -189,8 +119,8 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
 
     // Card A was only read.
     cardB->Unmount();
-    ASSERT_TRUE(cardA->Mount(h.reader));
-    EXPECT_EQ(Bytes(h.reader / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
+    ASSERT_TRUE(cardA->Mount(h.root));
+    EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
 }
 
 }  // namespace
