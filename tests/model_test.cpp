@@ -610,19 +610,12 @@ std::map<std::string, std::string> Tree(const fs::path& folder) {
 
 // ---- The program under test, wired to fakes ----
 
-struct Rig {
+struct Rig : Fakes {
     Rig(const fs::path& base, std::mt19937_64& random) : dialogs(random) {
         program.WorkFolder = base / "Swathkit";
     }
     RandomDialogs dialogs;
-    RecordingProgress progress;
-    FakeClock clock;
-    Program program;
-    FakeList cardList, imageList;
-    FakeControls controls;
-    FakeDrives drives;
-    FakeHelp help;
-    Ports ports{dialogs, progress, clock, RealFiles(), cardList, imageList, controls, drives, help};
+    Ports ports = Wire(dialogs);
     FakeList& List(int side) { return side == 0 ? cardList : imageList; }
 };
 
@@ -852,36 +845,31 @@ class Sequence {
         switch (kind) {
             case 0:
             case 1:
-                what << "move";
-                selection(kind);
-                command_ = what.str();
-                cmdMoveLines_Click(p, ports, side);
-                model_.Move(side);
-                break;
             case 2:
             case 3:
-                what << "change field #";
-                selection(kind - 2);
-                command_ = what.str();
-                cmdShuffle_Click(p, ports, side);
-                model_.Shuffle(side, true);
-                break;
             case 4:
             case 5:
-                what << "copy field";
-                selection(kind - 4);
-                command_ = what.str();
-                cmdCopyField_Click(p, ports, side);
-                model_.Shuffle(side, false);
-                break;
             case 6:
-            case 7:
-                what << "erase";
-                selection(kind - 6);
+            case 7: {
+                static const char* const names[] = {"move", "change field #", "copy field",
+                                                    "erase"};
+                const int command = kind / 2;
+                what << names[command];
+                selection(kind % 2);
                 command_ = what.str();
-                cmdClear_Click(p, ports, side);
-                model_.Erase(side);
+                if (command == 0) {
+                    cmdMoveLines_Click(p, ports, side);
+                    model_.Move(side);
+                } else if (command == 3) {
+                    cmdClear_Click(p, ports, side);
+                    model_.Erase(side);
+                } else {
+                    const bool change = command == 1;
+                    (change ? cmdShuffle_Click : cmdCopyField_Click)(p, ports, side);
+                    model_.Shuffle(side, change);
+                }
                 break;
+            }
             case 8:
             case 9:
                 side = kind - 8;

@@ -243,13 +243,9 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// Everything one operation needs, wired to fakes, with the work folder in a
-// temporary folder.
-struct Harness {
-    Harness() { program.WorkFolder = work.path() / "Swathkit"; }
-
-    TempFolder work;
-    ScriptedDialogs dialogs;
+// The fakes behind every port but the boxes, which each harness answers its
+// own way.
+struct Fakes {
     RecordingProgress progress;
     FakeClock clock;
     Program program;
@@ -257,7 +253,19 @@ struct Harness {
     FakeControls controls;
     FakeDrives drives;
     FakeHelp help;
-    Ports ports{dialogs, progress, clock, RealFiles(), cardList, imageList, controls, drives, help};
+    Ports Wire(Dialogs& dialogs) {
+        return {dialogs, progress, clock, RealFiles(), cardList, imageList, controls, drives, help};
+    }
+};
+
+// Everything one operation needs, wired to fakes, with the work folder in a
+// temporary folder.
+struct Harness : Fakes {
+    Harness() { program.WorkFolder = work.path() / "Swathkit"; }
+
+    TempFolder work;
+    ScriptedDialogs dialogs;
+    Ports ports = Wire(dialogs);
 };
 
 }  // namespace swathkit::testing
