@@ -17,6 +17,7 @@
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/fat_card.h"
+#include "support/messages.h"
 
 namespace swathkit {
 namespace {
@@ -24,14 +25,6 @@ namespace {
 using namespace testing;
 using Texts = std::vector<std::string>;
 
-const Message kCardError{
-    "Error 300-1 \r\nThere was an error reading this drive.\r\n"
-    "Check that the card is properly inserted, that you\r\n"
-    "have selected the correct drive letter, and that\r\n"
-    "this drive contains valid tracking data.",
-    Buttons::Ok, Icon::None, "Error with Card"};
-const Message kCardWriteFailed{"Error 100-2.  Failed Saving ABLines File., Invalid Save",
-                               Buttons::Ok, Icon::None, "Error Saving"};
 const Message kBackupFailed{"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"};
 const Message kInsert{"Please insert second card and press ok.", Buttons::OkCancel, Icon::None,
                       "Continue with Card"};
@@ -337,7 +330,7 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
 
     // A card pulled out: the backup finds nothing to copy, the write fails.
     fs::remove_all(h.root);
-    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 70, "+0000000000047.00000000");
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_FALSE(fs::exists(h.root));
@@ -564,7 +557,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     const std::string onA = h.Files();
     LoadCard(h.program, h.ports, true);
     ASSERT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(12)));
-    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(40, h.ports);
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_TRUE(h.Files() == onA);
@@ -581,7 +574,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     });
     Ports ports{h.dialogs,   h.progress, h.clock,  *pulling, h.cardList,
                 h.imageList, h.controls, h.drives, h.help};
-    h.dialogs.Expect(kCardWriteFailed, Answer::Ok);
+    h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(50, ports);
     EXPECT_TRUE(h.dialogs.Done());
     ASSERT_TRUE(a->Mount(h.root));

@@ -15,6 +15,7 @@
 #include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
+#include "support/messages.h"
 
 namespace swathkit {
 namespace {
@@ -31,15 +32,6 @@ std::map<int, std::string> Passes(const std::vector<int>& slots, int card = 0) {
     for (int slot : slots) latitudes[slot] = Pass(slot, card);
     return latitudes;
 }
-
-const Message kNothingToMove{
-    "Make sure you have selected at least one field to \r\nmove across.  You can select "
-    "multiple fields by \r\nholding the CTRL-key while you click.",
-    Buttons::Ok, Icon::Exclamation, "Nothing Selected"};
-const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
-                              "Nothing Selected"};
-const Message kVerifyClear{"Are you sure you want to clear the selected items?", Buttons::YesNo,
-                           Icon::None, "Verify Clear"};
 
 using Texts = std::vector<std::string>;
 

@@ -37,6 +37,7 @@
 #include "edit/shuffle_fields.h"
 #include "shell/main_commands.h"
 #include "support/fakes.h"
+#include "support/messages.h"
 #include "support/random_dialogs.h"
 
 namespace swathkit {
@@ -148,26 +149,6 @@ CardImage AsRead(CardImage image, const std::string& path) {
     image.IsStraight = !image.IsCircle;
     return image;
 }
-
-const Message kNothingToMove{
-    "Make sure you have selected at least one field to \r\nmove across.  You can select "
-    "multiple fields by \r\nholding the CTRL-key while you click.",
-    Buttons::Ok, Icon::Exclamation, "Nothing Selected"};
-const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
-                              "Nothing Selected"};
-const Message kVerifyClear{"Are you sure you want to clear the selected items?", Buttons::YesNo,
-                           Icon::None, "Verify Clear"};
-const Message kCanNotAssign{"You've can not assign to Field 1-5. Re-Enter?", Buttons::YesNo,
-                            Icon::None, "Invalid Number"};
-const Message kInvalidNumber{"You've entered an invalid number. Re-Enter?", Buttons::YesNo,
-                             Icon::None, "Invalid Number"};
-const Message kCardError{
-    "Error 300-1 \r\nThere was an error reading this drive.\r\nCheck that the card is properly "
-    "inserted, that you\r\nhave selected the correct drive letter, and that\r\nthis drive "
-    "contains valid tracking data.",
-    Buttons::Ok, Icon::None, "Error with Card"};
-const Message kCardWriteError{"Error 100-2.  Failed Saving ABLines File., Invalid Save",
-                              Buttons::Ok, Icon::None, "Error Saving"};
 
 Message ReplacePass(int n) {
     const std::string number = std::to_string(n);

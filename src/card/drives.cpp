@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "core/files.h"
+
 namespace swathkit {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return text;
-}
 
 // File systems a card or a stick can carry. Pseudo file systems (tmpfs,
 // proc, overlay, ...) are never a card.
@@ -20,7 +15,7 @@ bool CanBeCard(const std::string& fileSystem) {
     static const std::array<std::string, 16> kinds = {
         "vfat", "msdos", "fat",   "exfat", "ntfs", "ntfs3",   "fuseblk", "ext2",
         "ext3", "ext4",  "btrfs", "xfs",   "hfs",  "hfsplus", "apfs",    "udf"};
-    std::string kind = Lower(fileSystem);
+    std::string kind = AsciiLower(fileSystem);
     if (kind.starts_with("fuse."))
         kind = kind.substr(5);  // fusefat, exfat-fuse, ntfs-3g
     if (kind == "fusefat" || kind == "exfat-fuse" || kind == "ntfs-3g")
@@ -31,7 +26,7 @@ bool CanBeCard(const std::string& fileSystem) {
 // Cards come formatted FAT or exFAT; on a machine with drive letters that is
 // what tells a card from a second hard disk.
 bool IsCardFormat(const std::string& fileSystem) {
-    const std::string kind = Lower(fileSystem);
+    const std::string kind = AsciiLower(fileSystem);
     return kind.starts_with("fat") || kind == "vfat" || kind == "exfat" || kind == "msdos";
 }
 
@@ -57,13 +52,14 @@ DriveList ListDrives(const std::vector<Volume>& volumes, DriveStyle style) {
     DriveList list;
     if (style == DriveStyle::Letters) {
         std::vector<Volume> sorted = volumes;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const Volume& a, const Volume& b) { return Lower(a.Root) < Lower(b.Root); });
+        std::sort(sorted.begin(), sorted.end(), [](const Volume& a, const Volume& b) {
+            return AsciiLower(a.Root) < AsciiLower(b.Root);
+        });
         int system = -1, removable = -1;
         for (const Volume& volume : sorted) {
             if (volume.Root.size() < 2 || volume.Root[1] != ':')
                 continue;
-            const std::string drive = Lower(volume.Root.substr(0, 2));
+            const std::string drive = AsciiLower(volume.Root.substr(0, 2));
             if (drive == "c:")
                 system = static_cast<int>(list.Entries.size());
             else if (removable < 0 && IsCardFormat(volume.FileSystem)) {

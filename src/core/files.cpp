@@ -17,13 +17,6 @@ namespace swathkit {
 
 namespace {
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return text;
-}
-
 // Asked before each step of a file operation; true makes the step fail as
 // if the system had refused it. The real file system has none.
 class Steps {
@@ -195,13 +188,20 @@ fs::path TemporaryFileFor(const fs::path& target) {
     return temporary;
 }
 
+std::string AsciiLower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return text;
+}
+
 fs::path ExistingSpelling(Files& files, const fs::path& path) {
     if (files.Exists(path))
         return path;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string wanted = Lower(path.filename().string());
+    const std::string wanted = AsciiLower(path.filename().string());
     for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {
-        if (Lower(entry.filename().string()) == wanted)
+        if (AsciiLower(entry.filename().string()) == wanted)
             return path.parent_path() / entry.filename();
     }
     return path;

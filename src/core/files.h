@@ -66,6 +66,10 @@ std::unique_ptr<Files> MakeFiles(FaultHook hook);
 // behind only when the machine stopped mid-write.
 fs::path TemporaryFileFor(const fs::path& target);
 
+// Lower case for A to Z only, whatever the locale: card, file and drive
+// names compare this way.
+std::string AsciiLower(std::string text);
+
 // Where a file named like path (ignoring case) already exists in its folder,
 // that entry; otherwise path itself. Cards are case-insensitive; a copy of a
 // card on a case-sensitive disk must not end up holding two such files.
