@@ -17,10 +17,10 @@ struct GeoPoint {
 
 // A pass in use, as numbers.
 struct PlacedLine {
-    int Field = 0;           // the slot number, as the list shows it
-    bool Straight = true;    // false for a circle track
-    GeoPoint Point;          // the A point of a straight line, a circle's centre
-    double Heading = 0;      // compass degrees 0..360, as the list shows it
+    int Field = 0;         // the slot number, as the list shows it
+    bool Straight = true;  // false for a circle track
+    GeoPoint Point;        // the A point of a straight line, a circle's centre
+    double Heading = 0;    // compass degrees 0..360, as the list shows it
 };
 
 // The passes of a card image that are in use, in slot order. straight is the

@@ -108,8 +108,9 @@ TEST(HelpArchive, MissingGarbageAndDamagedFilesNeverCrash) {
     const auto file = folder.path() / "AB_Help.chm";
     EXPECT_EQ(ChmArchive::Open(file), nullptr);
     EXPECT_EQ(ChmArchive::Open(folder.path()), nullptr);
-    for (const std::string& bytes : {std::string(), std::string("This is not a help file at all.\n"),
-                                    std::string("ITSF") + std::string(200, '\xff')}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("This is not a help file at all.\n"),
+          std::string("ITSF") + std::string(200, '\xff')}) {
         WriteFile(file, bytes);
         EXPECT_EQ(ChmArchive::Open(file), nullptr) << bytes;
     }
