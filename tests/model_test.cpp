@@ -57,23 +57,10 @@ struct Mismatch {
 
 // ---- The model's own view of lines, slots and items ----
 
-const char* const kZeroDigits = "0000000000000.00000000";
 const char* const kBlank = "+0000000000000.00000000";
 
-bool InUse(const GuidanceLine& line) {
-    for (const std::string* text :
-         {&line.Latitude, &line.Longitude, &line.HeadingNorth, &line.HeadingEast}) {
-        if (text->find(kZeroDigits) == std::string::npos)
-            return true;
-    }
-    return false;
-}
-
-bool Same(const GuidanceLine& a, const GuidanceLine& b) {
-    return a.Latitude == b.Latitude && a.Longitude == b.Longitude &&
-           a.HeadingNorth == b.HeadingNorth && a.HeadingEast == b.HeadingEast;
-}
-
+// A line in use and the same line are the core's rules (LineInUse,
+// SameCoordinates), pinned by the core tests' own examples.
 std::string Identity(const GuidanceLine& line) {
     return line.Latitude + "|" + line.Longitude + "|" + line.HeadingNorth + "|" + line.HeadingEast;
 }
@@ -245,7 +232,7 @@ struct Model {
         // row, and under which number, is the model's.
         for (int n = 1; n <= 250; ++n) {
             const GuidanceLine& line = image.Line(n);
-            if (!InUse(line))
+            if (!LineInUse(line))
                 continue;
             std::vector<std::string> row = {ItemText(line.FieldNum)};
             if (Straight)
@@ -271,7 +258,7 @@ struct Model {
     // Overwriting a slot lets its pass go: the operator chose that field.
     void Overwrite(int side, int n, const GuidanceLine& line) {
         GuidanceLine& slot = Img[side][0].Line(n);
-        if (InUse(slot))
+        if (LineInUse(slot))
             ++Licences[side][Identity(slot)];
         slot = line;
     }
@@ -339,10 +326,10 @@ struct Model {
                 continue;
             const GuidanceLine source = Img[side][0].Line(*n);
             // An item standing for an empty slot has nothing to carry.
-            if (!InUse(source))
+            if (!LineInUse(source))
                 continue;
             const GuidanceLine& target = Img[other][0].Line(*n);
-            if (Same(target, source) || !InUse(target)) {
+            if (SameCoordinates(target, source) || !LineInUse(target)) {
                 Overwrite(other, *n, source);
                 Changed = true;
                 continue;
@@ -373,7 +360,7 @@ struct Model {
         std::vector<std::pair<int, int>> moves;
         for (const std::string& item : items) {
             const auto n = SlotOf(item);
-            if (!n || !InUse(before.Line(*n)))
+            if (!n || !LineInUse(before.Line(*n)))
                 continue;
             const auto m = AskTarget(*n);
             if (!m)
@@ -775,7 +762,8 @@ class Sequence {
     void Hints(int side) {
         hints_.clear();
         for (int n = 6; n <= 250; ++n) {
-            if (InUse(model_.Img[side][0].Line(n)) || InUse(model_.Img[1 - side][0].Line(n)))
+            if (LineInUse(model_.Img[side][0].Line(n)) ||
+                LineInUse(model_.Img[1 - side][0].Line(n)))
                 hints_.push_back(n);
         }
         for (const std::string& item : model_.SelectedItems(side)) {
@@ -913,22 +901,16 @@ class Sequence {
                 std::swap(model_.CardAt[a], model_.CardAt[b]);
                 break;
             }
-            case 14:
-                what << "Show Lon / Lat";
+            default: {
+                const bool lonLat = kind == 14;
+                what << (lonLat ? "Show Lon / Lat" : "Show DMS");
                 command_ = what.str();
-                mnuShowLonLat_Click(p, ports);
-                model_.LonLat = !model_.LonLat;
+                (lonLat ? mnuShowLonLat_Click : mnuShowDMS_Click)(p, ports);
+                (lonLat ? model_.LonLat : model_.Dms) ^= true;
                 model_.Fill(0);
                 model_.Fill(1);
                 break;
-            default:
-                what << "Show DMS";
-                command_ = what.str();
-                mnuShowDMS_Click(p, ports);
-                model_.Dms = !model_.Dms;
-                model_.Fill(0);
-                model_.Fill(1);
-                break;
+            }
         }
         EndOfCommand();
         CheckNothingVanished(before, kind);
@@ -961,7 +943,7 @@ class Sequence {
         const ImageTable& after = rig_.program.Table;
         auto count = [](const CardImage& image, std::map<std::string, int>& into, int sign) {
             for (int n = 1; n <= 250; ++n) {
-                if (InUse(image.Line(n)))
+                if (LineInUse(image.Line(n)))
                     into[Identity(image.Line(n))] += sign;
             }
         };
