@@ -13,10 +13,6 @@ namespace swathkit {
 
 namespace {
 
-// Half the length of the segment a straight line is drawn as where a format
-// has no endless line; the map draws the same.
-constexpr double kSegmentHalfMetres = 200;
-
 // TaskData designators are limited to 32 bytes.
 constexpr std::size_t kDesignatorBytes = 32;
 
@@ -125,8 +121,7 @@ std::string KmlText(const std::vector<PlacedLine>& lines, const std::string& nam
             data.append_child("value").text() = HeadingText(line.Heading).c_str();
             auto string = placemark.append_child("LineString");
             string.append_child("tessellate").text() = "1";
-            const GeoPoint back = Travel(line.Point, line.Heading, -kSegmentHalfMetres);
-            const GeoPoint ahead = Travel(line.Point, line.Heading, kSegmentHalfMetres);
+            const auto [back, ahead] = SegmentEnds(line);
             string.append_child("coordinates").text() =
                 (KmlCoordinate(back) + " " + KmlCoordinate(line.Point) + " " + KmlCoordinate(ahead))
                     .c_str();
@@ -154,8 +149,7 @@ std::string GeoJsonText(const std::vector<PlacedLine>& lines, const std::string&
             feature["geometry"] = {
                 {"type", "LineString"},
                 {"coordinates",
-                 {LonLat(Travel(line.Point, line.Heading, -kSegmentHalfMetres)), LonLat(line.Point),
-                  LonLat(Travel(line.Point, line.Heading, kSegmentHalfMetres))}}};
+                 {LonLat(SegmentEnds(line)[0]), LonLat(line.Point), LonLat(SegmentEnds(line)[1])}}};
         } else {
             properties["heading"] = nullptr;
             feature["geometry"] = {{"type", "Point"}, {"coordinates", LonLat(line.Point)}};

@@ -242,4 +242,9 @@ GeoPoint Travel(GeoPoint start, double heading, double metres) {
     return {lat2 / kRad, WrapDegrees(start.Longitude + L / kRad)};
 }
 
+std::array<GeoPoint, 2> SegmentEnds(const PlacedLine& line) {
+    return {Travel(line.Point, line.Heading, -kSegmentHalfMetres),
+            Travel(line.Point, line.Heading, kSegmentHalfMetres)};
+}
+
 }  // namespace swathkit

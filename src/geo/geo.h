@@ -3,6 +3,7 @@
 // ground and a flat metric projection around a group of lines, for the map
 // and the duplicate search.
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -61,5 +62,12 @@ class LocalProjection {
 
 // A point the given distance along a compass heading from start.
 GeoPoint Travel(GeoPoint start, double heading, double metres);
+
+// A straight line is endless; the map draws it, and a file format without
+// endless lines writes it, as a segment this far each way from its point.
+inline constexpr double kSegmentHalfMetres = 200;
+
+// That segment's two ends: behind the point, then ahead of it.
+std::array<GeoPoint, 2> SegmentEnds(const PlacedLine& line);
 
 }  // namespace swathkit

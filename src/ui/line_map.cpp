@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <numbers>
 #include <set>
 
 #include "display/coordinate_text.h"
@@ -27,15 +26,7 @@ const QColor kConflictColour(200, 0, 0);
 const QColor kSelectedHalo(255, 215, 0, 170);
 const std::array<const char*, 2> kSideName = {"Your Card", "Temporary Card Image"};
 
-// A straight pass is drawn this far each way from its point: long enough to
-// show its direction at field scale, short enough not to cross the farm.
-constexpr double kLineHalfMetres = 200;
 constexpr double kSmallestExtentMetres = 100;
-
-MetricPoint Along(MetricPoint from, double heading, double metres) {
-    const double radians = heading * std::numbers::pi / 180;
-    return {from.East + metres * std::sin(radians), from.North + metres * std::cos(radians)};
-}
 
 QString CoordinateText(double degrees, bool dms) {
     char stored[40];
@@ -119,8 +110,7 @@ void LineMapView::FitAll() {
         const MetricPoint at = projection_.ToMetres(pass.Line.Point);
         take(at);
         if (pass.Line.Straight) {
-            take(Along(at, pass.Line.Heading, kLineHalfMetres));
-            take(Along(at, pass.Line.Heading, -kLineHalfMetres));
+            for (GeoPoint end : SegmentEnds(pass.Line)) take(projection_.ToMetres(end));
         }
     }
     centre_ = {(minE + maxE) / 2, (minN + maxN) / 2};
@@ -173,9 +163,9 @@ void LineMapView::DrawPass(QPainter& painter, const MapPass& pass) const {
     const QColor colour = kSideColour[pass.Side];
     QPointF from = at, to = at;
     if (pass.Line.Straight) {
-        const MetricPoint m = projection_.ToMetres(pass.Line.Point);
-        from = ToScreen(projection_.ToGeo(Along(m, pass.Line.Heading, -kLineHalfMetres)));
-        to = ToScreen(projection_.ToGeo(Along(m, pass.Line.Heading, kLineHalfMetres)));
+        const auto ends = SegmentEnds(pass.Line);
+        from = ToScreen(ends[0]);
+        to = ToScreen(ends[1]);
     }
     if (pass.Selected) {
         painter.setPen(QPen(kSelectedHalo, 9, Qt::SolidLine, Qt::RoundCap));
