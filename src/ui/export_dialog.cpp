@@ -110,7 +110,8 @@ void ExportLinesDialog::FormatChosen() {
 void ExportLinesDialog::accept() {
     const bool straight = program_.Menus.StraightTrack;
     const CardImage& image = program_.Table.Current(Side());
-    if (PlacedLines(image, straight).empty()) {
+    const std::size_t passes = PlacedLines(image, straight).size();
+    if (passes == 0) {
         QMessageBox::information(this, kTitle,
                                  side_->currentText() + " holds no " +
                                      (straight ? "straight lines" : "circle tracks") +
@@ -136,9 +137,9 @@ void ExportLinesDialog::accept() {
                                  "any file that was there is unchanged.");
         return;
     }
-    QMessageBox::information(
-        this, kTitle,
-        QString::number(PlacedLines(image, straight).size()) + " passes written to " + text + ".");
+    QMessageBox::information(this, kTitle,
+                             QString::number(passes) + (passes == 1 ? " pass" : " passes") +
+                                 " written to " + text + ".");
     QDialog::accept();
 }
 
