@@ -79,6 +79,7 @@ bool CheckCard(const Program& program, Ports& ports, bool showError) {
 
 void LoadCard(Program& program, Ports& ports, bool showError) {
     ImageTable& table = program.Table;
+    program.CardFile.reset();
     table.At(CardSide, 0) = NewBlankImage();
     table.At(CardSide, 1) = table.At(CardSide, 0);
     FillLineList(program, ports, CardSide, table.At(CardSide, 1));
@@ -93,12 +94,29 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     const fs::path path = CardLineFilePath(program, ports);
     // A write cut short by a pulled card leaves its temporary file behind.
     RemoveStaleTemporaryFiles(ports.Disk, path.parent_path());
-    program.CardScratch = ReadLineFile(path, ports.Disk);
+    // A damaged file still shows every pass that can be trusted, so that
+    // they can be moved into the image; it is never taken for an empty card.
+    const std::optional<FileContents> contents = ports.Disk.Read(path, kLineFileLimit);
+    SalvagedLines read =
+        contents ? SalvageLineFile(contents->Bytes, contents->Whole) : SalvageLineFile("", false);
+    SetKindFromPath(read.Image, path);
+    const std::string damage = read.Lost.empty() ? "" : DescribeRecords(read.Lost);
+    if (contents)
+        program.CardFile = CardFileSeen{path, *contents, damage};
+    program.CardScratch = std::move(read.Image);
     table.At(CardSide, 1) = program.CardScratch;
     table.At(CardSide, 0) = table.At(CardSide, 1);
     FillLineList(program, ports, CardSide, table.At(CardSide, 1));
     ports.CardList.DeselectFirstItem();
     ports.ImageList.DeselectFirstItem();
+    if (!damage.empty()) {
+        ports.Ask.Show({"The card's line file " + path.string() + " is damaged: " + damage +
+                            " could not be read.\r\n"
+                            "The passes that could be read are shown; move them into the "
+                            "Temporary Card Image to keep them.\r\n"
+                            "The card is not written before you have agreed.",
+                        Buttons::Ok, Icon::Exclamation, kDamagedTitle});
+    }
 }
 
 void RefreshDrives(Ports& ports) {
@@ -108,9 +126,13 @@ void RefreshDrives(Ports& ports) {
                         "Drive Refresh Error"});
         return;
     }
+    // Letter drives match where the entry occurs in the remembered text. A
+    // mount path must match whole: "/" occurs inside every one of them.
+    const bool letters = IsLetterDrive(remembered);
     const std::vector<std::string> entries = ports.Drives.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (remembered.find(entries[i]) != std::string::npos) {
+        if (letters ? remembered.find(entries[i]) != std::string::npos
+                    : DrivePart(entries[i]) == DrivePart(remembered)) {
             ports.Drives.Select(static_cast<int>(i));
         }
     }

@@ -10,6 +10,7 @@ namespace swathkit {
 
 inline constexpr const char* kNotDetected = "Your Card -- Not Detected";
 inline constexpr const char* kAvailable = "Your Card -- Available ";
+inline constexpr const char* kDamagedTitle = "Damaged Card File";
 
 // "e:" of "e: [CARD]"; "/media/farm/CARD" of "/media/farm/CARD [CARD]".
 std::string DrivePart(const std::string& driveText);

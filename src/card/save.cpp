@@ -4,6 +4,7 @@
 #include "card/card.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
+#include "core/number_text.h"
 
 namespace swathkit {
 
@@ -12,6 +13,11 @@ namespace {
 void ShowBadSave(Ports& ports) {
     ports.Ask.Show({"Error 500-1\r\nThere was a problem saving to the card.", Buttons::Ok,
                     Icon::None, "Bad Save"});
+}
+
+void ShowCardWriteFailed(Ports& ports) {
+    ports.Ask.Show({"Error 100-2.  Failed Saving ABLines File., Invalid Save", Buttons::Ok,
+                    Icon::None, "Error Saving"});
 }
 
 }  // namespace
@@ -35,16 +41,47 @@ void SaveImage(Program& program, Ports& ports, int side) {
     }
 }
 
-void WriteCardFile(const Program& program, Ports& ports, const CardImage& image) {
-    // The card is written whether or not the backup worked; the backup has
-    // told the operator what went wrong.
-    BackupCardFiles(program, ports);
+void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
     const fs::path path = CardLineFilePath(program, ports);
-    if (!ports.Disk.Replace(path, LineFileText(image, LineLayout::Card))) {
-        ports.Ask.Show({"Error 100-2.  Failed Saving ABLines File., Invalid Save", Buttons::Ok,
-                        Icon::None, "Error Saving"});
+    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
+    if (!now) {
+        ShowCardWriteFailed(ports);
         return;
     }
+    // Another card in the reader, or this one changed elsewhere: writing now
+    // would put the lines shown over lines the operator has never seen.
+    const std::optional<CardFileSeen>& seen = program.CardFile;
+    if (!seen || seen->Path != path || seen->Contents != *now) {
+        ports.Ask.Show(
+            {"The card in the reader is not the card shown.\r\n"
+             "Nothing has been written to it. Its own lines are shown now;\r\n"
+             "make the change again if it is meant for this card.",
+             Buttons::Ok, Icon::Exclamation, "Card Changed"});
+        LoadCard(program, ports, false);
+        return;
+    }
+    const std::string damage = seen->Damage;
+    if (!damage.empty() &&
+        ports.Ask.Show({"The card's line file is damaged: " + damage +
+                            " could not be read.\r\n"
+                            "Writing replaces it with the passes shown. The damaged file is "
+                            "kept first in a new backup folder under\r\n" +
+                            (BackupFolder(program) / FormatDate(ports.Time.Today())).string() +
+                            ".\r\nWrite to the card?",
+                        Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
+        return;
+    }
+    // The card is written whether or not the backup worked (the backup has
+    // told the operator what went wrong), except a damaged file: the backup
+    // is the only copy of what could not be read.
+    if (BackupCardFiles(program, ports).empty() && !damage.empty())
+        return;
+    const std::string bytes = LineFileText(image, LineLayout::Card);
+    if (!ports.Disk.Replace(path, bytes)) {
+        ShowCardWriteFailed(ports);
+        return;
+    }
+    program.CardFile = CardFileSeen{path, {bytes, true}, {}};
     ShowSaveProgress(ports, CardSide, 1.0);
 }
 

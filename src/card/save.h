@@ -8,7 +8,9 @@ namespace swathkit {
 
 void SaveImage(Program& program, Ports& ports, int side);
 
-// Backs the card up, then replaces its line file of the checked kind.
-void WriteCardFile(const Program& program, Ports& ports, const CardImage& image);
+// Backs the card up, then replaces its line file of the checked kind; only
+// while the card in the reader is the one last read or written, and for a
+// damaged file only once the operator has agreed.
+void WriteCardFile(Program& program, Ports& ports, const CardImage& image);
 
 }  // namespace swathkit

@@ -10,6 +10,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -29,7 +30,7 @@ class Steps {
 };
 
 #ifdef _WIN32
-bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes) {
+bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes, int) {
     if (steps.Fails("open", path))
         return false;
     std::FILE* file = _wfopen(path.c_str(), L"wb");
@@ -42,13 +43,27 @@ bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view byt
     ok = std::fclose(file) == 0 && !steps.Fails("close", path) && ok;
     return ok;
 }
+
+// NTFS and FAT write a rename through by themselves once the file is
+// committed; there is no folder to flush.
+bool SyncFolder(const Steps& steps, const fs::path& folder) {
+    return !steps.Fails("syncdir", folder);
+}
+
+int PermissionsOf(const fs::path&) {
+    return 0;
+}
 #else
-bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes) {
+// mode: the permission bits the new file takes over from the one it replaces.
+bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes, int mode) {
     if (steps.Fails("open", path))
         return false;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
+    // FAT has no permission bits to keep; a refusal there is no failure.
+    if (mode >= 0)
+        (void)::fchmod(fd, static_cast<mode_t>(mode));
     bool ok = !steps.Fails("write", path);
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
@@ -63,6 +78,27 @@ bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view byt
     ok = !steps.Fails("sync", path) && ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && !steps.Fails("close", path) && ok;
     return ok;
+}
+
+// The rename reaches the device only with its folder: without this, a power
+// cut right after "saved" can bring the old file back. File systems that
+// cannot flush a folder say so, and that is no failure.
+bool SyncFolder(const Steps& steps, const fs::path& folder) {
+    if (steps.Fails("syncdir", folder))
+        return false;
+    const fs::path name = folder.empty() ? fs::path(".") : folder;
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
+    ::close(fd);
+    return ok;
+}
+
+// The permission bits of an existing file, or -1 when there is none.
+int PermissionsOf(const fs::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? static_cast<int>(status.st_mode & 07777) : -1;
 }
 #endif
 
@@ -96,7 +132,7 @@ class RealFileSystem final : public Files {
     bool Replace(const fs::path& path, std::string_view bytes) override {
         const fs::path target = ExistingSpelling(*this, path);
         const fs::path temporary = TemporaryFileFor(target);
-        if (!WriteDurably(steps_, temporary, bytes)) {
+        if (!WriteDurably(steps_, temporary, bytes, PermissionsOf(target))) {
             Remove(temporary);
             return false;
         }
@@ -109,7 +145,7 @@ class RealFileSystem final : public Files {
             Remove(temporary);
             return false;
         }
-        return true;
+        return SyncFolder(steps_, target.parent_path());
     }
 
     bool Copy(const fs::path& from, const fs::path& to) override {

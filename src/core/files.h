@@ -19,6 +19,7 @@ namespace fs = std::filesystem;
 struct FileContents {
     std::string Bytes;
     bool Whole = true;  // false when the file went on past the limit
+    bool operator==(const FileContents&) const = default;
 };
 
 class Files {
@@ -31,8 +32,10 @@ class Files {
 
     // Replaces the file whole: the bytes go to a temporary file beside it,
     // which is flushed to the device and renamed over the old one, so a
-    // failure at any step leaves the old file as it was. Where a file of the
-    // same name in another case exists, that file is the one replaced.
+    // failure at any step before the rename leaves the old file as it was;
+    // the folder is flushed after it, and the new file keeps the old one's
+    // permission bits. Where a file of the same name in another case
+    // exists, that file is the one replaced.
     virtual bool Replace(const fs::path& path, std::string_view bytes) = 0;
 
     // Copies a regular file the same safe way.
@@ -57,7 +60,8 @@ class Files {
 Files& RealFiles();
 
 // The machine's file system with a hook asked before every step ("read",
-// "open", "write", "sync", "close", "rename", "mkdir", "list", "remove")
+// "open", "write", "sync", "close", "rename", "syncdir", "mkdir", "list",
+// "remove")
 // that can make the step fail, so that tests can fail any single step.
 using FaultHook = std::function<bool(const char* step, const fs::path& path)>;
 std::unique_ptr<Files> MakeFiles(FaultHook hook);

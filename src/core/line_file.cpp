@@ -1,5 +1,7 @@
 #include "core/line_file.h"
 
+#include <algorithm>
+
 namespace swathkit {
 
 namespace {
@@ -51,6 +53,30 @@ CardImage EmptyImage() {
     return CardImage{};
 }
 
+void BlankReservedSlots(CardImage& image) {
+    for (int slot = 1; slot < kFirstUsableField; ++slot) {
+        GuidanceLine& line = image.Line(slot);
+        line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
+    }
+}
+
+// The five fields of one line, or nothing when the line does not hold
+// exactly five good ones.
+std::optional<GuidanceLine> LineOfFiveFields(std::string_view text) {
+    FieldReader reader(text, true);
+    GuidanceLine line;
+    for (std::string* field :
+         {&line.FieldNum, &line.Latitude, &line.Longitude, &line.HeadingNorth, &line.HeadingEast}) {
+        auto value = reader.Next();
+        if (!value)
+            return std::nullopt;
+        *field = std::move(*value);
+    }
+    if (reader.Next())
+        return std::nullopt;
+    return line;
+}
+
 }  // namespace
 
 std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole) {
@@ -66,11 +92,59 @@ std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole) {
             *field = std::move(*text);
         }
     }
-    for (int slot = 1; slot < kFirstUsableField; ++slot) {
-        GuidanceLine& line = image.Line(slot);
-        line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
-    }
+    BlankReservedSlots(image);
     return image;
+}
+
+SalvagedLines SalvageLineFile(std::string_view bytes, bool whole) {
+    if (auto image = ParseLineFile(bytes, whole))
+        return {std::move(*image), {}};
+    // Damaged: the records are no longer trusted to follow one another, so
+    // each line stands for its own slot and spoils only that slot.
+    SalvagedLines read{NewBlankImage(), {}};
+    std::size_t pos = 0;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        // A last line without its line end may have been cut off, unless it
+        // is the 250th of a whole file.
+        const bool ended = end < bytes.size() || (whole && slot == kSlotCount);
+        auto line = pos < bytes.size() && ended ? LineOfFiveFields(bytes.substr(pos, end - pos))
+                                                : std::nullopt;
+        if (line)
+            read.Image.Line(slot) = std::move(*line);
+        else
+            read.Lost.push_back(slot);
+        pos = end;
+        if (pos < bytes.size() && bytes[pos] == '\r')
+            ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n')
+            ++pos;
+    }
+    BlankReservedSlots(read.Image);
+    return read;
+}
+
+std::string DescribeRecords(const std::vector<int>& slots) {
+    std::vector<std::string> runs;
+    for (std::size_t i = 0; i < slots.size();) {
+        std::size_t j = i;
+        while (j + 1 < slots.size() && slots[j + 1] == slots[j] + 1) ++j;
+        runs.push_back(std::to_string(slots[i]) +
+                       (j > i ? " to " + std::to_string(slots[j]) : std::string()));
+        i = j + 1;
+    }
+    std::string text = slots.size() == 1 ? "record " : "records ";
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == runs.size() ? " and " : ", ";
+        text += runs[i];
+    }
+    return text;
+}
+
+void SetKindFromPath(CardImage& image, const fs::path& path) {
+    image.IsCircle = path.string().find("ircle") != std::string::npos;
+    image.IsStraight = !image.IsCircle;
 }
 
 std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files) {
@@ -80,8 +154,7 @@ std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files) {
     auto image = ParseLineFile(contents->Bytes, contents->Whole);
     if (!image)
         return std::nullopt;
-    image->IsCircle = path.string().find("ircle") != std::string::npos;
-    image->IsStraight = !image->IsCircle;
+    SetKindFromPath(*image, path);
     return image;
 }
 

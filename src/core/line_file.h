@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files.h"
 #include "core/guidance_line.h"
@@ -23,6 +24,24 @@ inline constexpr std::size_t kFieldLimit = 4096;
 // Slots 1 to 5 come back blanked. whole says whether the bytes are the
 // whole file or stop at the read limit.
 std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole = true);
+
+// What can be trusted of a card's line file. A whole file reads as
+// ParseLineFile reads it. A damaged one is read line by line: a line of five
+// good fields keeps its slot, any other line (a stray NUL, an over-long
+// field, a line cut off) and every line missing at the end leaves its slot
+// blank with its field number, and is listed in Lost.
+struct SalvagedLines {
+    CardImage Image;
+    std::vector<int> Lost;
+};
+SalvagedLines SalvageLineFile(std::string_view bytes, bool whole = true);
+
+// "record 30", "records 30, 45 and 121 to 250": which records were lost.
+std::string DescribeRecords(const std::vector<int>& slots);
+
+// The kind flags come from the path: "ircle" anywhere in it makes a circle
+// image.
+void SetKindFromPath(CardImage& image, const fs::path& path);
 
 // The image held in the file, or nothing when it cannot be read whole. The
 // kind flags come from the path: "ircle" anywhere in it makes a circle image.

@@ -22,6 +22,15 @@ struct MenuChoices {
     TrackKind Kind() const { return StraightTrack ? TrackKind::Straight : TrackKind::Circle; }
 };
 
+// The card's line file as the program last read or wrote it. Cards from one
+// display share a drive letter or mount point and are swapped without a
+// Refresh, so a card is written only while its file is still exactly this.
+struct CardFileSeen {
+    fs::path Path;
+    FileContents Contents;
+    std::string Damage;  // the records that could not be read; empty when whole
+};
+
 struct Program {
     ImageTable Table;
     bool ImageChanged = false;
@@ -33,6 +42,9 @@ struct Program {
     // A master copy that was there at start-up but could not be read: the
     // first save keeps it aside before replacing it.
     std::optional<fs::path> UnreadMasterCopy;
+
+    // Nothing while no card file has been read whole enough to compare.
+    std::optional<CardFileSeen> CardFile;
 };
 
 struct Ports {

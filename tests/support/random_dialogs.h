@@ -1,8 +1,8 @@
 #pragma once
 // An operator who answers every box at random: each message box with one of
 // its own buttons, each input box with whatever an entry source types. Every
-// box and answer goes into a log, so that a model of the command can walk
-// the same boxes afterwards and check that they were the right ones.
+// box and answer goes into a log, so that a test can tell afterwards what
+// the operator agreed to.
 
 #include <deque>
 #include <functional>
@@ -17,12 +17,8 @@ namespace swathkit::testing {
 
 class RandomDialogs final : public Dialogs {
   public:
-    // What the operator typed, and the whole number he meant by it, for the
-    // model to work with without reading the text itself.
-    struct Entry {
-        std::optional<std::string> Reply;  // nothing for Cancel
-        long long Meaning = 0;
-    };
+    // What the operator typed; nothing for Cancel.
+    using Entry = std::optional<std::string>;
 
     enum class Kind { Box, Input, Directory };
     struct Event {
@@ -36,6 +32,8 @@ class RandomDialogs final : public Dialogs {
     explicit RandomDialogs(std::mt19937_64& random) : random_(random) {}
 
     Answer Show(const Message& message) override {
+        if (OnBox)
+            OnBox(message);
         const std::vector<Answer> choices = ButtonsOf(message.Buttons);
         const Answer pressed =
             choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random_)];
@@ -46,7 +44,7 @@ class RandomDialogs final : public Dialogs {
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
         const Entry typed = Entries ? Entries() : Entry{};
         log.push_back({Kind::Input, {}, Answer::Ok, prompt, title, typed});
-        return typed.Reply;
+        return typed;
     }
 
     // Always closed without a choice.
@@ -71,6 +69,8 @@ class RandomDialogs final : public Dialogs {
 
     // Types the entry for each input box; Cancel when unset.
     std::function<Entry()> Entries;
+    // What the operator does while a box is open, say change the card.
+    std::function<void(const Message&)> OnBox;
     std::deque<Event> log;
 
   private:

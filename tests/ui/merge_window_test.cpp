@@ -123,5 +123,131 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
 }
 
+#define SKIP_WITHOUT_FAT()     \
+    if (!FatCard::Available()) \
+    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
+
+// Cards from one display share a label and the reader's mount point, and
+// are swapped without a Refresh.
+TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines) {
+    SKIP_WITHOUT_FAT();
+    MergeHarness h;
+    auto cardA = h.Card("CARDA", ImageWith({{12, OnA(12)}, {40, OnA(40)}}));
+    auto cardB = h.Card("CARDB", ImageWith({{55, OnB(55)}, {77, OnB(77)}}));
+    ASSERT_TRUE(cardA->Mount(h.root));
+    h.Open();
+    ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40"}));
+    auto swapTo = [&](FatCard& out, FatCard& in) {
+        out.Unmount();
+        ASSERT_TRUE(in.Mount(h.root));
+    };
+    // Erases a pass of the card shown while another is in the reader: that
+    // card is left byte for byte and listed instead.
+    auto eraseOnOther = [&](const QString& item) {
+        const std::string before = Bytes(h.CardFile());
+        h.Select(CardSide, {item});
+        h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        h.script.Box("Card Changed",
+                     "The card in the reader is not the card shown.\nNothing has been written "
+                     "to it. Its own lines are shown now;\nmake the change again if it is "
+                     "meant for this card.",
+                     QMessageBox::Ok, QMessageBox::Ok);
+        h.Press("cmdClear_0");
+        EXPECT_TRUE(Bytes(h.CardFile()) == before);
+    };
+    swapTo(*cardA, *cardB);
+    eraseOnOther("12");
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"55", "77"}));
+    EXPECT_FALSE(fs::exists(h.setup.WorkFolder / "Backup"));
+
+    // "Copy Card to Card" given up with card A in the reader: the card side
+    // still shows B.
+    h.script.Box("Copy Complete", "This card image has been successfully saved.", QMessageBox::Ok,
+                 QMessageBox::Ok);
+    h.script.Step([&](QWidget* modal) {
+        swapTo(*cardB, *cardA);
+        QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
+                          Qt::LeftButton);
+    });
+    h.script.Box("Continue with Copy",
+                 "The AB-Line and Circle Info on this card will be \ncompletely replaced.  Is "
+                 "it ok to continue?",
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    h.Trigger("mnuCardtoCard");
+    eraseOnOther("55");
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40"}));
+}
+
+// A card file damaged in the cab: record 30 holds a NUL, or the file ends
+// in record 120.
+TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
+    SKIP_WITHOUT_FAT();
+    MergeHarness h;
+    const CardImage lines =
+        ImageWith({{12, OnA(12)}, {30, OnA(30)}, {40, OnA(40)}, {119, OnA(119)}, {200, OnA(200)}});
+    std::string bytes = LineFileText(lines, LineLayout::Card);
+    bytes[29 * 114 + 20] = '\0';
+    auto card = h.Card("CARD", lines);
+    // Written as the cab left it, then put into the reader.
+    auto damage = [&] {
+        ASSERT_TRUE(card->Mount(h.root));
+        fs::remove(h.CardFile());  // fusefat cannot rewrite a file in place
+        WriteFile(h.CardFile(), bytes);
+        card->Unmount();
+        ASSERT_TRUE(card->Mount(h.root));
+    };
+    damage();
+    auto damaged = [&](const QString& records, bool yes = false) {
+        h.script.Step([=](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Damaged Card File");
+            EXPECT_TRUE(box->text().contains(records + " could not be read"))
+                << box->text().toStdString();
+            const bool question = box->standardButtons() & QMessageBox::No;
+            QTest::mouseClick(box->button(!question ? QMessageBox::Ok
+                                          : yes     ? QMessageBox::Yes
+                                                    : QMessageBox::No),
+                              Qt::LeftButton);
+        });
+    };
+    damaged("record 30");
+    h.Open();
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "119", "200"}));
+    h.Select(CardSide, {"12", "40", "119", "200"});
+    h.Press("cmdMoveLines_0");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "119", "200"}));
+
+    // Undo, Erase and a move onto the card each ask, and No writes nothing.
+    damaged("record 30");
+    h.Press("cmdUndo_0");
+    h.Select(CardSide, {"40"});
+    h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    damaged("record 30");
+    h.Press("cmdClear_0");
+    h.Select(ImageSide, {"12"});
+    damaged("record 30");
+    h.Press("cmdMoveLines_1");
+    EXPECT_TRUE(Bytes(h.CardFile()) == bytes);
+    EXPECT_FALSE(fs::exists(h.setup.WorkFolder / "Backup"));
+
+    // Cut off in record 120: what comes before it is read.
+    bytes.resize(119 * 114 + 50);
+    damage();
+    damaged("records 30 and 120 to 250");
+    h.Press("cmdRefresh");
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "119"}));
+
+    // Yes: the damaged file goes to the backup, the card gets what it shows.
+    damaged("records 30 and 120 to 250", true);
+    h.Press("cmdUndo_0");
+    EXPECT_EQ(
+        Bytes(h.CardFile()),
+        LineFileText(ImageWith({{12, OnA(12)}, {40, OnA(40)}, {119, OnA(119)}}), LineLayout::Card));
+    EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "0" / "ablines.dat") == bytes);
+}
+
 }  // namespace
 }  // namespace swathkit
