@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <utility>
 
 #include "core/master_copy.h"
 #include "edit/erase_undo.h"
@@ -28,7 +29,6 @@ struct MergeHarness : Harness {
     MergeHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {
         program.Table.Current(CardSide) = ImageWith(card);
         program.Table.Current(ImageSide) = ImageWith(image);
-        program.Table.At(ImageSide, 1) = program.Table.Current(ImageSide);
         MakeWorkFolder(program, RealFiles());
     }
     const CardImage& Card() const { return program.Table.Current(CardSide); }
@@ -65,6 +65,9 @@ TEST(MergeCard, PlanShowsEveryKindAndMergesAsOneImageCommand) {
     EXPECT_EQ(check(5), TargetCheck::Reserved);
     EXPECT_EQ(check(251), TargetCheck::OutOfRange);
     EXPECT_EQ(check(55), TargetCheck::TakenByOther);
+    EXPECT_EQ(SummaryText(Summarise(typed, h.Card(), h.Image())),
+              "0 new, 2 already there, 1 moved, 240 fields left free after the merge. 2 passes "
+              "need another field.");
     EXPECT_EQ(check(12), TargetCheck::Replaces);
     EXPECT_EQ(check(9), TargetCheck::Free);
     // An already-there pass ticked onto a field the clash took gets a free one.
@@ -73,9 +76,14 @@ TEST(MergeCard, PlanShowsEveryKindAndMergesAsOneImageCommand) {
     EXPECT_EQ(typed.Rows[4].Target, 8);
     EXPECT_EQ(CheckTarget(typed, h.Card(), h.Image(), 1), TargetCheck::SameLine);
 
-    // A plan that is not ready changes nothing.
+    // A plan that is not ready, or outlived a pass of the card, changes
+    // nothing.
     check(5);
     EXPECT_FALSE(ApplyMerge(h.program, h.ports, typed));
+    GuidanceLine& gone = h.program.Table.Current(CardSide).Line(55);
+    const GuidanceLine kept = std::exchange(gone, NewBlankImage().Line(55));
+    EXPECT_FALSE(ApplyMerge(h.program, h.ports, plan));
+    gone = kept;
     EXPECT_EQ(h.Saves(), 0);
 
     const ImageTable before = h.program.Table;
@@ -117,6 +125,13 @@ TEST(MergeCard, AFullImageMergesNothingUntilTheOperatorDecides) {
     ASSERT_TRUE(ApplyMerge(h.program, h.ports, plan));
     EXPECT_EQ(h.Image().Line(100).Latitude, Spot(40, 1));
     EXPECT_EQ(h.Saves(), 1);
+
+    MergeHarness empty({}, {{6, Spot(6)}});
+    empty.dialogs.Expect({"Your card holds no straight lines to merge.", Buttons::Ok,
+                          Icon::Information, "Merge Card into Image"},
+                         Answer::Ok);
+    EXPECT_FALSE(StartMerge(empty.program, empty.ports));
+    EXPECT_TRUE(empty.dialogs.Done());
 }
 
 // Passes on a grid of spots 4.4 m apart, with three headings of which two

@@ -127,10 +127,10 @@ MergeSummary Summarise(const MergePlan& plan, const CardImage& card, const CardI
         if (!row.Ticked)
             continue;
         const TargetCheck check = CheckTarget(plan, card, image, r);
-        if (check == TargetCheck::NoneLeft)
-            ++summary.NotFitting;
-        if (!Mergeable(check))
+        if (!Mergeable(check)) {
+            ++(check == TargetCheck::NoneLeft ? summary.NotFitting : summary.Wrong);
             continue;
+        }
         filled[row.Target] = true;
         if (row.Target != row.Source)
             ++summary.Moved;
@@ -150,6 +150,8 @@ std::string SummaryText(const MergeSummary& summary) {
     if (summary.NotFitting > 0)
         text += " " + Counted(summary.NotFitting, "pass does", "passes do") +
                 " not fit: untick them or give each a field to replace.";
+    if (summary.Wrong > 0)
+        text += " " + Counted(summary.Wrong, "pass needs", "passes need") + " another field.";
     return text;
 }
 
@@ -165,10 +167,16 @@ bool ReadyToMerge(const MergePlan& plan, const CardImage& card, const CardImage&
     return any;
 }
 
-void ShowNothingToMerge(Ports& ports, bool straight) {
+std::optional<MergePlan> StartMerge(const Program& program, Ports& ports) {
+    const bool straight = program.Menus.StraightTrack;
+    MergePlan plan =
+        PlanMerge(program.Table.Current(CardSide), program.Table.Current(ImageSide), straight);
+    if (!plan.Rows.empty())
+        return plan;
     ports.Ask.Show({std::string("Your card holds no ") +
                         (straight ? "straight lines" : "circle tracks") + " to merge.",
                     Buttons::Ok, Icon::Information, "Merge Card into Image"});
+    return std::nullopt;
 }
 
 bool ApplyMerge(Program& program, Ports& ports, const MergePlan& plan) {

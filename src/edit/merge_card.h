@@ -4,6 +4,7 @@
 // image side. The card side is only read.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,8 @@ struct MergeSummary {
     int New = 0;           // ticked new passes
     int AlreadyThere = 0;  // rows found in the image already
     int Moved = 0;         // ticked passes going to another number
-    int NotFitting = 0;    // ticked passes with no usable target
+    int NotFitting = 0;    // ticked passes with no free field left for them
+    int Wrong = 0;         // ticked passes whose typed field cannot be used
     int FreeAfter = 0;     // usable fields still empty after the merge
     bool operator==(const MergeSummary&) const = default;
 };
@@ -86,8 +88,9 @@ std::string SummaryText(const MergeSummary& summary);
 // True when every ticked row can be merged and at least one is ticked.
 bool ReadyToMerge(const MergePlan& plan, const CardImage& card, const CardImage& image);
 
-// The message when the card holds nothing of the checked kind.
-void ShowNothingToMerge(Ports& ports, bool straight);
+// The plan for the card in the reader and the image of the checked kind;
+// nothing, after saying so, when the card holds no pass of that kind.
+std::optional<MergePlan> StartMerge(const Program& program, Ports& ports);
 
 // Copies the ticked passes into the image as one editing command: undo copy
 // first, then the lines, the list redrawn and the master copy written once.
