@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -172,6 +172,15 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
     cardA->Unmount();
     ASSERT_TRUE(cardB->Mount(h.root));
     h.Press("cmdRefresh");
+    // Cancel changes nothing, not even the master copy's file.
+    const std::string afterA = Bytes(h.MasterPath());
+    h.script.Step([](QWidget* modal) {
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+    });
+    h.Trigger("mnuMergeCard");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
+    EXPECT_TRUE(Bytes(h.MasterPath()) == afterA);
     merge("2 new, 2 already there, 1 moved, 239 fields left free after the merge.",
           [](QDialog* dialog) {
               auto* table = dialog->findChild<QTableWidget*>("MergeTable");
