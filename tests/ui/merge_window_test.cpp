@@ -211,6 +211,7 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
           });
     const QStringList merged = {"12", "40", "55", "77", "90", "100"};
     EXPECT_EQ(h.ItemTexts(ImageSide), merged);
+    Shot("9-card-b-merged");
     // One Undo takes the whole merge back; the next brings it again.
     h.Press("cmdUndo_1");
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
