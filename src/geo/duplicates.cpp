@@ -29,6 +29,26 @@ std::vector<Pass> PassesOf(const CardImage& image, int side, bool straight) {
 
 }  // namespace
 
+std::optional<DuplicatePair> MatchPasses(const PlacedLine& a, const PlacedLine& b, bool straight,
+                                         DuplicateLimits limits) {
+    if (std::fabs(a.Point.Latitude - b.Point.Latitude) * kMetresPerDegreeAtLeast > limits.Metres)
+        return std::nullopt;
+    DuplicatePair pair;
+    pair.Metres = DistanceMetres(a.Point, b.Point);
+    if (!(pair.Metres <= limits.Metres))
+        return std::nullopt;
+    if (straight) {
+        const double same = HeadingDifference(a.Heading, b.Heading);
+        pair.Reversed = same > 90;
+        pair.Degrees = pair.Reversed ? 180 - same : same;
+        if (!(pair.Degrees <= limits.Degrees))
+            return std::nullopt;
+    }
+    pair.First.Field = a.Field;
+    pair.Second.Field = b.Field;
+    return pair;
+}
+
 std::vector<DuplicatePair> FindDuplicates(const CardImage& card, const CardImage& image,
                                           bool straight, bool cardLoaded, DuplicateLimits limits) {
     std::vector<Pass> passes;
@@ -47,23 +67,12 @@ std::vector<DuplicatePair> FindDuplicates(const CardImage& card, const CardImage
             // sides the same number is the merge's own copy.
             if (a.Side != b.Side && a.Line.Field == b.Line.Field)
                 continue;
-            if (std::fabs(a.Line.Point.Latitude - b.Line.Point.Latitude) * kMetresPerDegreeAtLeast >
-                limits.Metres)
+            std::optional<DuplicatePair> pair = MatchPasses(a.Line, b.Line, straight, limits);
+            if (!pair)
                 continue;
-            DuplicatePair pair;
-            pair.Metres = DistanceMetres(a.Line.Point, b.Line.Point);
-            if (!(pair.Metres <= limits.Metres))
-                continue;
-            if (straight) {
-                const double same = HeadingDifference(a.Line.Heading, b.Line.Heading);
-                pair.Reversed = same > 90;
-                pair.Degrees = pair.Reversed ? 180 - same : same;
-                if (!(pair.Degrees <= limits.Degrees))
-                    continue;
-            }
-            pair.First = {a.Side, a.Line.Field};
-            pair.Second = {b.Side, b.Line.Field};
-            pairs.push_back(pair);
+            pair->First.Side = a.Side;
+            pair->Second.Side = b.Side;
+            pairs.push_back(*pair);
         }
     }
     std::stable_sort(pairs.begin(), pairs.end(),

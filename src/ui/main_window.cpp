@@ -18,12 +18,14 @@
 #include "card/backup.h"
 #include "card/card_copy.h"
 #include "edit/erase_undo.h"
+#include "edit/merge_card.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
 #include "shell/main_commands.h"
 #include "ui/duplicate_passes.h"
 #include "ui/export_dialog.h"
 #include "ui/line_map.h"
+#include "ui/merge_card_dialog.h"
 
 namespace swathkit {
 
@@ -263,6 +265,8 @@ void AB_Main::BuildMenus() {
     command(card, "mnuCardtoCard", "Copy Card to Card",
             [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
     // Our own additions, kept apart from the card's commands.
+    mnuMergeCard_ =
+        command(card, "mnuMergeCard", "Merge Card into Image...", [this] { mnuMergeCard_Click(); });
     command(card, "mnuExportLines", "Export Lines...", [this] { mnuExportLines_Click(); });
     QMenu* view = menu(menuBar(), "mnuView", "View");
     command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
@@ -285,6 +289,8 @@ void AB_Main::SetEnabled(Command command, bool enabled) {
     switch (command) {
         case Command::MoveLines0:
             button = cmdMoveLines_[0];
+            // The merge needs a card just as the arrow from it does.
+            mnuMergeCard_->setEnabled(enabled);
             break;
         case Command::Clear0:
             button = cmdClear_[0];
@@ -417,6 +423,15 @@ void AB_Main::mnuDuplicates_Click() {
 void AB_Main::mnuExportLines_Click() {
     ExportLinesDialog dialog(program_, *setup_.Disk, CardLoaded(), this);
     dialog.exec();
+}
+
+void AB_Main::mnuMergeCard_Click() {
+    std::optional<MergePlan> plan = StartMerge(program_, *ports_);
+    if (!plan)
+        return;
+    MergeCardDialog dialog(program_, std::move(*plan), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyMerge(program_, *ports_, dialog.Plan());
 }
 
 bool AB_Main::eventFilter(QObject* watched, QEvent* event) {

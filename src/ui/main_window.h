@@ -80,6 +80,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void mnuMap_Click();
     void mnuDuplicates_Click();
     void mnuExportLines_Click();
+    void mnuMergeCard_Click();
 
     WindowSetup setup_;
     Program program_;
@@ -98,6 +99,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     QAction* mnuCircleTrack_ = nullptr;
     QAction* mnuShowLonLat_ = nullptr;
     QAction* mnuShowDMS_ = nullptr;
+    QAction* mnuMergeCard_ = nullptr;
 
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<HelpViewer> help_;

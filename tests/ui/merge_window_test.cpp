@@ -3,6 +3,12 @@
 
 #include <algorithm>
 
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <set>
+
 #include "support/fat_card.h"
 #include "support/shots.h"
 #include "ui/window_harness.h"
@@ -35,9 +41,12 @@ struct MergeHarness : WindowHarness {
     }
 };
 
+#define SKIP_WITHOUT_FAT()     \
+    if (!FatCard::Available()) \
+    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
+
 TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
-    if (!FatCard::Available())
-        GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted";
+    SKIP_WITHOUT_FAT();
     MergeHarness h;
     const CardImage a = ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}});
     const CardImage b = ImageWith({{40, OnB(40)}, {55, OnB(55)}, {77, OnA(77)}});
@@ -123,9 +132,111 @@ TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
     EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
 }
 
-#define SKIP_WITHOUT_FAT()     \
-    if (!FatCard::Available()) \
-    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
+// Passes about 111 m apart: the duplicate search holds none of them for the
+// same line unless it is.
+std::string Far(int n, int card) {
+    return "+" + FormatPicture(card + n * 0.001, 13, 8);
+}
+
+TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
+    SKIP_WITHOUT_FAT();
+    MergeHarness h;
+    const CardImage a = ImageWith({{12, Far(12, 41)}, {40, Far(40, 41)}, {77, Far(77, 41)}});
+    // B's 60 is A's 12, its 77 is A's 77, its 40 another line than A's 40.
+    const CardImage b = ImageWith({{40, Far(40, 43)},
+                                   {55, Far(55, 43)},
+                                   {60, Far(12, 41)},
+                                   {77, Far(77, 41)},
+                                   {90, Far(90, 43)}});
+    auto cardA = h.Card("CARDA", a);
+    auto cardB = h.Card("CARDB", b);
+    const auto merge = [&](const QString& summary, std::function<void(QDialog*)> adjust) {
+        h.script.Step([=](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), "Merge Card into Image");
+            EXPECT_EQ(dialog->findChild<QLabel*>("MergeSummary")->text(), summary);
+            adjust(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("MergeButton"), Qt::LeftButton);
+        });
+        h.Trigger("mnuMergeCard");
+    };
+
+    h.Open();
+    EXPECT_FALSE(h.Find<QAction>("mnuMergeCard")->isEnabled());
+    ASSERT_TRUE(cardA->Mount(h.root));
+    h.Press("cmdRefresh");
+    ASSERT_TRUE(h.Find<QAction>("mnuMergeCard")->isEnabled());
+    merge("3 new, 0 already there, 0 moved, 242 fields left free after the merge.",
+          [](QDialog*) {});
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
+
+    cardA->Unmount();
+    ASSERT_TRUE(cardB->Mount(h.root));
+    h.Press("cmdRefresh");
+    // Cancel changes nothing, not even the master copy's file.
+    const std::string afterA = Bytes(h.MasterPath());
+    h.script.Step([](QWidget* modal) {
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+    });
+    h.Trigger("mnuMergeCard");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
+    EXPECT_TRUE(Bytes(h.MasterPath()) == afterA);
+    merge("2 new, 2 already there, 1 moved, 239 fields left free after the merge.",
+          [](QDialog* dialog) {
+              auto* table = dialog->findChild<QTableWidget*>("MergeTable");
+              const auto said = [table](int row, int column) {
+                  return table->item(row, column)->text();
+              };
+              EXPECT_EQ(said(0, 2), "clash: image #40 holds another line");
+              EXPECT_EQ(said(2, 2), "already there as image #12");
+              EXPECT_EQ(said(2, 4), "skipped");
+              Shot("6-merge-preview");
+              // The clash's proposed field 6, changed as the operator types.
+              auto* target = dialog->findChild<QLineEdit*>("MergeTarget_40");
+              auto* button = dialog->findChild<QPushButton*>("MergeButton");
+              EXPECT_EQ(target->text(), "6");
+              for (const auto& [typed, check, ready] :
+                   {std::tuple{"5", "Fields 1-5 are reserved", false},
+                    {"55", "another pass of this merge goes there", false},
+                    {"12", "replaces image #12", true},
+                    {"100", "moved to a free field", true}}) {
+                  target->selectAll();
+                  QTest::keyClicks(target, typed);
+                  EXPECT_EQ(said(0, 4), check) << typed;
+                  EXPECT_EQ(button->isEnabled(), ready) << typed;
+                  if (typed == std::string("55"))
+                      Shot("7-merge-preview-taken");
+              }
+              Shot("8-merge-preview-typed");
+          });
+    const QStringList merged = {"12", "40", "55", "77", "90", "100"};
+    EXPECT_EQ(h.ItemTexts(ImageSide), merged);
+    Shot("9-card-b-merged");
+    // One Undo takes the whole merge back; the next brings it again.
+    h.Press("cmdUndo_1");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
+    h.Press("cmdUndo_1");
+    ASSERT_EQ(h.ItemTexts(ImageSide), merged);
+
+    // Every distinct line once, A's where A put them, the file as the table.
+    const CardImage master = h.Master();
+    std::multiset<std::string> lines;
+    for (int field = 1; field <= kSlotCount; ++field) {
+        if (LineInUse(master.Line(field)))
+            lines.insert(master.Line(field).Latitude);
+    }
+    EXPECT_EQ(lines, (std::multiset<std::string>{Far(12, 41), Far(40, 41), Far(77, 41), Far(40, 43),
+                                                 Far(55, 43), Far(90, 43)}));
+    for (int field : {12, 40, 77}) EXPECT_TRUE(SameCoordinates(master.Line(field), a.Line(field)));
+    EXPECT_TRUE(Bytes(h.MasterPath()) ==
+                LineFileText(h.window->State().Table.Current(ImageSide), LineLayout::MasterCopy));
+    EXPECT_EQ(h.window->State().Table.Current(CardSide),
+              ReadLineFile(h.root / "PFLINES" / "ABLINES.DAT"));
+    h.window.reset();
+    EXPECT_TRUE(Bytes(h.root / "PFLINES" / "ABLINES.DAT") == LineFileText(b, LineLayout::Card));
+}
 
 // Cards from one display share a label and the reader's mount point, and
 // are swapped without a Refresh.
