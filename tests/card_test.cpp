@@ -167,24 +167,25 @@ TEST(Backup, FoldersTakeTheLowestFreeNumberOfTheDay) {
     CardHarness h;
     for (const char* n : {"0", "1", "3"}) fs::create_directories(h.day / n);
     WriteFile(h.day / "4", "a file blocks the number too");
-    EXPECT_EQ(NewBackupFolder(h.program, h.ports), (h.day / "2").string());
-    EXPECT_EQ(NewBackupFolder(h.program, h.ports), (h.day / "5").string());
+    EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "2");
+    EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "5");
     for (int n = 6; n <= 255; ++n) fs::create_directories(h.day / std::to_string(n));
-    EXPECT_EQ(NewBackupFolder(h.program, h.ports), "ERROR");
+    EXPECT_EQ(std::get<BackupProblem>(NewBackupFolder(h.program, h.ports)),
+              BackupProblem::AllNumbersTaken);
     h.dialogs.Expect({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
                       Buttons::Ok, Icon::None, "Backup Error"},
                      Answer::Ok);
-    EXPECT_EQ(BackupCardFiles(h.program, h.ports), "");
+    EXPECT_FALSE(BackupCardFiles(h.program, h.ports));
     EXPECT_TRUE(h.dialogs.Done());
     h.clock.today = {2026, 12, 7};  // after midnight the numbering starts again
-    EXPECT_EQ(NewBackupFolder(h.program, h.ports),
-              (h.program.WorkFolder / "Backup" / "12072026" / "0").string());
+    EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)),
+              h.program.WorkFolder / "Backup" / "12072026" / "0");
 
     // A backup folder that cannot be made at all.
     fs::remove_all(h.program.WorkFolder / "Backup");
     WriteFile(h.program.WorkFolder / "Backup", "a file where the backup folder belongs");
     h.dialogs.Expect(kBackupFailed, Answer::Ok);
-    EXPECT_EQ(BackupCardFiles(h.program, h.ports), "");
+    EXPECT_FALSE(BackupCardFiles(h.program, h.ports));
     EXPECT_TRUE(h.dialogs.Done());
 }
 
@@ -192,7 +193,7 @@ TEST(Backup, TheCardsThreeFilesAreCopiedFlat) {
     CardHarness h;
     const CardImage straight = ImageWith({{12, kLat}});
     MakeCard(h.root, &straight);  // no circles.dat
-    const fs::path folder = BackupCardFiles(h.program, h.ports);
+    const fs::path folder = BackupCardFiles(h.program, h.ports).value_or("");
     EXPECT_EQ(folder, h.day / "0");
     EXPECT_EQ(Bytes(folder / "ablines.dat"), Bytes(h.Lines()));
     EXPECT_EQ(Bytes(folder / "cardinfo.bin"), Bytes(h.root / "cardinfo.bin"));
@@ -202,7 +203,7 @@ TEST(Backup, TheCardsThreeFilesAreCopiedFlat) {
     // Names in capitals on the card land under the usual names.
     fs::rename(h.Lines(), h.root / "pflines" / "ABLINES.DAT");
     fs::rename(h.root / "cardinfo.bin", h.root / "CARDINFO.BIN");
-    const fs::path second = BackupCardFiles(h.program, h.ports);
+    const fs::path second = BackupCardFiles(h.program, h.ports).value_or("");
     EXPECT_EQ(second, h.day / "1");
     EXPECT_EQ(Bytes(second / "ablines.dat"), Bytes(folder / "ablines.dat"));
     EXPECT_TRUE(fs::exists(second / "cardinfo.bin"));
@@ -231,7 +232,7 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
     h.dialogs.Expect({"No data has been saved.", Buttons::Ok, Icon::Exclamation, "Invalid Save"},
                      Answer::Ok);
     mnuBackup_Click(h.program, h.ports);
-    EXPECT_EQ(h.program.ChosenDirectory, "NONE");
+    EXPECT_FALSE(h.program.ChosenDirectory);
     EXPECT_TRUE(fs::is_empty(target));
     h.dialogs.Expect(verify, Answer::Yes);
     h.dialogs.ExpectDirectory(target.string());

@@ -7,8 +7,6 @@ namespace swathkit {
 
 namespace {
 
-constexpr const char* kNoFreeFolder = "ERROR";
-
 void ShowBackupFailed(Ports& ports) {
     // No title of its own: the box carries the program's name.
     ports.Ask.Show({"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"});
@@ -58,7 +56,7 @@ void MakeDayFolder(const Program& program, Ports& ports) {
     ports.Disk.MakeFolder(DayFolder(program, ports));
 }
 
-std::optional<std::string> NewBackupFolder(const Program& program, Ports& ports) {
+std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Ports& ports) {
     MakeWorkFolder(program, ports.Disk);
     MakeBackupFolder(program, ports.Disk);
     for (int n = 0; n <= 255; ++n) {
@@ -68,24 +66,25 @@ std::optional<std::string> NewBackupFolder(const Program& program, Ports& ports)
         const fs::path candidate = DayFolder(program, ports) / std::to_string(n);
         if (!ports.Disk.Exists(candidate)) {
             if (!ports.Disk.MakeFolder(candidate))
-                return std::nullopt;
-            return candidate.string();
+                return BackupProblem::NotMade;
+            return candidate;
         }
     }
-    return kNoFreeFolder;
+    return BackupProblem::AllNumbersTaken;
 }
 
-std::string BackupCardFiles(const Program& program, Ports& ports) {
-    const std::optional<std::string> folder = NewBackupFolder(program, ports);
-    if (!folder) {
-        ShowBackupFailed(ports);
-        return {};
+std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
+    const auto made = NewBackupFolder(program, ports);
+    if (const auto* problem = std::get_if<BackupProblem>(&made)) {
+        if (*problem == BackupProblem::AllNumbersTaken) {
+            ports.Ask.Show({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
+                            Buttons::Ok, Icon::None, "Backup Error"});
+        } else {
+            ShowBackupFailed(ports);
+        }
+        return std::nullopt;
     }
-    if (*folder == kNoFreeFolder) {
-        ports.Ask.Show({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
-                        Buttons::Ok, Icon::None, "Backup Error"});
-        return {};
-    }
+    const fs::path& folder = std::get<fs::path>(made);
     const std::string drive = ports.Drives.CurrentText();
     const struct {
         const char* Folder;
@@ -93,12 +92,12 @@ std::string BackupCardFiles(const Program& program, Ports& ports) {
     } files[] = {{"", "cardinfo.bin"}, {"pflines", "ablines.dat"}, {"pflines", "circles.dat"}};
     for (const auto& file : files) {
         const fs::path source = CardFilePath(ports.Disk, drive, file.Folder, file.Name);
-        if (ports.Disk.IsFile(source) && !ports.Disk.Copy(source, fs::path(*folder) / file.Name)) {
+        if (ports.Disk.IsFile(source) && !ports.Disk.Copy(source, folder / file.Name)) {
             ShowBackupFailed(ports);
-            return {};
+            return std::nullopt;
         }
     }
-    return *folder;
+    return folder;
 }
 
 bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder) {
@@ -148,12 +147,12 @@ void BackupCardToFolder(Program& program, Ports& ports) {
         return;
     }
     // A dialog closed by its window control counts as Cancel.
-    program.ChosenDirectory = ports.Ask.SelectDirectory().value_or("NONE");
-    if (program.ChosenDirectory == "NONE") {
+    program.ChosenDirectory = ports.Ask.SelectDirectory();
+    if (!program.ChosenDirectory) {
         ports.Ask.Show({"No data has been saved.", Buttons::Ok, Icon::Exclamation, "Invalid Save"});
         return;
     }
-    if (CopyCardToFolder(ports, root, program.ChosenDirectory)) {
+    if (CopyCardToFolder(ports, root, *program.ChosenDirectory)) {
         ports.Ask.Show({"Your datacard has been successfully saved.", Buttons::Ok, Icon::None,
                         "Successful Save!"});
     }

@@ -2,7 +2,9 @@
 // The automatic backup before every write to a card, and "Backup Image",
 // the copy of a whole card into a folder the operator picks.
 
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "core/program.h"
 
@@ -10,15 +12,16 @@ namespace swathkit {
 
 void MakeDayFolder(const Program& program, Ports& ports);
 
-// The path of a new, empty backup folder Backup/mmddyyyy/n, or "ERROR" when
-// all 256 numbers of the day are taken. Nothing when the folder could not
-// be made.
-std::optional<std::string> NewBackupFolder(const Program& program, Ports& ports);
+enum class BackupProblem { AllNumbersTaken, NotMade };
+
+// A new, empty backup folder Backup/mmddyyyy/n, or why there is none: all 256
+// numbers of the day are taken, or the folder could not be made.
+std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Ports& ports);
 
 // Copies the card's cardinfo.bin, ablines.dat and circles.dat into a new
-// backup folder; its path, or an empty text once the operator has been told
-// what failed.
-std::string BackupCardFiles(const Program& program, Ports& ports);
+// backup folder; the folder, or nothing once the operator has been told what
+// failed.
+std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports);
 
 // Copies every top-level folder and then every top-level file of the card
 // into folder; false (after a message box) on the first failure.

@@ -48,12 +48,11 @@ bool WriteCard(Ports& ports, const fs::path& source) {
 void CopyCardToCard(Program& program, Ports& ports) {
     if (!CheckCard(program, ports, true))
         return;
-    const std::string backup = BackupCardFiles(program, ports);
     // Without a fresh backup there is nothing safe to copy from; the backup
     // has told the operator why.
-    if (backup.empty())
+    const std::optional<fs::path> source = BackupCardFiles(program, ports);
+    if (!source)
         return;
-    const fs::path source(backup);
     ports.Ask.Show(
         {"This card image has been successfully saved.", Buttons::Ok, Icon::None, "Copy Complete"});
     for (;;) {
@@ -64,7 +63,7 @@ void CopyCardToCard(Program& program, Ports& ports) {
                             Buttons::YesNo, Icon::None, "Continue with Copy"}) == Answer::No) {
             return;
         }
-        if (!WriteCard(ports, source))
+        if (!WriteCard(ports, *source))
             return;
         if (ports.Ask.Show({"Image has been successfully saved.\r\n"
                             "Would you like to copy this image to another card?",

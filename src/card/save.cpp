@@ -74,7 +74,7 @@ void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
     // The card is written whether or not the backup worked (the backup has
     // told the operator what went wrong), except a damaged file: the backup
     // is the only copy of what could not be read.
-    if (BackupCardFiles(program, ports).empty() && !damage.empty())
+    if (!BackupCardFiles(program, ports) && !damage.empty())
         return;
     const std::string bytes = LineFileText(image, LineLayout::Card);
     if (!ports.Disk.Replace(path, bytes)) {

@@ -35,7 +35,7 @@ struct Program {
     ImageTable Table;
     bool ImageChanged = false;
     CardImage CardScratch;
-    std::string ChosenDirectory;
+    std::optional<std::string> ChosenDirectory;  // nothing when the dialog was cancelled
     MenuChoices Menus;
     fs::path WorkFolder;  // master copies and backups live below it
 

@@ -9,10 +9,10 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <set>
 
+#include "core/number_text.h"
 #include "display/coordinate_text.h"
 #include "edit/move_passes.h"
 #include "ui/list_follow.h"
@@ -28,10 +28,11 @@ const std::array<const char*, 2> kSideName = {"Your Card", "Temporary Card Image
 
 constexpr double kSmallestExtentMetres = 100;
 
+// Through the locale-free number texts: once Qt has set the user's locale,
+// printf would write a decimal comma and the list's own formatting would
+// cut the fraction there.
 QString CoordinateText(double degrees, bool dms) {
-    char stored[40];
-    std::snprintf(stored, sizeof stored, "%+.8f", degrees);
-    return QString::fromStdString(FormatCoordinate(stored, dms));
+    return QString::fromStdString(FormatCoordinate(FormatPicture(degrees, 1, 8), dms));
 }
 
 // 1, 2 or 5 times a power of ten, the largest not above metres.

@@ -96,12 +96,12 @@ TEST(BackupWindow, LeavingTheDialogSavesNothingAndSaveCopiesTheWholeCard) {
              press("cmdCancel"), [](QDialog* dialog) { dialog->close(); },
              [](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}) {
         h.Backup(leave, "Invalid Save", "No data has been saved.");
-        EXPECT_EQ(h.window->State().ChosenDirectory, "NONE");
+        EXPECT_FALSE(h.window->State().ChosenDirectory);
         EXPECT_TRUE(fs::is_empty(h.target));
     }
 
     h.Backup(press("cmdSave"), "Successful Save!", "Your datacard has been successfully saved.");
-    EXPECT_EQ(fs::path(h.window->State().ChosenDirectory), h.target);
+    EXPECT_EQ(fs::path(h.window->State().ChosenDirectory.value_or("")), h.target);
     EXPECT_EQ(Tree(h.target),
               (std::vector<fs::path>{"cardinfo.bin", "logs", "logs/2026", "logs/2026/field.log",
                                      "pflines", "pflines/ablines.dat", "pflines/circles.dat"}));
