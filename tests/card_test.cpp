@@ -12,6 +12,7 @@
 #include "card/card_copy.h"
 #include "card/drives.h"
 #include "card/save.h"
+#include "core/error_messages.h"
 #include "core/master_copy.h"
 #include "shell/main_commands.h"
 #include "support/cards.h"
@@ -763,7 +764,7 @@ TEST(Faults, SavingEitherSide) {
                 } else {
                     EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
                                     h.meantWork["Master_Copy_Straight.dat"] ||
-                                h.going.Showed(kMasterCopyErrorTitle));
+                                h.going.Showed(kMasterCopySaveFailed.Title));
                 }
                 EXPECT_FALSE(fs::exists(TemporaryFileFor(card)));
                 EXPECT_TRUE(LineInUse(h.program.Table.Current(side).Line(30)));

@@ -1,7 +1,9 @@
 #include "card/backup.h"
 
 #include "card/card.h"
+#include "core/error_messages.h"
 #include "core/master_copy.h"
+#include "core/version.h"
 
 namespace swathkit {
 
@@ -9,7 +11,7 @@ namespace {
 
 void ShowBackupFailed(Ports& ports) {
     // No title of its own: the box carries the program's name.
-    ports.Ask.Show({"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"});
+    ports.Ask.Show({"Error during backup of file.", Buttons::Ok, Icon::None, kProgramName});
 }
 
 fs::path DayFolder(const Program& program, Ports& ports) {
@@ -77,8 +79,7 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
     const auto made = NewBackupFolder(program, ports);
     if (const auto* problem = std::get_if<BackupProblem>(&made)) {
         if (*problem == BackupProblem::AllNumbersTaken) {
-            ports.Ask.Show({"Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.",
-                            Buttons::Ok, Icon::None, "Backup Error"});
+            ports.Ask.Show(kNoFreeBackupFolder);
         } else {
             ShowBackupFailed(ports);
         }
@@ -89,7 +90,8 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
     const struct {
         const char* Folder;
         const char* Name;
-    } files[] = {{"", "cardinfo.bin"}, {"pflines", "ablines.dat"}, {"pflines", "circles.dat"}};
+    } files[] = {
+        {"", kCardInfoFile}, {kCardFolder, kStraightLinesFile}, {kCardFolder, kCircleLinesFile}};
     for (const auto& file : files) {
         const fs::path source = CardFilePath(ports.Disk, drive, file.Folder, file.Name);
         if (ports.Disk.IsFile(source) && !ports.Disk.Copy(source, folder / file.Name)) {

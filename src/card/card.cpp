@@ -1,18 +1,12 @@
 #include "card/card.h"
 
+#include "core/error_messages.h"
 #include "core/line_file.h"
 #include "display/line_list.h"
 
 namespace swathkit {
 
 namespace {
-
-constexpr const char* kCardError =
-    "Error 300-1 \r\n"
-    "There was an error reading this drive.\r\n"
-    "Check that the card is properly inserted, that you\r\n"
-    "have selected the correct drive letter, and that\r\n"
-    "this drive contains valid tracking data.";
 
 bool IsLetterDrive(const std::string& text) {
     return text.size() >= 2 && text[1] == ':' &&
@@ -65,15 +59,16 @@ fs::path CardFilePath(Files& files, const std::string& driveText, const std::str
 }
 
 fs::path CardLineFilePath(const Program& program, Ports& ports) {
-    const char* name = program.Menus.Kind() == TrackKind::Straight ? "ablines.dat" : "circles.dat";
-    return CardFilePath(ports.Disk, ports.Drives.CurrentText(), "pflines", name);
+    const char* name =
+        program.Menus.Kind() == TrackKind::Straight ? kStraightLinesFile : kCircleLinesFile;
+    return CardFilePath(ports.Disk, ports.Drives.CurrentText(), kCardFolder, name);
 }
 
 bool CheckCard(const Program& program, Ports& ports, bool showError) {
     if (ports.Disk.Read(CardLineFilePath(program, ports), 0))
         return true;
     if (showError)
-        ports.Ask.Show({kCardError, Buttons::Ok, Icon::None, "Error with Card"});
+        ports.Ask.Show(kCardNotReadable);
     return false;
 }
 
@@ -122,8 +117,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
 void RefreshDrives(Ports& ports) {
     const std::string remembered = ports.Drives.CurrentText();
     if (!ports.Drives.Reread()) {
-        ports.Ask.Show({"Error 400-1  Error during drive refresh.", Buttons::Ok, Icon::None,
-                        "Drive Refresh Error"});
+        ports.Ask.Show(kDriveRefreshFailed);
         return;
     }
     // Letter drives match where the entry occurs in the remembered text. A

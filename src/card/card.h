@@ -12,6 +12,12 @@ inline constexpr const char* kNotDetected = "Your Card -- Not Detected";
 inline constexpr const char* kAvailable = "Your Card -- Available ";
 inline constexpr const char* kDamagedTitle = "Damaged Card File";
 
+// The card's files, as the card's own software names them.
+inline constexpr const char* kCardFolder = "pflines";
+inline constexpr const char* kStraightLinesFile = "ablines.dat";
+inline constexpr const char* kCircleLinesFile = "circles.dat";
+inline constexpr const char* kCardInfoFile = "cardinfo.bin";
+
 // "e:" of "e: [CARD]"; "/media/farm/CARD" of "/media/farm/CARD [CARD]".
 std::string DrivePart(const std::string& driveText);
 

@@ -28,12 +28,12 @@ bool WriteCard(Ports& ports, const fs::path& source) {
     const struct {
         const char* From;
         const char* To;
-    } files[] = {{"circles.dat", "CIRCLES.dat"}, {"ablines.dat", "ABLINES.dat"}};
+    } files[] = {{kCircleLinesFile, "CIRCLES.dat"}, {kStraightLinesFile, "ABLINES.dat"}};
     for (const auto& file : files) {
         if (!ports.Disk.IsFile(source / file.From))
             continue;
         if (!ports.Disk.Copy(source / file.From,
-                             CardFilePath(ports.Disk, drive, "pflines", file.To))) {
+                             CardFilePath(ports.Disk, drive, kCardFolder, file.To))) {
             ports.Ask.Show({std::string("The card could not be written (") + file.To +
                                 ").\r\nIts files that were not replaced yet are unchanged.",
                             Buttons::Ok, Icon::Exclamation, "Copy Failed"});

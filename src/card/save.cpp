@@ -2,6 +2,7 @@
 
 #include "card/backup.h"
 #include "card/card.h"
+#include "core/error_messages.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "core/number_text.h"
@@ -11,13 +12,11 @@ namespace swathkit {
 namespace {
 
 void ShowBadSave(Ports& ports) {
-    ports.Ask.Show({"Error 500-1\r\nThere was a problem saving to the card.", Buttons::Ok,
-                    Icon::None, "Bad Save"});
+    ports.Ask.Show(kBadSave);
 }
 
 void ShowCardWriteFailed(Ports& ports) {
-    ports.Ask.Show({"Error 100-2.  Failed Saving ABLines File., Invalid Save", Buttons::Ok,
-                    Icon::None, "Error Saving"});
+    ports.Ask.Show(kCardSaveFailed);
 }
 
 }  // namespace

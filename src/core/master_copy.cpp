@@ -1,5 +1,7 @@
 #include "core/master_copy.h"
 
+#include "core/error_messages.h"
+
 #include <cstdlib>
 
 #include "core/line_file.h"
@@ -70,7 +72,7 @@ CardImage LoadMasterCopy(Program& program, Files& files) {
 bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
     const fs::path path = MasterCopyFile(program, image.IsStraight);
     const auto fail = [&] {
-        ports.Ask.Show({kMasterCopyError, Buttons::Ok, Icon::None, kMasterCopyErrorTitle});
+        ports.Ask.Show(kMasterCopySaveFailed);
         return false;
     };
     if (program.UnreadMasterCopy == path && ports.Disk.IsFile(path)) {

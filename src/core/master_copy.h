@@ -6,9 +6,6 @@
 
 namespace swathkit {
 
-inline constexpr const char* kMasterCopyError = "Error 100-1.  Failed Saving MasterCopy File.";
-inline constexpr const char* kMasterCopyErrorTitle = "Error Saving Master Copy";
-
 // Folder failures, above all that the folder exists already, are ignored.
 void MakeWorkFolder(const Program& program, Files& files);
 void MakeBackupFolder(const Program& program, Files& files);

@@ -2,6 +2,7 @@
 // The state of the whole program, one value, and the ports its operations
 // reach the outside world through.
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,9 @@
 namespace swathkit {
 
 enum class TrackKind { Straight, Circle };
+
+// What the window, the map and the dialogs call the two sides.
+inline constexpr std::array<const char*, 2> kSideCaption = {"Your Card", "Temporary Card Image"};
 
 // The check marks of the menus; they start as the window starts them.
 struct MenuChoices {

@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include "core/number_text.h"
+#include "core/version.h"
 #include "geo/geo.h"
 
 namespace swathkit {
@@ -66,8 +67,8 @@ std::string TaskDataText(const std::vector<PlacedLine>& lines, const std::string
     auto root = doc.append_child("ISO11783_TaskData");
     root.append_attribute("VersionMajor") = "4";
     root.append_attribute("VersionMinor") = "3";
-    root.append_attribute("ManagementSoftwareManufacturer") = "Swathkit";
-    root.append_attribute("ManagementSoftwareVersion") = "3.22";
+    root.append_attribute("ManagementSoftwareManufacturer") = kProgramName;
+    root.append_attribute("ManagementSoftwareVersion") = kProgramVersion;
     root.append_attribute("DataTransferOrigin") = "1";  // from the office
 
     auto field = root.append_child("PFD");

@@ -8,7 +8,6 @@
 
 namespace swathkit {
 
-inline constexpr const char* kProgramCaption = "Swathkit 3.22";
 inline constexpr const char* kHelpFileName = "AB_Help.chm";
 
 void StartUp(Program& program, Ports& ports);

@@ -14,8 +14,7 @@ namespace swathkit {
 namespace {
 
 QString PassName(const DuplicatePass& pass) {
-    return QString(pass.Side == CardSide ? "Your Card" : "Temporary Card Image") + " #" +
-           QString::number(pass.Field);
+    return QString(kSideCaption.at(pass.Side)) + " #" + QString::number(pass.Field);
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
 
     side_ = new QComboBox(this);
     side_->setObjectName("ExportSide");
-    side_->addItem("Your Card", CardSide);
-    side_->addItem("Temporary Card Image", ImageSide);
+    for (int side : {CardSide, ImageSide}) side_->addItem(kSideCaption[side], side);
     if (!cardLoaded) {
         // No card in the reader: only the image has lines to give.
         side_->setItemData(0, 0, Qt::UserRole - 1);

@@ -31,6 +31,7 @@ bool QtHelpViewer::Open(const std::string& chmPath) {
 #include <algorithm>
 #include <vector>
 
+#include "core/version.h"
 #include "ui/chm_archive.h"
 
 namespace swathkit {
@@ -38,7 +39,7 @@ namespace swathkit {
 namespace {
 
 constexpr const char* kScheme = "chm";
-constexpr const char* kDefaultTitle = "Swathkit Help";
+const QString kDefaultTitle = QString(kProgramName) + " Help";
 constexpr int kLocalRole = Qt::UserRole;
 
 // Help pages are written in a Windows code page unless they say otherwise;
@@ -174,7 +175,7 @@ bool HelpWindow::Show(std::unique_ptr<ChmArchive> archive) {
     archive_ = std::move(archive);
     browser_->SetArchive(archive_.get());
     const std::string title = archive_->Title();
-    setWindowTitle(title.empty() ? QString(kDefaultTitle) : QString::fromLatin1(title));
+    setWindowTitle(title.empty() ? kDefaultTitle : QString::fromLatin1(title));
     FillContents();
     const QUrl url = ChmUrl(topic);
     const bool samePage =

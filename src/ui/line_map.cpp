@@ -24,7 +24,6 @@ namespace {
 const std::array<QColor, 2> kSideColour = {QColor(20, 90, 200), QColor(215, 105, 0)};
 const QColor kConflictColour(200, 0, 0);
 const QColor kSelectedHalo(255, 215, 0, 170);
-const std::array<const char*, 2> kSideName = {"Your Card", "Temporary Card Image"};
 
 constexpr double kSmallestExtentMetres = 100;
 
@@ -242,7 +241,7 @@ void LineMapView::DrawLegend(QPainter& painter) const {
         painter.setPen(QPen(kSideColour[side], 3));
         painter.drawLine(QPointF(12, y), QPointF(30, y));
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(36, y + 4), kSideName[side]);
+        painter.drawText(QPointF(36, y + 4), kSideCaption[side]);
         y += 16;
     }
     painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
@@ -347,8 +346,10 @@ void LineMapWindow::ShowCounts() {
         if (pass.Conflict)
             conflicts.insert(pass.Line.Field);
     }
-    QString text = QString("Your Card: %1   Temporary Card Image: %2")
+    QString text = QString("%1: %2   %3: %4")
+                       .arg(kSideCaption[CardSide])
                        .arg(counts[CardSide])
+                       .arg(kSideCaption[ImageSide])
                        .arg(counts[ImageSide]);
     if (!conflicts.empty()) {
         QStringList fields;

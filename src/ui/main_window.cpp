@@ -17,6 +17,7 @@
 
 #include "card/backup.h"
 #include "card/card_copy.h"
+#include "core/version.h"
 #include "edit/erase_undo.h"
 #include "edit/merge_card.h"
 #include "edit/move_passes.h"
@@ -160,7 +161,7 @@ void AB_Main::BuildControls() {
     Place(driveCard_, {360, 600, 1935, 315});
     cmdRefresh_ = Button("cmdRefresh", "Refresh", {}, {2400, 600, 975, 255});
     cardDescription_[1] =
-        label("Card_Description_1", "Temporary Card Image", {4800, 240, 2535, 255});
+        label("Card_Description_1", kSideCaption[ImageSide], {4800, 240, 2535, 255});
     cardDescription_[1]->setToolTip("Used as a intermediary storage for merging multiple cards.");
     label("Label3", "For storing info from Datacard images.", {4680, 600, 2775, 255});
     label("Label1", kHoldCtrl, {480, 5280, 2535, 255});

@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "core/error_messages.h"
 #include "ui/chm_archive.h"
 #include "ui/help_window.h"
 #include "ui/window_harness.h"
@@ -184,7 +185,7 @@ TEST(HelpWindow, ShowsTheDefaultTopicAndFollowsItsLinks) {
     EXPECT_EQ(browser->source(), QUrl("chm:/errors.htm#e300"));
     EXPECT_TRUE(browser->toPlainText().contains("There was an error reading this drive."));
     // Two blanks in a message are the program's own and must survive HTML.
-    EXPECT_TRUE(browser->toPlainText().contains(kMasterCopyError))
+    EXPECT_TRUE(browser->toPlainText().contains(kMasterCopySaveFailed.Prompt.c_str()))
         << browser->toPlainText().toStdString();
 
     QTreeWidget* contents = window->Contents();
