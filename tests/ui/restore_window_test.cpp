@@ -140,13 +140,18 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsAndTheFirstComesBackWhole) {
     EXPECT_EQ(h.Master().Line(12).Latitude, OnA(12));
 
     // Onto the card: the first backup's very bytes, after a fourth backup.
-    h.script.Box(
-        "Write to Card",
-        QString::fromStdString("Replace the straight lines on the card " + h.root.string() +
-                               " with those of the backup 12/06/2026 no. 0 (3 "
-                               "passes)?\nThe card's own straight lines are backed "
-                               "up first."),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const QString question = QString::fromStdString(
+        "Replace the straight lines on the card " + h.root.string() +
+        " with those of the backup 12/06/2026 no. 0 (3 passes)?\nThe card's own straight "
+        "lines are backed up first.");
+    h.script.Step([question](QWidget* modal) {
+        Shot("3-write-to-card-question");
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Write to Card");
+        EXPECT_EQ(box->text(), question);
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
     h.Click(dialog, "cmdWriteToCard");
     EXPECT_TRUE(Bytes(h.Lines()) == first);
     EXPECT_TRUE(Bytes(h.Day() / "3" / "ablines.dat") == edited);
@@ -154,6 +159,7 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsAndTheFirstComesBackWhole) {
     dialog->WaitForListing();
     EXPECT_EQ(backups->topLevelItemCount(), 4);
     EXPECT_EQ(backups->currentItem()->text(1), "0");
+    Shot("4-after-write-to-card");
     h.window.reset();
     card->Unmount();
     ASSERT_TRUE(card->Mount(h.root));
