@@ -41,11 +41,15 @@ void SaveImage(Program& program, Ports& ports, int side) {
 }
 
 void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
+    WriteCardBytes(program, ports, LineFileText(image, LineLayout::Card));
+}
+
+bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
     const fs::path path = CardLineFilePath(program, ports);
     const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
     if (!now) {
         ShowCardWriteFailed(ports);
-        return;
+        return false;
     }
     // Another card in the reader, or this one changed elsewhere: writing now
     // would put the lines shown over lines the operator has never seen.
@@ -57,7 +61,7 @@ void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
              "make the change again if it is meant for this card.",
              Buttons::Ok, Icon::Exclamation, "Card Changed"});
         LoadCard(program, ports, false);
-        return;
+        return false;
     }
     const std::string damage = seen->Damage;
     if (!damage.empty() &&
@@ -68,20 +72,20 @@ void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
                             (BackupFolder(program) / FormatDate(ports.Time.Today())).string() +
                             ".\r\nWrite to the card?",
                         Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
-        return;
+        return false;
     }
     // The card is written whether or not the backup worked (the backup has
     // told the operator what went wrong), except a damaged file: the backup
     // is the only copy of what could not be read.
     if (!BackupCardFiles(program, ports) && !damage.empty())
-        return;
-    const std::string bytes = LineFileText(image, LineLayout::Card);
+        return false;
     if (!ports.Disk.Replace(path, bytes)) {
         ShowCardWriteFailed(ports);
-        return;
+        return false;
     }
     program.CardFile = CardFileSeen{path, {bytes, true}, {}};
     ShowSaveProgress(ports, CardSide, 1.0);
+    return true;
 }
 
 }  // namespace swathkit

@@ -13,4 +13,8 @@ void SaveImage(Program& program, Ports& ports, int side);
 // damaged file only once the operator has agreed.
 void WriteCardFile(Program& program, Ports& ports, const CardImage& image);
 
+// The same write with the file's bytes given whole; true once the card holds
+// them.
+bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes);
+
 }  // namespace swathkit

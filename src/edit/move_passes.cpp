@@ -61,11 +61,15 @@ void MovePassAcross(Program& program, Ports& ports, std::string_view itemText, i
     if (!slot)
         return;
     const int n = *slot;
-    const int other = OtherSide(side);
-    const GuidanceLine source = program.Table.At(side, 0).Line(n);
     // An item whose field number text names another, empty slot: copying
     // that blank across could only wipe a pass on the other side.
-    if (!LineInUse(source))
+    const GuidanceLine source = program.Table.At(side, 0).Line(n);
+    if (LineInUse(source))
+        CopyPassInto(program, ports, source, n, OtherSide(side));
+}
+
+void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other) {
+    if (!IsSlotNumber(n) || !LineInUse(source))
         return;
     CardImage& destination = program.Table.At(other, 0);
     GuidanceLine& target = destination.Line(n);

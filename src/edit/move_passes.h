@@ -27,6 +27,11 @@ void MoveSelectedPasses(Program& program, Ports& ports, int side);
 // different pass is replaced.
 void MovePassAcross(Program& program, Ports& ports, std::string_view itemText, int side);
 
+// A pass of field n copied into the current image of the side other,
+// wherever it came from; asks before a different pass is replaced. The
+// caller takes the undo copy and writes the side.
+void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other);
+
 // Asks for the field a pass goes to until the operator gives one in 6..250
 // or gives up.
 std::optional<int> AskTargetField(Ports& ports, int n);

@@ -21,9 +21,12 @@ namespace swathkit {
 
 namespace {
 
-const std::array<QColor, 2> kSideColour = {QColor(20, 90, 200), QColor(215, 105, 0)};
+const std::array<QColor, 3> kSideColour = {QColor(20, 90, 200), QColor(215, 105, 0),
+                                           QColor(30, 150, 60)};
 const QColor kConflictColour(200, 0, 0);
 const QColor kSelectedHalo(255, 215, 0, 170);
+const std::array<const char*, 3> kSideName = {kSideCaption[CardSide], kSideCaption[ImageSide],
+                                              "Backup"};
 
 constexpr double kSmallestExtentMetres = 100;
 
@@ -84,8 +87,19 @@ LineMapView::LineMapView(const Program& program, std::array<QTreeWidget*, 2> lis
     setCursor(Qt::OpenHandCursor);
 }
 
+void LineMapView::SetBackup(const CardImage* backup) {
+    backup_.reset();
+    if (backup != nullptr)
+        backup_ = *backup;
+    Reload();
+}
+
 void LineMapView::Reload() {
     passes_ = PassesShown(program_, lists_);
+    if (backup_) {
+        for (const PlacedLine& line : PlacedLines(*backup_, program_.Menus.StraightTrack))
+            passes_.push_back({kBackupOnMap, line, false, false});
+    }
     if (!moved_)
         FitAll();
     update();
@@ -194,7 +208,9 @@ void LineMapView::DrawPass(QPainter& painter, const MapPass& pass) const {
     painter.setPen(pass.Conflict ? kConflictColour : colour.darker(130));
     // Card labels above the point, image labels below, so that a field on
     // both sides stays readable.
-    const QPointF offset = pass.Side == CardSide ? QPointF(8, -8) : QPointF(8, 16);
+    const QPointF offset = pass.Side == CardSide    ? QPointF(8, -8)
+                           : pass.Side == ImageSide ? QPointF(8, 16)
+                                                    : QPointF(-24, 4);
     painter.drawText(at + offset, QString::number(pass.Line.Field));
 }
 
@@ -237,11 +253,13 @@ void LineMapView::DrawLegend(QPainter& painter) const {
     font.setBold(false);
     painter.setFont(font);
     qreal y = 16;
-    for (int side : {CardSide, ImageSide}) {
+    for (int side : {int{CardSide}, int{ImageSide}, kBackupOnMap}) {
+        if (side == kBackupOnMap && !backup_)
+            continue;
         painter.setPen(QPen(kSideColour[side], 3));
         painter.drawLine(QPointF(12, y), QPointF(30, y));
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(36, y + 4), kSideCaption[side]);
+        painter.drawText(QPointF(36, y + 4), kSideName[side]);
         y += 16;
     }
     painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
@@ -338,8 +356,13 @@ void LineMapWindow::Reload() {
     ShowCounts();
 }
 
+void LineMapWindow::SetBackup(const CardImage* backup) {
+    view_->SetBackup(backup);
+    ShowCounts();
+}
+
 void LineMapWindow::ShowCounts() {
-    std::array<int, 2> counts{};
+    std::array<int, 3> counts{};
     std::set<int> conflicts;
     for (const MapPass& pass : view_->Passes()) {
         ++counts[pass.Side];
@@ -351,6 +374,8 @@ void LineMapWindow::ShowCounts() {
                        .arg(counts[CardSide])
                        .arg(kSideCaption[ImageSide])
                        .arg(counts[ImageSide]);
+    if (counts[kBackupOnMap] > 0)
+        text += QString("   Backup: %1").arg(counts[kBackupOnMap]);
     if (!conflicts.empty()) {
         QStringList fields;
         for (int field : conflicts) fields << QString::number(field);

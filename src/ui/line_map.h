@@ -16,8 +16,11 @@
 namespace swathkit {
 
 // One pass as the map draws it.
+// The side a backup's passes are drawn as, after the card and the image.
+inline constexpr int kBackupOnMap = 2;
+
 struct MapPass {
-    int Side = CardSide;
+    int Side = CardSide;  // or kBackupOnMap
     PlacedLine Line;
     bool Selected = false;
     bool Conflict = false;  // the other side holds a different line in this field
@@ -39,6 +42,9 @@ class LineMapView final : public QWidget {
     void Reload();
     // Fits every pass into the view.
     void FitAll();
+
+    // The passes of a backup drawn as a third set; none when null.
+    void SetBackup(const CardImage* backup);
 
     const std::vector<MapPass>& Passes() const { return passes_; }
     // Where a place on the ground is drawn, in widget pixels.
@@ -68,6 +74,7 @@ class LineMapView final : public QWidget {
 
     const Program& program_;
     std::array<QTreeWidget*, 2> lists_;
+    std::optional<CardImage> backup_;
     std::vector<MapPass> passes_;
     LocalProjection projection_{GeoPoint{}};
     MetricPoint centre_;  // the ground point at the middle of the view
@@ -87,6 +94,7 @@ class LineMapWindow final : public QWidget {
                   QWidget* parent = nullptr);
 
     LineMapView* View() const { return view_; }
+    void SetBackup(const CardImage* backup);
     // Draws again what the lists show.
     void Reload();
 

@@ -27,6 +27,7 @@
 #include "ui/export_dialog.h"
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
+#include "ui/restore_dialog.h"
 
 namespace swathkit {
 
@@ -263,6 +264,7 @@ void AB_Main::BuildMenus() {
     QMenu* card = menu(menuBar(), "mnuDataCard", "DataCard");
     command(card, "mnuBackup", "Backup Image",
             [this] { swathkit::mnuBackup_Click(program_, *ports_); });
+    command(card, "mnuRestore", "Restore from Backup...", [this] { mnuRestore_Click(); });
     command(card, "mnuCardtoCard", "Copy Card to Card",
             [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
     // Our own additions, kept apart from the card's commands.
@@ -406,6 +408,7 @@ bool AB_Main::CardLoaded() const {
 void AB_Main::mnuMap_Click() {
     if (map_ == nullptr)
         map_ = new LineMapWindow(program_, cardList_, this);
+    map_->SetBackup(restore_ != nullptr ? restore_->Shown() : nullptr);
     map_->show();
     map_->raise();
     map_->activateWindow();
@@ -433,6 +436,20 @@ void AB_Main::mnuMergeCard_Click() {
     MergeCardDialog dialog(program_, std::move(*plan), this);
     if (dialog.exec() == QDialog::Accepted)
         ApplyMerge(program_, *ports_, dialog.Plan());
+}
+
+void AB_Main::mnuRestore_Click() {
+    if (restore_ == nullptr) {
+        restore_ = new RestoreDialog(program_, *ports_, this);
+        restore_->ShownChanged = [this] {
+            if (map_ != nullptr)
+                map_->SetBackup(restore_->Shown());
+        };
+    }
+    restore_->Reload();
+    restore_->show();
+    restore_->raise();
+    restore_->activateWindow();
 }
 
 bool AB_Main::eventFilter(QObject* watched, QEvent* event) {

@@ -22,6 +22,7 @@ namespace swathkit {
 
 class LineMapWindow;
 class DuplicatePassesDialog;
+class RestoreDialog;
 
 // What the window is started with; tests hand in their own folders, drives
 // and dialogs.
@@ -81,6 +82,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void mnuDuplicates_Click();
     void mnuExportLines_Click();
     void mnuMergeCard_Click();
+    void mnuRestore_Click();
 
     WindowSetup setup_;
     Program program_;
@@ -109,6 +111,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     // Made on first use, owned as child windows.
     LineMapWindow* map_ = nullptr;
     DuplicatePassesDialog* duplicates_ = nullptr;
+    RestoreDialog* restore_ = nullptr;
 };
 
 }  // namespace swathkit

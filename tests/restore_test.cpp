@@ -1,0 +1,192 @@
+// The automatic backups read back, compared with the card and restored.
+
+#include "card/restore.h"
+#include "card/backup.h"
+#include "card/card.h"
+#include "core/master_copy.h"
+#include "support/cards.h"
+#include "support/fakes.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+std::string Lat(int n) {
+    return "+0000000000041." + FormatPicture(n, 8, 0);
+}
+std::string Other(int n) {
+    return "+0000000000043." + FormatPicture(n, 8, 0);
+}
+
+struct RestoreHarness : Harness {
+    RestoreHarness() {
+        root = work.path() / "CARD";
+        drives.entries = {"/", root.string() + " [CARD]"};
+        drives.current = 1;
+        MakeWorkFolder(program, ports.Disk);
+    }
+    fs::path Lines() const { return root / "pflines" / "ablines.dat"; }
+    // The card holding image, read into the card side.
+    void Card(const CardImage& image) {
+        MakeCard(root, &image);
+        LoadCard(program, ports, true);
+    }
+    fs::path root;
+};
+
+TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
+    RestoreHarness h;
+    h.Card(ImageWith({{12, Lat(12)}, {40, Lat(40)}}));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(BackupCardFiles(h.program, h.ports));
+    // A later day in December and one in the next year, which a plain sort
+    // of the mmddyyyy names would put last.
+    h.clock.today = {2026, 12, 7};
+    BackupCardFiles(h.program, h.ports);
+    h.clock.today = {2027, 1, 5};
+    BackupCardFiles(h.program, h.ports);
+    // Things in the backup folder that are no backups.
+    const fs::path backups = BackupFolder(h.program);
+    fs::create_directories(backups / "notes" / "0");
+    fs::create_directories(backups / "12062026" / "old");
+    fs::create_directories(backups / "13012026" / "0");
+    WriteFile(backups / "12062026" / "7", "a file, not a folder");
+
+    const std::vector<BackupFolderEntry> listed = ListBackups(h.program, h.ports.Disk);
+    std::vector<std::string> names;
+    for (const auto& entry : listed) names.push_back(BackupName(entry));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"01/05/2027 no. 0", "12/07/2026 no. 0", "12/06/2026 no. 2",
+                                        "12/06/2026 no. 1", "12/06/2026 no. 0"}));
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(listed[4].Folder, backups / "12062026" / "0");
+    EXPECT_EQ(listed[4].Made.size(), 16u) << listed[4].Made;
+
+    const BackupSummary first = ReadBackup(h.ports.Disk, listed[4].Folder);
+    EXPECT_EQ(first.Straight.State, BackupFileState::Whole);
+    EXPECT_EQ(DescribeBackupFile(first.Straight), "2 passes");
+    EXPECT_EQ(first.Straight.Contents.Bytes, Bytes(h.Lines()));
+    EXPECT_EQ(first.Circle.State, BackupFileState::Missing);
+    EXPECT_EQ(DescribeBackupFile(first.Circle), "none");
+
+    // A file cut short keeps what it still holds; one that is no line file
+    // at all holds nothing.
+    const std::string whole = Bytes(h.Lines());
+    WriteFile(listed[0].Folder / "ablines.dat", whole.substr(0, whole.size() / 2));
+    WriteFile(listed[0].Folder / "circles.dat", std::string("\x89PNG\r\n\x1a\n", 8));
+    const BackupSummary broken = ReadBackup(h.ports.Disk, listed[0].Folder);
+    EXPECT_EQ(broken.Straight.State, BackupFileState::Damaged);
+    EXPECT_EQ(DescribeBackupFile(broken.Straight), "damaged: 2 passes readable");
+    EXPECT_FALSE(broken.Straight.Damage.empty());
+    EXPECT_EQ(broken.Circle.State, BackupFileState::Foreign);
+    EXPECT_EQ(DescribeBackupFile(broken.Circle), "not a line file");
+    EXPECT_EQ(broken.Circle.Passes, 0);
+
+    // A whole card copied elsewhere, in the card's own upper case, in a
+    // folder whose name would make anything a circle file.
+    const fs::path copy = h.work.path() / "Circles copy";
+    WriteFile(copy / "PFLINES" / "ABLINES.DAT", whole);
+    const BackupLineFile picked = ReadBackupLineFile(h.ports.Disk, copy, TrackKind::Straight);
+    EXPECT_EQ(picked.State, BackupFileState::Whole);
+    EXPECT_EQ(picked.Passes, 2);
+    EXPECT_TRUE(picked.Image.IsStraight && !picked.Image.IsCircle);
+}
+
+TEST(Restore, ComparesByFieldNumber) {
+    const CardImage backup = ImageWith({{12, Lat(12)}, {40, Lat(40)}, {77, Lat(77)}});
+    const CardImage card = ImageWith({{40, Other(40)}, {77, Lat(77)}, {90, Other(90)}});
+    const std::vector<DifferenceRow> rows = CompareWithCard(backup, card);
+    EXPECT_EQ(rows, (std::vector<DifferenceRow>{{12, Difference::OnlyInBackup},
+                                                {40, Difference::Different},
+                                                {77, Difference::Same},
+                                                {90, Difference::OnlyOnCard}}));
+    EXPECT_EQ(DifferenceSummary(rows),
+              "1 only in the backup, 1 only on the card, 1 different, 1 the same.");
+}
+
+TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
+    RestoreHarness h;
+    h.Card(ImageWith({{12, Lat(12)}}));
+    // Written by other software: no blank after the last field. It reads
+    // whole, but writing the lines anew would not give these bytes back.
+    const std::string foreign =
+        LineFileText(ImageWith({{12, Lat(12)}, {40, Lat(40)}}), LineLayout::MasterCopy);
+    const fs::path picked = h.work.path() / "Elsewhere";
+    WriteFile(picked / "ablines.dat", foreign);
+    const BackupLineFile backup = ReadBackupLineFile(h.ports.Disk, picked, TrackKind::Straight);
+    ASSERT_EQ(backup.State, BackupFileState::Whole);
+    const std::string before = Bytes(h.Lines());
+
+    const Message question{"Replace the straight lines on the card " + h.root.string() +
+                               " with those of the backup " + picked.string() +
+                               " (2 passes)?\r\nThe card's own straight lines are backed up first.",
+                           Buttons::YesNo, Icon::Question, "Write to Card"};
+    h.dialogs.Expect(question, Answer::No);
+    EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
+    EXPECT_EQ(Bytes(h.Lines()), before);
+    EXPECT_FALSE(fs::exists(BackupFolder(h.program) / "12062026"));
+
+    h.dialogs.Expect(question, Answer::Yes);
+    EXPECT_TRUE(RestoreToCard(h.program, h.ports, backup, picked.string()));
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(Bytes(h.Lines()), foreign);
+    EXPECT_EQ(Bytes(BackupFolder(h.program) / "12062026" / "0" / "ablines.dat"), before);
+    // Read afresh: the card side shows the restored passes.
+    EXPECT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
+    EXPECT_EQ(h.cardList.ItemTexts(), (std::vector<std::string>{"12", "40"}));
+
+    // A damaged file, or one of the other kind, is never written.
+    BackupLineFile damaged = backup;
+    damaged.State = BackupFileState::Damaged;
+    BackupLineFile circles = backup;
+    circles.Kind = TrackKind::Circle;
+    for (const BackupLineFile* refused : {&damaged, &circles})
+        EXPECT_FALSE(RestoreToCard(h.program, h.ports, *refused, "x"));
+    EXPECT_EQ(Bytes(h.Lines()), foreign);
+
+    // Another card in the reader since it was read: refused like any write.
+    const std::string swapped = LineFileText(ImageWith({{99, Other(99)}}), LineLayout::Card);
+    WriteFile(h.Lines(), swapped);
+    h.dialogs.Expect(question, Answer::Yes);
+    h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
+    EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(Bytes(h.Lines()), swapped);
+    EXPECT_FALSE(fs::exists(BackupFolder(h.program) / "12062026" / "1"));
+}
+
+TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
+    RestoreHarness h;
+    h.program.Table.Current(ImageSide) = ImageWith({{40, Other(40)}, {77, Lat(77)}});
+    const CardImage before = h.program.Table.Current(ImageSide);
+    BackupLineFile backup;
+    backup.State = BackupFileState::Whole;
+    backup.Image = ImageWith({{12, Lat(12)}, {40, Lat(40)}, {77, Lat(77)}, {90, Lat(90)}});
+
+    // The clash goes to another field; 90 is not chosen.
+    h.dialogs.Expect({"Pass #40 will replace pass #40. Is this ok?", Buttons::YesNoCancel,
+                      Icon::None, "Replace Pass"},
+                     Answer::No);
+    h.dialogs.ExpectInput(
+        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!",
+        "Field Shuffle", "41");
+    EXPECT_TRUE(RestoreIntoImage(h.program, h.ports, backup, {12, 40, 77}));
+    EXPECT_TRUE(h.dialogs.Done());
+    const CardImage& image = h.program.Table.Current(ImageSide);
+    EXPECT_EQ(image.Line(12), backup.Image.Line(12));
+    EXPECT_EQ(image.Line(40), before.Line(40));
+    EXPECT_EQ(image.Line(41).Latitude, Lat(40));
+    EXPECT_EQ(image.Line(41).FieldNum, before.Line(41).FieldNum);
+    EXPECT_FALSE(LineInUse(image.Line(90)));
+    EXPECT_EQ(h.program.Table.At(ImageSide, 1), before);
+    EXPECT_EQ(h.imageList.ItemTexts(), (std::vector<std::string>{"12", "40", "41", "77"}));
+    EXPECT_EQ(ReadLineFile(MasterCopyFile(h.program, true)).Line(41).Latitude, Lat(40));
+
+    // Circle tracks are not brought into an image of straight lines.
+    backup.Kind = TrackKind::Circle;
+    EXPECT_FALSE(RestoreIntoImage(h.program, h.ports, backup, {90}));
+    EXPECT_FALSE(LineInUse(h.program.Table.Current(ImageSide).Line(90)));
+}
+
+}  // namespace
+}  // namespace swathkit
