@@ -12,9 +12,9 @@
 #include "card/card_copy.h"
 #include "card/drives.h"
 #include "card/save.h"
+#include "commands/commands.h"
 #include "core/error_messages.h"
 #include "core/master_copy.h"
-#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/fat_card.h"
@@ -527,10 +527,10 @@ TEST(Shell, HelpWithTheFileMissing) {
     Harness h;
     h.dialogs.Expect({"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"},
                      Answer::Ok);
-    ShowHelp(h.ports, h.work.path());
+    mnuHelp_Click(h.ports, h.work.path());
     EXPECT_EQ(h.help.opened, (Texts{(h.work.path() / "AB_Help.chm").string()}));
     WriteFile(h.work.path() / "AB_Help.chm", "present");
-    ShowHelp(h.ports, h.work.path());
+    mnuHelp_Click(h.ports, h.work.path());
     EXPECT_TRUE(h.dialogs.Done());
 }
 

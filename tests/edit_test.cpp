@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <map>
 
+#include "commands/commands.h"
 #include "core/master_copy.h"
 #include "display/line_list.h"
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
-#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/messages.h"

@@ -7,10 +7,10 @@
 #include <random>
 
 #include "card/save.h"
+#include "commands/commands.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "edit/erase_undo.h"
-#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 

@@ -24,12 +24,12 @@
 #include <sstream>
 
 #include "card/card_copy.h"
+#include "commands/commands.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
-#include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 #include "support/random_dialogs.h"

@@ -160,8 +160,4 @@ void BackupCardToFolder(Program& program, Ports& ports) {
     }
 }
 
-void mnuBackup_Click(Program& program, Ports& ports) {
-    BackupCardToFolder(program, ports);
-}
-
 }  // namespace swathkit

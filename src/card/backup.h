@@ -32,6 +32,4 @@ bool IsSystemDrive(const std::string& root);
 
 void BackupCardToFolder(Program& program, Ports& ports);
 
-void mnuBackup_Click(Program& program, Ports& ports);
-
 }  // namespace swathkit

@@ -73,8 +73,4 @@ void CopyCardToCard(Program& program, Ports& ports) {
     }
 }
 
-void mnuCardtoCard_Click(Program& program, Ports& ports) {
-    CopyCardToCard(program, ports);
-}
-
 }  // namespace swathkit

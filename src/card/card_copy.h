@@ -8,6 +8,4 @@ namespace swathkit {
 
 void CopyCardToCard(Program& program, Ports& ports);
 
-void mnuCardtoCard_Click(Program& program, Ports& ports);
-
 }  // namespace swathkit

@@ -68,4 +68,8 @@ CardImage NewBlankImage();
 bool LineInUse(const GuidanceLine& line);
 bool SameCoordinates(const GuidanceLine& a, const GuidanceLine& b);
 
+// The compass heading of a straight line as a number, the same angle the
+// list shows.
+double HeadingDegrees(const GuidanceLine& line);
+
 }  // namespace swathkit

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/number_text.h"
-#include "geo/geo.h"
 
 namespace swathkit {
 

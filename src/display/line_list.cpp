@@ -49,4 +49,11 @@ void SetCardCommandsEnabled(Ports& ports, bool enabled) {
     }
 }
 
+std::optional<int> SlotOfItem(std::string_view itemText) {
+    const std::optional<std::int16_t> slot = LeadingWholeNumber(itemText);
+    if (!slot || !IsSlotNumber(*slot))
+        return std::nullopt;
+    return *slot;
+}
+
 }  // namespace swathkit

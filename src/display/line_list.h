@@ -1,7 +1,9 @@
 #pragma once
 // Filling the two lists from a card image.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/program.h"
@@ -18,5 +20,10 @@ void FillLineList(const Program& program, Ports& ports, int index, const CardIma
 // Switches the commands that need a card: the card side's buttons, both
 // arrows and "Save Image". The image side's buttons are never touched.
 void SetCardCommandsEnabled(Ports& ports, bool enabled);
+
+// The slot a list item stands for: its text read as a whole number. Nothing
+// when the text names no slot (a field number that could not be read shows
+// as 0), so that no command ever reaches outside 1..250.
+std::optional<int> SlotOfItem(std::string_view itemText);
 
 }  // namespace swathkit

@@ -10,20 +10,6 @@
 
 namespace swathkit {
 
-void cmdClear_Click(Program& program, Ports& ports, int index) {
-    ports.List(index).Focus();
-    EraseSelectedPasses(program, ports, index);
-}
-
-void cmdUndo_Click(Program& program, Ports& ports, int index) {
-    ports.List(index).Focus();
-    UndoLastChange(program, ports, index);
-}
-
-void cmdUndo_MouseDown(Ports& ports, int index) {
-    ports.List(index).Focus();
-}
-
 void EraseSelectedPasses(Program& program, Ports& ports, int side) {
     const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
     // Nothing is touched before the operator has said yes: the side's undo

@@ -5,11 +5,6 @@
 
 namespace swathkit {
 
-void cmdClear_Click(Program& program, Ports& ports, int index);
-void cmdUndo_Click(Program& program, Ports& ports, int index);
-// The list has the focus already while the button is held down.
-void cmdUndo_MouseDown(Ports& ports, int index);
-
 // Blanks the selected passes of one side after "Verify Clear".
 void EraseSelectedPasses(Program& program, Ports& ports, int side);
 

@@ -23,24 +23,12 @@ int EnteredNumber(const std::optional<std::string>& entry) {
 
 }  // namespace
 
-std::optional<int> SlotOfItem(std::string_view itemText) {
-    const std::optional<std::int16_t> slot = LeadingWholeNumber(itemText);
-    if (!slot || !IsSlotNumber(*slot))
-        return std::nullopt;
-    return *slot;
-}
-
 void ShowNothingSelectedToMove(Ports& ports) {
     ports.Ask.Show(
         {"Make sure you have selected at least one field to \r\n"
          "move across.  You can select multiple fields by \r\n"
          "holding the CTRL-key while you click.",
          Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
-}
-
-void cmdMoveLines_Click(Program& program, Ports& ports, int index) {
-    ports.List(index).Focus();
-    MoveSelectedPasses(program, ports, index);
 }
 
 void MoveSelectedPasses(Program& program, Ports& ports, int side) {

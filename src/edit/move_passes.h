@@ -9,15 +9,8 @@
 
 namespace swathkit {
 
-// The slot a list item stands for: its text read as a whole number. Nothing
-// when the text names no slot (a field number that could not be read shows
-// as 0), so that no command ever reaches outside 1..250.
-std::optional<int> SlotOfItem(std::string_view itemText);
-
 // "Nothing Selected" for the commands that move or renumber passes.
 void ShowNothingSelectedToMove(Ports& ports);
-
-void cmdMoveLines_Click(Program& program, Ports& ports, int index);
 
 // Copies the selected passes of one side into the other side; only the
 // other side changes, gets its undo copy and is written.

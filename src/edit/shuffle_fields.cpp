@@ -19,16 +19,6 @@ GuidanceLine BlankSlot(int slot) {
 
 }  // namespace
 
-void cmdShuffle_Click(Program& program, Ports& ports, int index) {
-    ports.List(index).Focus();
-    ShuffleSelectedFields(program, ports, index, true);
-}
-
-void cmdCopyField_Click(Program& program, Ports& ports, int index) {
-    ports.List(index).Focus();
-    ShuffleSelectedFields(program, ports, index, false);
-}
-
 void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource) {
     program.Table.At(side, 1) = program.Table.At(side, 0);
     const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();

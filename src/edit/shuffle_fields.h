@@ -9,9 +9,6 @@
 
 namespace swathkit {
 
-void cmdShuffle_Click(Program& program, Ports& ports, int index);
-void cmdCopyField_Click(Program& program, Ports& ports, int index);
-
 // clearSource is true for "Change Field #": the passes leave their old
 // fields. Only this side changes, gets its undo copy and is written.
 void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource);

@@ -57,29 +57,6 @@ double SphericalMetres(GeoPoint a, GeoPoint b) {
 
 }  // namespace
 
-double HeadingDegrees(const GuidanceLine& line) {
-    const double e = LeadingNumber(line.HeadingEast);
-    const double n = LeadingNumber(line.HeadingNorth);
-    if (e == 0 || n == 0) {
-        // On an axis the compass direction is plain; the general rule below
-        // would give a line due north as 180 degrees.
-        if (e == 0)
-            return n < 0 ? 180 : 0;
-        return e > 0 ? 90 : 270;
-    }
-    // A north component in [0, 1) divides as if it were 1e-8, which is how
-    // these headings have always been shown.
-    const double q = std::floor(n) == 0 ? e / 0.00000001 : e / n;
-    double h = std::atan(q) * 180 / 3.14159265358979;
-    if (e > 0 && n < 0)
-        h += 180;
-    else if (e < 0 && n > 0)
-        h += 360;
-    else if (e < 0 && n < 0)
-        h += 180;
-    return h;
-}
-
 std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight) {
     std::vector<PlacedLine> lines;
     for (int slot = 1; slot <= kSlotCount; ++slot) {

@@ -28,10 +28,6 @@ struct PlacedLine {
 // track kind shown, which decides how the passes are read.
 std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight);
 
-// The compass heading of a straight line as a number, the same angle the
-// list shows.
-double HeadingDegrees(const GuidanceLine& line);
-
 // The distance on the ground (WGS 84 ellipsoid), in metres.
 double DistanceMetres(GeoPoint a, GeoPoint b);
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "edit/move_passes.h"
+#include "commands/commands.h"
 #include "ui/list_follow.h"
 
 namespace swathkit {

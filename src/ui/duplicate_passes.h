@@ -12,8 +12,8 @@
 #include <functional>
 #include <vector>
 
+#include "commands/commands.h"
 #include "core/program.h"
-#include "geo/duplicates.h"
 
 namespace swathkit {
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "geo/geo.h"
+#include "commands/commands.h"
 
 namespace swathkit {
 

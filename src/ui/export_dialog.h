@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "commands/commands.h"
 #include "core/files.h"
 #include "core/program.h"
-#include "export/export_lines.h"
 
 namespace swathkit {
 

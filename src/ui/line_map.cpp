@@ -12,9 +12,8 @@
 #include <map>
 #include <set>
 
+#include "commands/commands.h"
 #include "core/number_text.h"
-#include "display/coordinate_text.h"
-#include "edit/move_passes.h"
 #include "ui/list_follow.h"
 
 namespace swathkit {

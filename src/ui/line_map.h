@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "commands/commands.h"
 #include "core/program.h"
-#include "geo/geo.h"
 
 namespace swathkit {
 

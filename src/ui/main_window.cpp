@@ -15,14 +15,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "card/backup.h"
-#include "card/card_copy.h"
+#include "commands/commands.h"
 #include "core/version.h"
-#include "edit/erase_undo.h"
-#include "edit/merge_card.h"
-#include "edit/move_passes.h"
-#include "edit/shuffle_fields.h"
-#include "shell/main_commands.h"
 #include "ui/duplicate_passes.h"
 #include "ui/export_dialog.h"
 #include "ui/line_map.h"
@@ -90,18 +84,21 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     StartUp(program_, *ports_);
     SyncMenus();
 
-    connect(driveCard_, &QComboBox::currentIndexChanged, this, [this] { driveCard_Change(); });
-    connect(cmdRefresh_, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
+    connect(driveCard_, &QComboBox::currentIndexChanged, this,
+            [this] { swathkit::driveCard_Change(program_, *ports_); });
+    connect(cmdRefresh_, &QPushButton::clicked, this,
+            [this] { swathkit::cmdRefresh_Click(program_, *ports_); });
     for (int side : {CardSide, ImageSide}) {
         connect(cmdMoveLines_[side], &QPushButton::clicked, this,
-                [this, side] { cmdMoveLines_Click(side); });
+                [this, side] { swathkit::cmdMoveLines_Click(program_, *ports_, side); });
         connect(cmdShuffle_[side], &QPushButton::clicked, this,
-                [this, side] { cmdShuffle_Click(side); });
+                [this, side] { swathkit::cmdShuffle_Click(program_, *ports_, side); });
         connect(cmdCopyField_[side], &QPushButton::clicked, this,
-                [this, side] { cmdCopyField_Click(side); });
+                [this, side] { swathkit::cmdCopyField_Click(program_, *ports_, side); });
         connect(cmdClear_[side], &QPushButton::clicked, this,
-                [this, side] { cmdClear_Click(side); });
-        connect(cmdUndo_[side], &QPushButton::clicked, this, [this, side] { cmdUndo_Click(side); });
+                [this, side] { swathkit::cmdClear_Click(program_, *ports_, side); });
+        connect(cmdUndo_[side], &QPushButton::clicked, this,
+                [this, side] { swathkit::cmdUndo_Click(program_, *ports_, side); });
         // A filter rather than the pressed signal: only the mouse moves the
         // focus here, and it does so before the button takes the press, so
         // the click that follows is not lost with the button's focus.
@@ -249,13 +246,15 @@ void AB_Main::BuildMenus() {
     QMenu* track = options->addMenu("Track Option");
     track->setObjectName("mnuTrackOption");
     mnuStraightTrack_ = checkable(track, "mnuStraightTrack", "Straight Track",
-                                  [this] { mnuStraightTrack_Click(); });
-    mnuCircleTrack_ =
-        checkable(track, "mnuCircleTrack", "Circle Track", [this] { mnuCircleTrack_Click(); });
-    mnuShowLonLat_ =
-        checkable(options, "mnuShowLonLat", "Show Lon / Lat", [this] { mnuShowLonLat_Click(); });
-    mnuShowDMS_ = checkable(options, "mnuShowDMS", "Show DMS", [this] { mnuShowDMS_Click(); });
-    command(options, "mnuRefreshDrives", "Refresh Drives", [this] { cmdRefresh_Click(); });
+                                  [this] { Menu(swathkit::mnuStraightTrack_Click); });
+    mnuCircleTrack_ = checkable(track, "mnuCircleTrack", "Circle Track",
+                                [this] { Menu(swathkit::mnuCircleTrack_Click); });
+    mnuShowLonLat_ = checkable(options, "mnuShowLonLat", "Show Lon / Lat",
+                               [this] { Menu(swathkit::mnuShowLonLat_Click); });
+    mnuShowDMS_ =
+        checkable(options, "mnuShowDMS", "Show DMS", [this] { Menu(swathkit::mnuShowDMS_Click); });
+    command(options, "mnuRefreshDrives", "Refresh Drives",
+            [this] { swathkit::mnuRefreshDrives_Click(program_, *ports_); });
     options->addSeparator()->setObjectName("mnusep1");
     QAction* exit = options->addAction("Exit");
     exit->setObjectName("mnuExit");
@@ -275,7 +274,14 @@ void AB_Main::BuildMenus() {
     command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
     command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });
 
-    command(menuBar(), "mnuHelp", "Help", [this] { mnuHelp_Click(); });
+    command(menuBar(), "mnuHelp", "Help",
+            [this] { swathkit::mnuHelp_Click(*ports_, setup_.ProgramFolder); });
+}
+
+// A menu command, then its check marks brought in line with the program.
+void AB_Main::Menu(void (*command)(Program&, Ports&)) {
+    command(program_, *ports_);
+    SyncMenus();
 }
 
 // The check marks show the program's choices; a click on a checked track
@@ -344,62 +350,6 @@ void AB_Main::ProcessPendingEvents() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void AB_Main::cmdRefresh_Click() {
-    swathkit::cmdRefresh_Click(program_, *ports_);
-}
-
-void AB_Main::driveCard_Change() {
-    swathkit::driveCard_Change(program_, *ports_);
-}
-
-void AB_Main::mnuStraightTrack_Click() {
-    swathkit::mnuStraightTrack_Click(program_, *ports_);
-    SyncMenus();
-}
-
-void AB_Main::mnuCircleTrack_Click() {
-    swathkit::mnuCircleTrack_Click(program_, *ports_);
-    SyncMenus();
-}
-
-void AB_Main::mnuShowLonLat_Click() {
-    swathkit::mnuShowLonLat_Click(program_, *ports_);
-    SyncMenus();
-}
-
-void AB_Main::mnuShowDMS_Click() {
-    swathkit::mnuShowDMS_Click(program_, *ports_);
-    SyncMenus();
-}
-
-void AB_Main::mnuHelp_Click() {
-    ShowHelp(*ports_, setup_.ProgramFolder);
-}
-
-void AB_Main::cmdMoveLines_Click(int index) {
-    swathkit::cmdMoveLines_Click(program_, *ports_, index);
-}
-
-void AB_Main::cmdShuffle_Click(int index) {
-    swathkit::cmdShuffle_Click(program_, *ports_, index);
-}
-
-void AB_Main::cmdCopyField_Click(int index) {
-    swathkit::cmdCopyField_Click(program_, *ports_, index);
-}
-
-void AB_Main::cmdClear_Click(int index) {
-    swathkit::cmdClear_Click(program_, *ports_, index);
-}
-
-void AB_Main::cmdUndo_Click(int index) {
-    swathkit::cmdUndo_Click(program_, *ports_, index);
-}
-
-void AB_Main::cmdUndo_MouseDown(int index) {
-    swathkit::cmdUndo_MouseDown(*ports_, index);
-}
-
 bool AB_Main::CardLoaded() const {
     // The card side's commands are switched on exactly while a card is read.
     return cmdMoveLines_[CardSide]->isEnabled();
@@ -456,7 +406,7 @@ bool AB_Main::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int side : {CardSide, ImageSide}) {
             if (watched == cmdUndo_[side] && cmdUndo_[side]->isEnabled())
-                cmdUndo_MouseDown(side);
+                swathkit::cmdUndo_MouseDown(*ports_, side);
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "card/drives.h"
+#include "commands/commands.h"
 #include "core/program.h"
 #include "ui/qt_ports.h"
 
@@ -61,19 +61,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
                         std::array<int, 4> twips);
     void Place(QWidget* widget, std::array<int, 4> twips);
 
-    void cmdRefresh_Click();
-    void driveCard_Change();
-    void mnuStraightTrack_Click();
-    void mnuCircleTrack_Click();
-    void mnuShowLonLat_Click();
-    void mnuShowDMS_Click();
-    void mnuHelp_Click();
-    void cmdMoveLines_Click(int index);
-    void cmdShuffle_Click(int index);
-    void cmdCopyField_Click(int index);
-    void cmdClear_Click(int index);
-    void cmdUndo_Click(int index);
-    void cmdUndo_MouseDown(int index);
+    void Menu(void (*command)(Program&, Ports&));
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

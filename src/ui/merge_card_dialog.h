@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "commands/commands.h"
 #include "core/program.h"
-#include "edit/merge_card.h"
 
 namespace swathkit {
 

@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "card/drives.h"
+#include "commands/commands.h"
 #include "core/ports.h"
 
 class QWidget;

@@ -8,7 +8,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <set>
 
-#include "display/coordinate_text.h"
+#include "commands/commands.h"
 
 namespace swathkit {
 
@@ -337,6 +337,5 @@ bool RestoreDialog::event(QEvent* event) {
         Compare();
     return QDialog::event(event);
 }
-
 
 }  // namespace swathkit

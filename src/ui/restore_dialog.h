@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "card/restore.h"
+#include "commands/commands.h"
 
 namespace swathkit {
 

@@ -1,8 +1,12 @@
-#include "shell/main_commands.h"
+#include "commands/commands.h"
 
+#include "card/backup.h"
 #include "card/card.h"
+#include "card/card_copy.h"
 #include "core/master_copy.h"
-#include "display/line_list.h"
+#include "edit/erase_undo.h"
+#include "edit/move_passes.h"
+#include "edit/shuffle_fields.h"
 
 namespace swathkit {
 
@@ -67,11 +71,50 @@ void mnuShowDMS_Click(Program& program, Ports& ports) {
     FillBothLists(program, ports);
 }
 
-void ShowHelp(Ports& ports, const fs::path& programFolder) {
+void mnuHelp_Click(Ports& ports, const fs::path& programFolder) {
     if (!ports.Help.Open((programFolder / kHelpFileName).string())) {
         ports.Ask.Show(
             {"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"});
     }
+}
+
+// Each button first gives its list the focus, as the operator expects of a
+// command that acts on that list.
+void cmdMoveLines_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    MoveSelectedPasses(program, ports, index);
+}
+
+void cmdShuffle_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    ShuffleSelectedFields(program, ports, index, true);
+}
+
+void cmdCopyField_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    ShuffleSelectedFields(program, ports, index, false);
+}
+
+void cmdClear_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    EraseSelectedPasses(program, ports, index);
+}
+
+void cmdUndo_Click(Program& program, Ports& ports, int index) {
+    ports.List(index).Focus();
+    UndoLastChange(program, ports, index);
+}
+
+void cmdUndo_MouseDown(Ports& ports, int index) {
+    ports.List(index).Focus();
+}
+
+void mnuBackup_Click(Program& program, Ports& ports) {
+    BackupCardToFolder(program, ports);
+}
+
+void mnuCardtoCard_Click(Program& program, Ports& ports) {
+    CopyCardToCard(program, ports);
 }
 
 }  // namespace swathkit

@@ -1,0 +1,50 @@
+#pragma once
+// Everything the operator can do, in one index. The window calls these and
+// reaches nothing below them; the headers included here bring the records
+// its dialogs show (merge plans, backups, duplicates, exports).
+
+#include "card/drives.h"
+#include "card/restore.h"
+#include "core/program.h"
+#include "display/coordinate_text.h"
+#include "display/line_list.h"
+#include "edit/merge_card.h"
+#include "export/export_lines.h"
+#include "geo/duplicates.h"
+#include "geo/geo.h"
+
+namespace swathkit {
+
+inline constexpr const char* kHelpFileName = "AB_Help.chm";
+
+// The window's load, before it first shows.
+void StartUp(Program& program, Ports& ports);
+
+// The drive chooser, "Refresh" and the "Options" menu.
+void cmdRefresh_Click(Program& program, Ports& ports);
+void mnuRefreshDrives_Click(Program& program, Ports& ports);
+void driveCard_Change(Program& program, Ports& ports);
+void mnuStraightTrack_Click(Program& program, Ports& ports);
+void mnuCircleTrack_Click(Program& program, Ports& ports);
+void mnuShowLonLat_Click(Program& program, Ports& ports);
+void mnuShowDMS_Click(Program& program, Ports& ports);
+
+// The buttons under and between the lists; index is the side.
+void cmdMoveLines_Click(Program& program, Ports& ports, int index);
+void cmdShuffle_Click(Program& program, Ports& ports, int index);
+void cmdCopyField_Click(Program& program, Ports& ports, int index);
+void cmdClear_Click(Program& program, Ports& ports, int index);
+void cmdUndo_Click(Program& program, Ports& ports, int index);
+// The list has the focus already while the button is held down.
+void cmdUndo_MouseDown(Ports& ports, int index);
+
+// The "DataCard" menu ("Merge Card into Image...", "Restore from Backup..."
+// and "Export Lines..." are dialogs over StartMerge/ApplyMerge, the restore
+// functions and WriteExport).
+void mnuBackup_Click(Program& program, Ports& ports);
+void mnuCardtoCard_Click(Program& program, Ports& ports);
+
+// "Help": AB_Help.chm from the program's folder.
+void mnuHelp_Click(Ports& ports, const fs::path& programFolder);
+
+}  // namespace swathkit
