@@ -10,6 +10,7 @@
 #include "commands/commands.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
+#include "core/save_progress.h"
 #include "edit/erase_undo.h"
 #include "support/cards.h"
 #include "support/fakes.h"

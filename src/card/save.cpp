@@ -6,6 +6,7 @@
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "core/number_text.h"
+#include "core/save_progress.h"
 
 namespace swathkit {
 

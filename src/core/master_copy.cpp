@@ -1,10 +1,8 @@
 #include "core/master_copy.h"
 
 #include "core/error_messages.h"
-
-#include <cstdlib>
-
 #include "core/line_file.h"
+#include "core/save_progress.h"
 
 namespace swathkit {
 
@@ -22,27 +20,6 @@ fs::path UnreadableKeepName(Files& files, const fs::path& master, const Date& to
 }
 
 }  // namespace
-
-fs::path DefaultWorkFolder() {
-#ifdef _WIN32
-    return fs::path("C:\\Swathkit");
-#else
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr && *home != '\0' ? home : "/tmp") / "Swathkit";
-#endif
-}
-
-void MakeWorkFolder(const Program& program, Files& files) {
-    files.MakeFolder(program.WorkFolder);
-}
-
-void MakeBackupFolder(const Program& program, Files& files) {
-    files.MakeFolder(BackupFolder(program));
-}
-
-fs::path BackupFolder(const Program& program) {
-    return program.WorkFolder / "Backup";
-}
 
 fs::path MasterCopyFile(const Program& program, bool straight) {
     return program.WorkFolder /
@@ -86,26 +63,6 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
         return fail();
     ShowSaveProgress(ports, 1, 1.0);
     return true;
-}
-
-void ShowSaveProgress(Ports& ports, int index, double seconds) {
-    SaveProgressView& view = ports.Progress;
-    view.SetSavingShown(index, true);
-    view.ProcessPendingEvents();
-    int value = 0;
-    view.SetProgress(index, 0, 100, value);
-    // The window stays deaf during the pause on purpose: it shows the
-    // operator that the write has happened.
-    const double step = seconds / 10;
-    for (int i = 0; i < 10; ++i) {
-        const double start = ports.Time.MonotonicSeconds();
-        for (double waited = 0; waited < step; waited = ports.Time.MonotonicSeconds() - start) {
-            ports.Time.Sleep(step - waited);
-        }
-        value += 10;
-        view.SetProgress(index, 0, 100, value);
-    }
-    view.SetSavingShown(index, false);
 }
 
 }  // namespace swathkit

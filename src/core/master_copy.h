@@ -1,15 +1,10 @@
 #pragma once
-// The temporary card image's home on the PC between runs, and the short
-// progress animation that ends every save.
+// The temporary card image's home on the PC between runs.
 
 #include "core/program.h"
+#include "core/work_folder.h"
 
 namespace swathkit {
-
-// Folder failures, above all that the folder exists already, are ignored.
-void MakeWorkFolder(const Program& program, Files& files);
-void MakeBackupFolder(const Program& program, Files& files);
-fs::path BackupFolder(const Program& program);
 
 fs::path MasterCopyFile(const Program& program, bool straight);
 
@@ -21,7 +16,5 @@ CardImage LoadMasterCopy(Program& program, Files& files);
 // Writes the image to the master copy of its own kind; false (after the
 // message box) when it could not.
 bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image);
-
-void ShowSaveProgress(Ports& ports, int index, double seconds);
 
 }  // namespace swathkit

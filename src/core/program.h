@@ -65,7 +65,4 @@ struct Ports {
     LineList& List(int side) { return side == CardSide ? CardList : ImageList; }
 };
 
-// C:\Swathkit on Windows, ~/Swathkit elsewhere.
-fs::path DefaultWorkFolder();
-
 }  // namespace swathkit

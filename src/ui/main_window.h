@@ -9,6 +9,7 @@
 
 #include "commands/commands.h"
 #include "core/program.h"
+#include "core/work_folder.h"
 #include "ui/qt_ports.h"
 
 class QAction;
