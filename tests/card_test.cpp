@@ -16,7 +16,9 @@
 #include "shell/main_commands.h"
 #include "support/cards.h"
 #include "support/fakes.h"
+#if SWATHKIT_FAT_CARDS
 #include "support/fat_card.h"
+#endif
 #include "support/messages.h"
 
 namespace swathkit {
@@ -512,6 +514,7 @@ TEST(Shell, HelpWithTheFileMissing) {
     EXPECT_TRUE(h.dialogs.Done());
 }
 
+#if SWATHKIT_FAT_CARDS
 #define SKIP_WITHOUT_FAT()     \
     if (!FatCard::Available()) \
     GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
@@ -614,6 +617,8 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     EXPECT_TRUE(h.Files() == lines + "|" + circles + "|CARDB");
     EXPECT_EQ(h.Entries(h.root / "PFLINES"), 2u);
 }
+
+#endif  // SWATHKIT_FAT_CARDS
 
 // Answers every box as an operator going ahead would, and never asks for
 // another card copy.
