@@ -7,6 +7,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 
+# The Debian package made from that build, installed and started from its
+# desktop entry.
+scripts/check-package.sh build
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # the first finding stops the test and fails this script. tests/lsan.supp
 # says which system libraries' leaks are not ours.
