@@ -20,7 +20,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Wine keeps its C: drive in the build folder, not in the user's home.
-find_program(WINE NAMES wine64 wine)
+find_program(WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR
       ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all ${WINE})

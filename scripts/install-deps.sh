@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
   appstream desktop-file-utils xdotool
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 missing=()
 for p in "${packages[@]}"; do

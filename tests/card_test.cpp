@@ -44,8 +44,7 @@ const std::string kLat = "+0000000000041.50000000";
 // A reader at root; day is where today's backups go.
 struct CardHarness : Harness {
     CardHarness() {
-        root = work.path() / "CARD";
-        drives.entries = {"/", root.string() + " [CARD]"};
+        drives.entries = reader.entries;
         drives.current = 1;
         day = program.WorkFolder / "Backup" / "12062026";
     }
@@ -54,7 +53,8 @@ struct CardHarness : Harness {
     Ports On(Files& disk) {
         return {dialogs, progress, clock, disk, cardList, imageList, controls, drives, help};
     }
-    fs::path root, day;
+    CardReader reader{work.path() / "CARD"};
+    fs::path root = reader.root, day;
 };
 
 TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
@@ -65,17 +65,19 @@ TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
     EXPECT_EQ(CardRoot("/media/farm/CARD"), "/media/farm/CARD");
     EXPECT_EQ(CardFilePath(RealFiles(), "e: [CARD]", "pflines", "ablines.dat").string(),
               "e:\\pflines\\ablines.dat");
-    EXPECT_EQ(CardFilePath(RealFiles(), "/", "pflines", "circles.dat").string(),
+    EXPECT_EQ(CardFilePath(RealFiles(), "/", "pflines", "circles.dat").generic_string(),
               "/pflines/circles.dat");
     CardHarness h;
     MakeCard(h.root, nullptr);
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.Lines());
     h.program.Menus.StraightTrack = false;
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "pflines" / "circles.dat");
-    // A copy of a card on a case-sensitive disk is read in its own spelling.
-    fs::rename(h.root / "pflines", h.root / "PFLINES");
+    // A card is read in its own spelling, on case-sensitive disks and on
+    // Windows, where the asked spelling would open it too.
+    fs::remove_all(h.root / "pflines");
     WriteFile(h.root / "PFLINES" / "CIRCLES.DAT", "x");
-    EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "PFLINES" / "CIRCLES.DAT");
+    EXPECT_EQ(CardLineFilePath(h.program, h.ports).string(),
+              (h.root / "PFLINES" / "CIRCLES.DAT").string());
 }
 
 TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
@@ -211,7 +213,9 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
     MakeCard(h.root, &straight);
     WriteFile(h.root / "extra" / "deeper" / "notes.txt", "kept");
     WriteFile(h.root / ".hidden", "hidden files too");
+#ifndef _WIN32
     fs::create_symlink("/etc", h.root / "elsewhere");  // never followed
+#endif
     const fs::path target = h.work.path() / "picked";
     fs::create_directories(target);
     const Message verify{"You have selected to backup your " + h.root.string() +
@@ -312,6 +316,21 @@ TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
     h.program.Menus.StraightTrack = false;
     h.Change(CardSide, 40, "+0000000000044.00000000");
     EXPECT_TRUE(fs::exists(h.root / "pflines" / "circles.dat"));
+
+    // A card that spells its file in capitals keeps that spelling: the
+    // write replaces its file and never leaves a second spelling beside it.
+    h.program.Menus.StraightTrack = true;
+    const std::string written = Bytes(h.Lines());
+    fs::remove(h.Lines());
+    WriteFile(h.root / "pflines" / "ABLINES.DAT", written);
+    h.Change(CardSide, 50, "+0000000000046.00000000");
+    Texts names;
+    for (const auto& entry : fs::directory_iterator(h.root / "pflines"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Texts{"ABLINES.DAT", "circles.dat"}));
+    EXPECT_TRUE(Bytes(h.root / "pflines" / "ABLINES.DAT") ==
+                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
@@ -331,7 +350,7 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
     EXPECT_TRUE(fs::exists(TemporaryFileFor(h.Lines())));
 
     // A card pulled out: the backup finds nothing to copy, the write fails.
-    fs::remove_all(h.root);
+    fs::remove_all(h.reader.folder);
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 70, "+0000000000047.00000000");
     EXPECT_TRUE(h.dialogs.Done());
@@ -358,9 +377,9 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
 struct CopyHarness : CardHarness {
     CopyHarness() { MakeCard(root, &source, &sourceCircles); }
     void Insert(const fs::path& card) {
-        if (fs::exists(root))
-            fs::rename(root, work.path() / ("out" + std::to_string(out++)));
-        fs::rename(card, root);
+        if (fs::exists(reader.folder))
+            fs::rename(reader.folder, work.path() / ("out" + std::to_string(out++)));
+        fs::rename(card, reader.folder);
     }
     fs::path Blank(const std::string& name) {
         const fs::path card = work.path() / name;
@@ -776,15 +795,15 @@ TEST(Faults, CardToCard) {
             const CardImage own = ImageWith({{99, "+0000000000001.00000000"}});
             MakeCard(other, &own, &own);
             h.going.meanwhile = [&h, other] {
-                fs::rename(h.root, h.work.path() / "SOURCE");
-                fs::rename(other, h.root);
+                fs::rename(h.reader.folder, h.work.path() / "SOURCE");
+                fs::rename(other, h.reader.folder);
             };
             h.meantCard = Snapshot(h.root);
             mnuCardtoCard_Click(h.program, h.faultyPorts);
             // The source back in the reader, so that it is checked as kept.
             if (fs::exists(h.work.path() / "SOURCE")) {
-                fs::rename(h.root, other);
-                fs::rename(h.work.path() / "SOURCE", h.root);
+                fs::rename(h.reader.folder, other);
+                fs::rename(h.work.path() / "SOURCE", h.reader.folder);
             }
         },
         [](FaultHarness& h, bool) {

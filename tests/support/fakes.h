@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -266,6 +267,46 @@ struct Harness : Fakes {
     TempFolder work;
     ScriptedDialogs dialogs;
     Ports ports = Wire(dialogs);
+};
+
+// The card reader. Elsewhere any folder stands in for a mounted card. On
+// Windows the program reaches cards through drive letters only, so the
+// Windows test run maps one onto a folder of drive C and names both in
+// SWATHKIT_TEST_CARD ("e:,C:/swathkit-card"); the tests take turns with it.
+struct CardReader {
+    explicit CardReader(const std::filesystem::path& place) {
+#ifdef _WIN32
+        (void)place;
+        const char* card = std::getenv("SWATHKIT_TEST_CARD");
+        const std::string names = card != nullptr ? card : "";
+        const std::size_t comma = names.find(',');
+        if (comma == std::string::npos) {
+            ADD_FAILURE() << "no card drive: SWATHKIT_TEST_CARD is not set";
+            return;
+        }
+        const std::string drive = names.substr(0, comma);
+        root = drive + "\\";
+        folder = names.substr(comma + 1);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        entries = {"c: [System]", drive + " [CARD]"};
+#else
+        root = folder = place;
+        entries = {"/", place.string() + " [CARD]"};
+#endif
+    }
+#ifdef _WIN32
+    ~CardReader() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+#endif
+    CardReader(const CardReader&) = delete;
+    CardReader& operator=(const CardReader&) = delete;
+
+    std::filesystem::path root;        // where the program finds the card's files
+    std::filesystem::path folder;      // the folder behind it, moved away to pull the card
+    std::vector<std::string> entries;  // the drive chooser, the card second
 };
 
 }  // namespace swathkit::testing
