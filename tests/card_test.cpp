@@ -216,7 +216,8 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
 #ifndef _WIN32
     fs::create_symlink("/etc", h.root / "elsewhere");  // never followed
 #endif
-    const fs::path target = h.work.path() / "picked";
+    // Named in letters outside the Windows code page.
+    const fs::path target = h.work.path() / u8"Sicherung \u0141\u00f3d\u017a";
     fs::create_directories(target);
     const Message verify{"You have selected to backup your " + h.root.string() +
                              ".\r\nIf this is not ok, choose No and select a new card drive.",
@@ -234,7 +235,7 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
     EXPECT_EQ(h.program.ChosenDirectory, "NONE");
     EXPECT_TRUE(fs::is_empty(target));
     h.dialogs.Expect(verify, Answer::Yes);
-    h.dialogs.ExpectDirectory(target.string());
+    h.dialogs.ExpectDirectory(target);
     h.dialogs.Expect(
         {"Your datacard has been successfully saved.", Buttons::Ok, Icon::None, "Successful Save!"},
         Answer::Ok);
@@ -524,12 +525,14 @@ TEST(Shell, StartUpShowsTheCardBesideTheMasterCopy) {
 
 TEST(Shell, HelpWithTheFileMissing) {
     Harness h;
+    // A program folder named in letters outside the Windows code page.
+    const fs::path folder = h.work.path() / u8"Programme \u00c5s \u0141\u00f3d\u017a";
     h.dialogs.Expect({"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"},
                      Answer::Ok);
-    ShowHelp(h.ports, h.work.path());
-    EXPECT_EQ(h.help.opened, (Texts{(h.work.path() / "AB_Help.chm").string()}));
-    WriteFile(h.work.path() / "AB_Help.chm", "present");
-    ShowHelp(h.ports, h.work.path());
+    ShowHelp(h.ports, folder);
+    EXPECT_EQ(h.help.opened, (std::vector<fs::path>{folder / "AB_Help.chm"}));
+    WriteFile(folder / "AB_Help.chm", "present");
+    ShowHelp(h.ports, folder);
     EXPECT_TRUE(h.dialogs.Done());
 }
 
@@ -656,12 +659,12 @@ class GoingAhead final : public Dialogs {
     std::optional<std::string> Input(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    std::optional<std::string> SelectDirectory() override { return folder; }
+    std::optional<fs::path> SelectDirectory() override { return folder; }
     bool Showed(const std::string& title) const {
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     }
     std::vector<std::string> titles;
-    std::string folder;
+    fs::path folder;
     std::function<void()> meanwhile;
 };
 

@@ -26,7 +26,7 @@ struct Program {
     ImageTable Table;
     bool ImageChanged = false;
     CardImage CardScratch;
-    std::string ChosenDirectory;
+    fs::path ChosenDirectory;
     MenuChoices Menus;
     fs::path WorkFolder;  // master copies and backups live below it
 

@@ -68,7 +68,7 @@ void mnuShowDMS_Click(Program& program, Ports& ports) {
 }
 
 void ShowHelp(Ports& ports, const fs::path& programFolder) {
-    if (!ports.Help.Open((programFolder / kHelpFileName).string())) {
+    if (!ports.Help.Open(programFolder / kHelpFileName)) {
         ports.Ask.Show(
             {"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"});
     }

@@ -61,9 +61,11 @@ class ScriptedDialogs final : public Dialogs {
 
     // The next "Select Directory" dialog is answered with folder (nothing
     // for Cancel).
-    void ExpectDirectory(std::optional<std::string> folder) { directories_.push_back(folder); }
+    void ExpectDirectory(std::optional<std::filesystem::path> folder) {
+        directories_.push_back(folder);
+    }
 
-    std::optional<std::string> SelectDirectory() override {
+    std::optional<std::filesystem::path> SelectDirectory() override {
         if (directories_.empty()) {
             ADD_FAILURE() << "unexpected Select Directory dialog";
             return std::nullopt;
@@ -89,7 +91,7 @@ class ScriptedDialogs final : public Dialogs {
     };
     std::deque<Box> boxes_;
     std::deque<PendingInput> inputs_;
-    std::deque<std::optional<std::string>> directories_;
+    std::deque<std::optional<std::filesystem::path>> directories_;
 };
 
 // Records each step of the animation as a short text, for example
@@ -196,11 +198,11 @@ class FakeDrives final : public DriveChooser {
 
 class FakeHelp final : public HelpViewer {
   public:
-    bool Open(const std::string& path) override {
+    bool Open(const std::filesystem::path& path) override {
         opened.push_back(path);
         return std::filesystem::exists(path);
     }
-    std::vector<std::string> opened;
+    std::vector<std::filesystem::path> opened;
 };
 
 // Time passes only when the logic sleeps. It is counted in whole
