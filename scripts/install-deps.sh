@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
+  appstream desktop-file-utils xdotool
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 missing=()
 for p in "${packages[@]}"; do

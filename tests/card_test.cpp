@@ -17,7 +17,9 @@
 #include "core/master_copy.h"
 #include "support/cards.h"
 #include "support/fakes.h"
+#if SWATHKIT_FAT_CARDS
 #include "support/fat_card.h"
+#endif
 #include "support/messages.h"
 
 namespace swathkit {
@@ -43,8 +45,7 @@ const std::string kLat = "+0000000000041.50000000";
 // A reader at root; day is where today's backups go.
 struct CardHarness : Harness {
     CardHarness() {
-        root = work.path() / "CARD";
-        drives.entries = {"/", root.string() + " [CARD]"};
+        drives.entries = reader.entries;
         drives.current = 1;
         day = program.WorkFolder / "Backup" / "12062026";
     }
@@ -53,7 +54,8 @@ struct CardHarness : Harness {
     Ports On(Files& disk) {
         return {dialogs, progress, clock, disk, cardList, imageList, controls, drives, help};
     }
-    fs::path root, day;
+    CardReader reader{work.path() / "CARD"};
+    fs::path root = reader.root, day;
 };
 
 TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
@@ -64,17 +66,19 @@ TEST(Card, PathsFollowTheDriveTextAndTrackKind) {
     EXPECT_EQ(CardRoot("/media/farm/CARD"), "/media/farm/CARD");
     EXPECT_EQ(CardFilePath(RealFiles(), "e: [CARD]", "pflines", "ablines.dat").string(),
               "e:\\pflines\\ablines.dat");
-    EXPECT_EQ(CardFilePath(RealFiles(), "/", "pflines", "circles.dat").string(),
+    EXPECT_EQ(CardFilePath(RealFiles(), "/", "pflines", "circles.dat").generic_string(),
               "/pflines/circles.dat");
     CardHarness h;
     MakeCard(h.root, nullptr);
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.Lines());
     h.program.Menus.StraightTrack = false;
     EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "pflines" / "circles.dat");
-    // A copy of a card on a case-sensitive disk is read in its own spelling.
-    fs::rename(h.root / "pflines", h.root / "PFLINES");
+    // A card is read in its own spelling, on case-sensitive disks and on
+    // Windows, where the asked spelling would open it too.
+    fs::remove_all(h.root / "pflines");
     WriteFile(h.root / "PFLINES" / "CIRCLES.DAT", "x");
-    EXPECT_EQ(CardLineFilePath(h.program, h.ports), h.root / "PFLINES" / "CIRCLES.DAT");
+    EXPECT_EQ(CardLineFilePath(h.program, h.ports).string(),
+              (h.root / "PFLINES" / "CIRCLES.DAT").string());
 }
 
 TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
@@ -217,8 +221,11 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
     MakeCard(h.root, &straight);
     WriteFile(h.root / "extra" / "deeper" / "notes.txt", "kept");
     WriteFile(h.root / ".hidden", "hidden files too");
+#ifndef _WIN32
     fs::create_symlink("/etc", h.root / "elsewhere");  // never followed
-    const fs::path target = h.work.path() / "picked";
+#endif
+    // Named in letters outside the Windows code page.
+    const fs::path target = h.work.path() / u8"Sicherung \u0141\u00f3d\u017a";
     fs::create_directories(target);
     const Message verify{"You have selected to backup your " + h.root.string() +
                              ".\r\nIf this is not ok, choose No and select a new card drive.",
@@ -236,7 +243,7 @@ TEST(Backup, BackupImageThroughEachOfItsBoxes) {
     EXPECT_FALSE(h.program.ChosenDirectory);
     EXPECT_TRUE(fs::is_empty(target));
     h.dialogs.Expect(verify, Answer::Yes);
-    h.dialogs.ExpectDirectory(target.string());
+    h.dialogs.ExpectDirectory(target);
     h.dialogs.Expect(
         {"Your datacard has been successfully saved.", Buttons::Ok, Icon::None, "Successful Save!"},
         Answer::Ok);
@@ -314,6 +321,21 @@ TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
     EXPECT_EQ(h.progress.steps.at(0), "show 0");
     EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) == master);
 
+    // A card that spells its file in capitals keeps that spelling: the
+    // write replaces its file and never leaves a second spelling beside it.
+    h.program.Menus.StraightTrack = true;
+    const std::string written = Bytes(h.Lines());
+    fs::remove(h.Lines());
+    WriteFile(h.root / "pflines" / "ABLINES.DAT", written);
+    LoadCard(h.program, h.ports, true);
+    h.Change(CardSide, 50, "+0000000000046.00000000");
+    Texts names;
+    for (const auto& entry : fs::directory_iterator(h.root / "pflines"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Texts{"ABLINES.DAT"}));
+    EXPECT_TRUE(Bytes(h.root / "pflines" / "ABLINES.DAT") ==
+                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
     EXPECT_TRUE(h.dialogs.shown.empty());
     // A file that was never read is never written, not even the other kind's.
     h.program.Menus.StraightTrack = false;
@@ -351,7 +373,7 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
     EXPECT_TRUE(fs::exists(TemporaryFileFor(h.Lines())));
 
     // A card pulled out: the backup finds nothing to copy, the write fails.
-    fs::remove_all(h.root);
+    fs::remove_all(h.reader.folder);
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 70, "+0000000000047.00000000");
     EXPECT_TRUE(h.dialogs.Done());
@@ -378,9 +400,9 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
 struct CopyHarness : CardHarness {
     CopyHarness() { MakeCard(root, &source, &sourceCircles); }
     void Insert(const fs::path& card) {
-        if (fs::exists(root))
-            fs::rename(root, work.path() / ("out" + std::to_string(out++)));
-        fs::rename(card, root);
+        if (fs::exists(reader.folder))
+            fs::rename(reader.folder, work.path() / ("out" + std::to_string(out++)));
+        fs::rename(card, reader.folder);
     }
     fs::path Blank(const std::string& name) {
         const fs::path card = work.path() / name;
@@ -525,15 +547,18 @@ TEST(Shell, StartUpShowsTheCardBesideTheMasterCopy) {
 
 TEST(Shell, HelpWithTheFileMissing) {
     Harness h;
+    // A program folder named in letters outside the Windows code page.
+    const fs::path folder = h.work.path() / u8"Programme \u00c5s \u0141\u00f3d\u017a";
     h.dialogs.Expect({"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"},
                      Answer::Ok);
-    mnuHelp_Click(h.ports, h.work.path());
-    EXPECT_EQ(h.help.opened, (Texts{(h.work.path() / "AB_Help.chm").string()}));
-    WriteFile(h.work.path() / "AB_Help.chm", "present");
-    mnuHelp_Click(h.ports, h.work.path());
+    mnuHelp_Click(h.ports, folder);
+    EXPECT_EQ(h.help.opened, (std::vector<fs::path>{folder / "AB_Help.chm"}));
+    WriteFile(folder / "AB_Help.chm", "present");
+    mnuHelp_Click(h.ports, folder);
     EXPECT_TRUE(h.dialogs.Done());
 }
 
+#if SWATHKIT_FAT_CARDS
 #define SKIP_WITHOUT_FAT()     \
     if (!FatCard::Available()) \
     GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
@@ -637,6 +662,8 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     EXPECT_EQ(h.Entries(h.root / "PFLINES"), 2u);
 }
 
+#endif  // SWATHKIT_FAT_CARDS
+
 // Answers every box as an operator going ahead would, and never asks for
 // another card copy.
 class GoingAhead final : public Dialogs {
@@ -654,12 +681,12 @@ class GoingAhead final : public Dialogs {
     std::optional<std::string> Input(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    std::optional<std::string> SelectDirectory() override { return folder; }
+    std::optional<fs::path> SelectDirectory() override { return folder; }
     bool Showed(const std::string& title) const {
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     }
     std::vector<std::string> titles;
-    std::string folder;
+    fs::path folder;
     std::function<void()> meanwhile;
 };
 
@@ -793,15 +820,15 @@ TEST(Faults, CardToCard) {
             const CardImage own = ImageWith({{99, "+0000000000001.00000000"}});
             MakeCard(other, &own, &own);
             h.going.meanwhile = [&h, other] {
-                fs::rename(h.root, h.work.path() / "SOURCE");
-                fs::rename(other, h.root);
+                fs::rename(h.reader.folder, h.work.path() / "SOURCE");
+                fs::rename(other, h.reader.folder);
             };
             h.meantCard = Snapshot(h.root);
             mnuCardtoCard_Click(h.program, h.faultyPorts);
             // The source back in the reader, so that it is checked as kept.
             if (fs::exists(h.work.path() / "SOURCE")) {
-                fs::rename(h.root, other);
-                fs::rename(h.work.path() / "SOURCE", h.root);
+                fs::rename(h.reader.folder, other);
+                fs::rename(h.work.path() / "SOURCE", h.reader.folder);
             }
         },
         [](FaultHarness& h, bool failed) {

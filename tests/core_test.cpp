@@ -117,7 +117,8 @@ TEST(NumberText, IgnoresTheUserLocale) {
     setenv("LOCPATH", SWATHKIT_TEST_LOCALES, 1);
 #endif
     const char* comma = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+    for (const char* name :
+         {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "German_Germany.1252"}) {
         if (std::setlocale(LC_ALL, name) != nullptr) {
             comma = name;
             break;

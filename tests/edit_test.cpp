@@ -38,8 +38,7 @@ using Texts = std::vector<std::string>;
 // A card in a folder and a master copy, started up as the window starts.
 struct EditHarness : Harness {
     EditHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {
-        root = work.path() / "CARD";
-        drives.entries = {"/", root.string() + " [CARD]"};
+        drives.entries = reader.entries;
         drives.current = 1;
         const CardImage onCard = ImageWith(card);
         MakeCard(root, &onCard);
@@ -74,7 +73,8 @@ struct EditHarness : Harness {
         for (std::size_t i = 0; i < cards.size(); ++i)
             EXPECT_TRUE(Bytes(day / std::to_string(i) / "ablines.dat") == cards[i]) << i;
     }
-    fs::path root;
+    CardReader reader{work.path() / "CARD"};
+    fs::path root = reader.root;
     std::string cardAsRead, masterAsRead;
 };
 

@@ -222,7 +222,8 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
     for (const fs::path& file : corpus) {
         SCOPED_TRACE(file.filename().string());
         Harness h;
-        const fs::path root = h.work.path() / "CARD";
+        const CardReader reader(h.work.path() / "CARD");
+        const fs::path& root = reader.root;
         const CardImage circles = ImageWith({{20, "+0000000000041.50000000"}}, false);
         MakeCard(root, nullptr, &circles);
         const std::string damaged = Bytes(file);
@@ -230,7 +231,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         MakeWorkFolder(h.program, h.ports.Disk);
         const fs::path master = MasterCopyFile(h.program, true);
         WriteFile(master, damaged);
-        h.drives.entries = {"/", root.string() + " [CARD]"};
+        h.drives.entries = reader.entries;
         h.drives.current = 1;
         if (!Readable(file))
             h.dialogs.ExpectTitle("Damaged Card File", Answer::Ok);

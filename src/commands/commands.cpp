@@ -72,7 +72,7 @@ void mnuShowDMS_Click(Program& program, Ports& ports) {
 }
 
 void mnuHelp_Click(Ports& ports, const fs::path& programFolder) {
-    if (!ports.Help.Open((programFolder / kHelpFileName).string())) {
+    if (!ports.Help.Open(programFolder / kHelpFileName)) {
         ports.Ask.Show(
             {"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"});
     }

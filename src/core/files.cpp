@@ -232,8 +232,12 @@ std::string AsciiLower(std::string text) {
 }
 
 fs::path ExistingSpelling(Files& files, const fs::path& path) {
+#ifndef _WIN32
     if (files.Exists(path))
         return path;
+#endif
+    // Windows finds a file under any spelling of its name; only the
+    // folder's listing tells how the card spells it.
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const std::string wanted = AsciiLower(path.filename().string());
     for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {

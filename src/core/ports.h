@@ -3,6 +3,7 @@
 // with real widgets; the tests implement them with fakes that record what was
 // shown and answer from a script.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,8 +33,9 @@ class Dialogs {
     virtual std::optional<std::string> Input(const std::string& prompt,
                                              const std::string& title) = 0;
     // The "Select Directory" dialog; the chosen folder, or nothing when the
-    // operator cancels or closes it.
-    virtual std::optional<std::string> SelectDirectory() = 0;
+    // operator cancels or closes it. A path, not a text: on Windows a
+    // narrow text would lose the letters its code page lacks.
+    virtual std::optional<std::filesystem::path> SelectDirectory() = 0;
 };
 
 struct Column {
@@ -103,7 +105,7 @@ class HelpViewer {
     virtual ~HelpViewer() = default;
     // Shows the default topic of a compiled help file; false when it could
     // not be opened.
-    virtual bool Open(const std::string& chmPath) = 0;
+    virtual bool Open(const std::filesystem::path& chmPath) = 0;
 };
 
 // The machine's own clock.

@@ -39,7 +39,7 @@ struct Program {
     ImageTable Table;
     bool ImageChanged = false;
     CardImage CardScratch;
-    std::optional<std::string> ChosenDirectory;  // nothing when the dialog was cancelled
+    std::optional<fs::path> ChosenDirectory;  // nothing when the dialog was cancelled
     MenuChoices Menus;
     fs::path WorkFolder;  // master copies and backups live below it
 

@@ -11,16 +11,13 @@
 #include <QVBoxLayout>
 
 #include "commands/commands.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
 namespace {
 
 constexpr const char* kTitle = "Export Lines";
-
-fs::path PathOf(const QString& text) {
-    return fs::path(text.toStdU16String());
-}
 
 QString DefaultName(ExportFormat format) {
     return QString::fromStdString(DefaultExportName(format));

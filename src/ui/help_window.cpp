@@ -11,9 +11,10 @@ namespace swathkit {
 QtHelpViewer::QtHelpViewer() = default;
 QtHelpViewer::~QtHelpViewer() = default;
 
-bool QtHelpViewer::Open(const std::string& chmPath) {
-    // No owner window: the help stays open beside the program.
-    return HtmlHelpA(nullptr, chmPath.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+bool QtHelpViewer::Open(const std::filesystem::path& chmPath) {
+    // No owner window: the help stays open beside the program. The wide
+    // call, so a folder named in letters outside the code page still opens.
+    return HtmlHelpW(nullptr, chmPath.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
 }
 
 }  // namespace swathkit
@@ -214,7 +215,7 @@ void HelpWindow::ShowContentsEntry(QTreeWidgetItem* item) {
 QtHelpViewer::QtHelpViewer() = default;
 QtHelpViewer::~QtHelpViewer() = default;
 
-bool QtHelpViewer::Open(const std::string& chmPath) {
+bool QtHelpViewer::Open(const std::filesystem::path& chmPath) {
     std::unique_ptr<ChmArchive> archive = ChmArchive::Open(chmPath);
     if (!archive)
         return false;

@@ -66,7 +66,7 @@ class QtHelpViewer final : public HelpViewer {
   public:
     QtHelpViewer();
     ~QtHelpViewer() override;
-    bool Open(const std::string& chmPath) override;
+    bool Open(const std::filesystem::path& chmPath) override;
 
 #ifndef _WIN32
     // The window once a file has been opened; tests look into it.

@@ -30,7 +30,7 @@ namespace {
 // Stands in when the window is started without a help viewer.
 class NoHelpViewer final : public HelpViewer {
   public:
-    bool Open(const std::string&) override { return false; }
+    bool Open(const fs::path&) override { return false; }
 };
 
 constexpr const char* kHoldCtrl = "*Hold Ctrl-Key for multiple selections";
@@ -64,7 +64,7 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     setWindowTitle(kProgramCaption);
     program_.WorkFolder = setup_.WorkFolder;
     if (setup_.ProgramFolder.empty()) {
-        setup_.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+        setup_.ProgramFolder = PathOf(QCoreApplication::applicationDirPath());
     }
 
     BuildControls();

@@ -39,6 +39,10 @@ int TwipsToPixels(const QWidget* widget, int twips) {
     return (twips * widget->logicalDpiX() + 720) / 1440;
 }
 
+fs::path PathOf(const QString& name) {
+    return fs::path(name.toStdU16String());
+}
+
 Answer QtDialogs::Show(const Message& message) {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     switch (message.Buttons) {
@@ -95,12 +99,12 @@ std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std
     return Utf8(text);
 }
 
-std::optional<std::string> QtDialogs::SelectDirectory() {
+std::optional<fs::path> QtDialogs::SelectDirectory() {
     swathkit::SelectDirectory dialog(owner_);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenDirectory().isEmpty()) {
         return std::nullopt;
     }
-    return Utf8(QDir::toNativeSeparators(dialog.ChosenDirectory()));
+    return PathOf(QDir::toNativeSeparators(dialog.ChosenDirectory()));
 }
 
 void QtLineList::Show(const std::vector<Column>& columns,

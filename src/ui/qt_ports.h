@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "commands/commands.h"
+#include "core/files.h"
 #include "core/ports.h"
 
 class QWidget;
@@ -20,12 +21,16 @@ void FitText(QWidget* widget, const QString& text);
 // 1440 twips to the inch, at the screen's logical resolution.
 int TwipsToPixels(const QWidget* widget, int twips);
 
+// A file or folder name from Qt: through UTF-16 on every system, never
+// through a narrow text, which Windows reads in its code page.
+fs::path PathOf(const QString& name);
+
 class QtDialogs final : public Dialogs {
   public:
     explicit QtDialogs(QWidget* owner) : owner_(owner) {}
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override;
-    std::optional<std::string> SelectDirectory() override;
+    std::optional<fs::path> SelectDirectory() override;
 
   private:
     QWidget* owner_;

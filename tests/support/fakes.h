@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -69,9 +70,11 @@ class ScriptedDialogs final : public Dialogs {
 
     // The next "Select Directory" dialog is answered with folder (nothing
     // for Cancel).
-    void ExpectDirectory(std::optional<std::string> folder) { directories_.push_back(folder); }
+    void ExpectDirectory(std::optional<std::filesystem::path> folder) {
+        directories_.push_back(folder);
+    }
 
-    std::optional<std::string> SelectDirectory() override {
+    std::optional<std::filesystem::path> SelectDirectory() override {
         if (directories_.empty()) {
             ADD_FAILURE() << "unexpected Select Directory dialog";
             return std::nullopt;
@@ -98,7 +101,7 @@ class ScriptedDialogs final : public Dialogs {
     };
     std::deque<Box> boxes_;
     std::deque<PendingInput> inputs_;
-    std::deque<std::optional<std::string>> directories_;
+    std::deque<std::optional<std::filesystem::path>> directories_;
 };
 
 // Records each step of the animation as a short text, for example
@@ -205,11 +208,11 @@ class FakeDrives final : public DriveChooser {
 
 class FakeHelp final : public HelpViewer {
   public:
-    bool Open(const std::string& path) override {
+    bool Open(const std::filesystem::path& path) override {
         opened.push_back(path);
         return std::filesystem::exists(path);
     }
-    std::vector<std::string> opened;
+    std::vector<std::filesystem::path> opened;
 };
 
 // Time passes only when the logic sleeps. It is counted in whole
@@ -276,6 +279,46 @@ struct Harness : Fakes {
     TempFolder work;
     ScriptedDialogs dialogs;
     Ports ports = Wire(dialogs);
+};
+
+// The card reader. Elsewhere any folder stands in for a mounted card. On
+// Windows the program reaches cards through drive letters only, so the
+// Windows test run maps one onto a folder of drive C and names both in
+// SWATHKIT_TEST_CARD ("e:,C:/swathkit-card"); the tests take turns with it.
+struct CardReader {
+    explicit CardReader(const std::filesystem::path& place) {
+#ifdef _WIN32
+        (void)place;
+        const char* card = std::getenv("SWATHKIT_TEST_CARD");
+        const std::string names = card != nullptr ? card : "";
+        const std::size_t comma = names.find(',');
+        if (comma == std::string::npos) {
+            ADD_FAILURE() << "no card drive: SWATHKIT_TEST_CARD is not set";
+            return;
+        }
+        const std::string drive = names.substr(0, comma);
+        root = drive + "\\";
+        folder = names.substr(comma + 1);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        entries = {"c: [System]", drive + " [CARD]"};
+#else
+        root = folder = place;
+        entries = {"/", place.string() + " [CARD]"};
+#endif
+    }
+#ifdef _WIN32
+    ~CardReader() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+#endif
+    CardReader(const CardReader&) = delete;
+    CardReader& operator=(const CardReader&) = delete;
+
+    std::filesystem::path root;        // where the program finds the card's files
+    std::filesystem::path folder;      // the folder behind it, moved away to pull the card
+    std::vector<std::string> entries;  // the drive chooser, the card second
 };
 
 }  // namespace swathkit::testing

@@ -48,7 +48,7 @@ class RandomDialogs final : public Dialogs {
     }
 
     // Always closed without a choice.
-    std::optional<std::string> SelectDirectory() override {
+    std::optional<std::filesystem::path> SelectDirectory() override {
         log.push_back({Kind::Directory, {}, Answer::Cancel, {}, {}, {}});
         return std::nullopt;
     }
