@@ -4,6 +4,7 @@
 #include "card/backup.h"
 #include "card/card.h"
 #include "core/master_copy.h"
+#include "edit/move_passes.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 

@@ -10,7 +10,6 @@
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "display/line_list.h"
-#include "edit/move_passes.h"
 
 namespace swathkit {
 
@@ -196,25 +195,6 @@ std::string DifferenceSummary(const std::vector<DifferenceRow>& rows) {
     add(counts[static_cast<int>(Difference::Different)], "different");
     add(counts[static_cast<int>(Difference::Same)], "the same");
     return text.empty() ? "No passes in the backup or on the card." : text + ".";
-}
-
-bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
-                      const std::vector<int>& fields) {
-    if (backup.State == BackupFileState::Missing || backup.State == BackupFileState::Foreign ||
-        backup.Kind != program.Menus.Kind())
-        return false;
-    if (fields.empty()) {
-        ShowNothingSelectedToMove(ports);
-        return false;
-    }
-    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
-    for (int field : fields) {
-        if (IsSlotNumber(field))
-            CopyPassInto(program, ports, backup.Image.Line(field), field, ImageSide);
-    }
-    FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
-    SaveImage(program, ports, ImageSide);
-    return true;
 }
 
 bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,

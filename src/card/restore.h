@@ -74,14 +74,6 @@ std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardIm
 // "3 only in the backup, 1 only on the card, 2 different, 40 the same".
 std::string DifferenceSummary(const std::vector<DifferenceRow>& rows);
 
-// The backup's passes of these fields into the temporary card image as one
-// editing command, just as the arrow moves passes across: undo copy first,
-// "Replace Pass" and the field prompt on a clash, the master copy written.
-// The backup must be of the checked kind; false when it is not and nothing
-// changed.
-bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
-                      const std::vector<int>& fields);
-
 // The backup's line file onto the card in place of the card's own, after the
 // operator has said yes: through the card's checked write, which backs the
 // card up first and refuses a card swapped since it was read. The card is

@@ -9,6 +9,7 @@
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
 #include "edit/merge_card.h"
+#include "edit/move_passes.h"
 #include "export/export_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"

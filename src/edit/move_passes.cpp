@@ -100,4 +100,23 @@ std::optional<int> AskTargetField(Ports& ports, int n) {
     return m;
 }
 
+bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
+                      const std::vector<int>& fields) {
+    if (backup.State == BackupFileState::Missing || backup.State == BackupFileState::Foreign ||
+        backup.Kind != program.Menus.Kind())
+        return false;
+    if (fields.empty()) {
+        ShowNothingSelectedToMove(ports);
+        return false;
+    }
+    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
+    for (int field : fields) {
+        if (IsSlotNumber(field))
+            CopyPassInto(program, ports, backup.Image.Line(field), field, ImageSide);
+    }
+    FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
+    SaveImage(program, ports, ImageSide);
+    return true;
+}
+
 }  // namespace swathkit

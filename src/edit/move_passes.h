@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "card/restore.h"
 #include "core/program.h"
 
 namespace swathkit {
@@ -28,5 +30,13 @@ void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, in
 // Asks for the field a pass goes to until the operator gives one in 6..250
 // or gives up.
 std::optional<int> AskTargetField(Ports& ports, int n);
+
+// The backup's passes of these fields into the temporary card image as one
+// editing command, just as the arrow moves passes across: undo copy first,
+// "Replace Pass" and the field prompt on a clash, the master copy written.
+// The backup must be of the checked kind; false when it is not and nothing
+// changed.
+bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
+                      const std::vector<int>& fields);
 
 }  // namespace swathkit
