@@ -348,17 +348,20 @@ TEST(Save, AFailedOrStoppedCardWriteLosesNothing) {
     SaveHarness h;
     const std::string before = Bytes(h.Lines());
     // The new file reaches the device before it takes the old one's place,
-    // and its folder after; it keeps the old file's permission bits.
+    // and its folder after; it keeps the old file's permission bits (POSIX).
     const auto mode = fs::perms::owner_read | fs::perms::owner_write;
     fs::permissions(h.Lines(), mode);
     Texts steps;
     auto recording = MakeFiles([&](const char* step, const fs::path&) {
-        steps.push_back(step);
+        if (std::string(step) != "list")  // looking for the card's own spelling
+            steps.push_back(step);
         return false;
     });
     ASSERT_TRUE(recording->Replace(h.Lines(), before));
     EXPECT_EQ(steps, (Texts{"open", "write", "sync", "close", "rename", "syncdir"}));
+#ifndef _WIN32
     EXPECT_EQ(fs::status(h.Lines()).permissions(), mode);
+#endif
 
     // The machine stops mid-write: the old file stays (the next load tidies
     // up what the write left).
