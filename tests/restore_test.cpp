@@ -22,8 +22,7 @@ std::string Other(int n) {
 
 struct RestoreHarness : Harness {
     RestoreHarness() {
-        root = work.path() / "CARD";
-        drives.entries = {"/", root.string() + " [CARD]"};
+        drives.entries = reader.entries;
         drives.current = 1;
         MakeWorkFolder(program, ports.Disk);
     }
@@ -33,7 +32,8 @@ struct RestoreHarness : Harness {
         MakeCard(root, &image);
         LoadCard(program, ports, true);
     }
-    fs::path root;
+    CardReader reader{work.path() / "CARD"};
+    fs::path root = reader.root;
 };
 
 TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
