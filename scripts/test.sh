@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSWATHKIT_WERROR=ON
+cmake --build build --target format-check
 cmake --build build
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 

@@ -180,7 +180,6 @@ std::vector<ContentsEntry> ParseContents(std::string_view sitemap) {
 }
 
 std::string NormalizeObjectPath(std::string_view path) {
-    std::string result;
     std::size_t i = 0;
     while (i < path.size()) {
         if (path[i] == '/' || path[i] == '\\') {
@@ -191,8 +190,8 @@ std::string NormalizeObjectPath(std::string_view path) {
             break;
         }
     }
-    result = "/";
-    result += path.substr(i);
+    std::string result(1, '/');
+    result.append(path.substr(i));
     return result;
 }
 
