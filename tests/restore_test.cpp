@@ -21,19 +21,12 @@ std::string Other(int n) {
 }
 
 struct RestoreHarness : Harness {
-    RestoreHarness() {
-        drives.entries = reader.entries;
-        drives.current = 1;
-        MakeWorkFolder(program, ports.Disk);
-    }
-    fs::path Lines() const { return root / "pflines" / "ablines.dat"; }
+    RestoreHarness() { MakeWorkFolder(program, ports.Disk); }
     // The card holding image, read into the card side.
     void Card(const CardImage& image) {
         MakeCard(root, &image);
         LoadCard(program, ports, true);
     }
-    CardReader reader{work.path() / "CARD"};
-    fs::path root = reader.root;
 };
 
 TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
@@ -169,8 +162,7 @@ TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
                       Icon::None, "Replace Pass"},
                      Answer::No);
     h.dialogs.ExpectInput(
-        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!",
-        "Field Shuffle", "41");
+        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!", "41");
     EXPECT_TRUE(RestoreIntoImage(h.program, h.ports, backup, {12, 40, 77}));
     EXPECT_TRUE(h.dialogs.Done());
     const CardImage& image = h.program.Table.Current(ImageSide);

@@ -23,10 +23,6 @@ std::string OnB(int n) {
     return "+0000000000041.00" + FormatPicture(500 + n, 3, 0) + "000";
 }
 
-#define SKIP_WITHOUT_FAT()     \
-    if (!FatCard::Available()) \
-    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
-
 struct RestoreHarness : WindowHarness {
     // A card as the card's own software leaves it: upper-case names.
     std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
