@@ -218,6 +218,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
     TempFolder scratch;
     const auto corpus = Corpus(scratch.path());
     ASSERT_GE(corpus.size(), 12u);
+    int salvaged = 0;  // damaged files that still show passes
     for (const fs::path& file : corpus) {
         SCOPED_TRACE(file.filename().string());
         Harness h;
@@ -243,6 +244,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         } else {
             for (const std::string& item : h.cardList.ItemTexts())
                 EXPECT_TRUE(item == "12" || item == "13" || item == "40") << item;
+            salvaged += !h.cardList.rows.empty();
             EXPECT_TRUE(h.imageList.rows.empty());
             h.dialogs.ExpectTitle("Damaged Card File", Answer::No);
             UndoLastChange(h.program, h.ports, CardSide);
@@ -265,6 +267,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         const fs::path kept = master.parent_path() / "Master_Copy_Straight.unreadable-12062026.dat";
         EXPECT_TRUE(Readable(file) ? !fs::exists(kept) : Bytes(kept) == damaged);
     }
+    EXPECT_EQ(salvaged, 3);
 }
 
 TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {
