@@ -16,6 +16,7 @@
 #include "display/line_list.h"
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -63,39 +64,6 @@ class NoProgress final : public SaveProgressView {
     void ProcessPendingEvents() override {}
 };
 
-// Time moves on only when the animation waits, and at once. Each wait moves
-// it on by at least one step of the double: after many thousand rounds the
-// rest of a tenth of a second can be smaller than that step, and a clock
-// that did not move would keep the animation waiting for ever.
-class InstantClock final : public Clock {
-  public:
-    Date Today() override { return {2026, 12, 6}; }
-    double MonotonicSeconds() override { return now; }
-    void Sleep(double seconds) override {
-        now = std::max(now + seconds, std::nextafter(now, std::numeric_limits<double>::max()));
-    }
-    double now = 0;
-};
-
-class NoControls final : public WindowControls {
-  public:
-    void SetEnabled(Command, bool) override {}
-    void SetCardDescription(const std::string&) override {}
-};
-
-class OneDrive final : public DriveChooser {
-  public:
-    std::vector<std::string> Entries() override { return {"/"}; }
-    std::string CurrentText() override { return "/"; }
-    bool Reread() override { return true; }
-    void Select(int) override {}
-};
-
-class NoHelp final : public HelpViewer {
-  public:
-    bool Open(const std::string&) override { return false; }
-};
-
 // Takes every write and keeps nothing.
 class SinkFiles final : public Files {
   public:
@@ -138,11 +106,11 @@ struct Bench {
 
     SilentDialogs dialogs;
     NoProgress progress;
-    InstantClock clock;
+    swathkit::testing::FakeClock clock;  // the animation's waits take no time
     AllSelectedList cardList, imageList;
-    NoControls controls;
-    OneDrive drives;
-    NoHelp help;
+    swathkit::testing::FakeControls controls;
+    swathkit::testing::FakeDrives drives;
+    swathkit::testing::FakeHelp help;
     Program program;
     Ports ports;
 };

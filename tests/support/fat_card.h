@@ -5,7 +5,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+
+#include "support/cards.h"
 
 namespace swathkit::testing {
 
@@ -60,4 +63,24 @@ class FatCard {
     bool made_ = false;
 };
 
+// A card as the card's own software leaves it, upper-case names and its
+// label as cardinfo.bin, ready to be mounted at reader.
+inline std::unique_ptr<FatCard> MakeFatCard(const std::filesystem::path& work,
+                                            const std::filesystem::path& reader,
+                                            const std::string& label, const CardImage& lines) {
+    auto card = std::make_unique<FatCard>(work / "images", label);
+    if (!card->Mount(reader))
+        return card;
+    WriteFile(reader / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
+    WriteFile(reader / "PFLINES" / "CIRCLES.DAT",
+              LineFileText(ImageWith({{5, Pass(5)}}, false), LineLayout::Card));
+    WriteFile(reader / "CARDINFO.BIN", label);
+    card->Unmount();
+    return card;
+}
+
 }  // namespace swathkit::testing
+
+#define SKIP_WITHOUT_FAT()                        \
+    if (!swathkit::testing::FatCard::Available()) \
+    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"

@@ -60,11 +60,7 @@ struct BackupHarness : WindowHarness {
             EXPECT_EQ(dialog->objectName(), "SelectDirectory");
             EXPECT_EQ(dialog->windowTitle(), "Select Directory");
             auto* dir1 = dialog->findChild<QTreeView*>("Dir1");
-            auto* save = dialog->findChild<QPushButton*>("cmdSave");
-            auto* cancel = dialog->findChild<QPushButton*>("cmdCancel");
-            ASSERT_TRUE(dir1 && save && cancel);
-            EXPECT_EQ(save->text(), "Save");
-            EXPECT_EQ(cancel->text(), "Cancel");
+            ASSERT_NE(dir1, nullptr);
             ClickFolder(dir1, target);
             leave(dialog);
         });

@@ -17,32 +17,11 @@ namespace {
 
 using namespace testing;
 
-std::string Record(std::uint16_t code, std::string_view value) {
-    const char head[] = {char(code & 0xff), char(code >> 8), char(value.size() & 0xff),
-                         char(value.size() >> 8)};
-    return std::string(head, 4) + std::string(value);
-}
-
+// A record that claims more than is there ends the list; the contents keep
+// their nesting and skip other objects.
 TEST(HelpArchive, SystemRecordsAndContentsAreReadUpToDamage) {
-    const std::string version("\3\0\0\0", 4);
-    const std::string data = version + Record(0, std::string("toc.hhc\0", 8)) +
-                             Record(2, std::string("index.htm\0", 10)) + Record(3, "Title");
-    const auto records = ParseSystemRecords(data);
-    EXPECT_EQ(records.at(0), "toc.hhc");
-    EXPECT_EQ(records.at(2), "index.htm");
-    EXPECT_EQ(records.at(3), "Title");
-
-    // A record that claims more than is there ends the list; nothing is read
-    // past the end.
-    const std::string cut =
-        version + Record(2, std::string("a.htm\0", 6)) + Record(3, "Long title");
-    const auto partial = ParseSystemRecords(cut.substr(0, cut.size() - 3));
-    EXPECT_EQ(partial.size(), 1u);
-    EXPECT_EQ(partial.at(2), "a.htm");
-    EXPECT_TRUE(ParseSystemRecords("").empty());
-    EXPECT_TRUE(ParseSystemRecords(std::string("\3\0\0\0\2\0", 6)).empty());
-
-    // The contents keep their nesting and skip other objects.
+    const std::string cut("\3\0\0\0\2\0\6\0a.htm\0\3\0\12\0Long tit", 26);
+    EXPECT_EQ(ParseSystemRecords(cut), (decltype(ParseSystemRecords(cut)){{2, "a.htm"}}));
     const auto entries = ParseContents(R"(
         <OBJECT type="text/site properties"><param name="Window Styles" value="0x800025"></OBJECT>
         <UL>
@@ -62,10 +41,7 @@ TEST(HelpArchive, SystemRecordsAndContentsAreReadUpToDamage) {
     ASSERT_EQ(entries.size(), 3u);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(std::tie(entries[i].Name, entries[i].Local, entries[i].Depth), expected[i]);
-
-    EXPECT_EQ(NormalizeObjectPath("merging.htm"), "/merging.htm");
     EXPECT_EQ(NormalizeObjectPath("/./merging.htm"), "/merging.htm");
-    EXPECT_EQ(NormalizeObjectPath("//a/b.css"), "/a/b.css");
 }
 
 // The guide as built: its default topic, its contents, and no link in any

@@ -18,136 +18,23 @@ namespace {
 
 using namespace testing;
 
-// Latitude texts that tell the two cards' passes apart.
-std::string OnA(int n) {
-    return "+0000000000041." + FormatPicture(n, 8, 0);
-}
-std::string OnB(int n) {
-    return "+0000000000043." + FormatPicture(n, 8, 0);
-}
-
-// The reader is the mount point of whichever card is in it.
+// Cards A and B, FAT file systems, put into the reader in turn.
 struct MergeHarness : WindowHarness {
-    // A card as the card's own software leaves it: upper-case names.
     std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
-        auto card = std::make_unique<FatCard>(work.path() / "images", label);
-        EXPECT_TRUE(card->Mount(root));
-        WriteFile(root / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
-        WriteFile(root / "PFLINES" / "CIRCLES.DAT",
-                  LineFileText(ImageWith({{5, OnA(5)}}, false), LineLayout::Card));
-        WriteFile(root / "CARDINFO.BIN", label);
-        card->Unmount();
-        return card;
+        return MakeFatCard(work.path(), root, label, lines);
     }
 };
-
-#define SKIP_WITHOUT_FAT()     \
-    if (!FatCard::Available()) \
-    GTEST_SKIP() << "mkfs.vfat, fusefat or /dev/fuse is missing: FAT cards cannot be mounted"
-
-TEST(MergeWindow, TwoFatCardsMergedOntoTheSecond) {
-    SKIP_WITHOUT_FAT();
-    MergeHarness h;
-    const CardImage a = ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}});
-    const CardImage b = ImageWith({{40, OnB(40)}, {55, OnB(55)}, {77, OnA(77)}});
-    auto cardA = h.Card("CARDA", a);
-    auto cardB = h.Card("CARDB", b);
-
-    // Card A: its passes into the empty image, no question asked.
-    ASSERT_TRUE(cardA->Mount(h.root));
-    h.Open();
-    ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
-    ASSERT_TRUE(h.ItemTexts(ImageSide).isEmpty());
-    h.Select(CardSide, {"12", "40", "77"});
-    h.Press("cmdMoveLines_0");
-    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "77"}));
-    Shot("1-card-a-moved");
-
-    // Card B into the reader. Its 40 is another pass than A's 40: it goes to
-    // 41 instead; its 77 is A's 77 and goes across without a question.
-    cardA->Unmount();
-    ASSERT_TRUE(cardB->Mount(h.root));
-    h.Press("cmdRefresh");
-    ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"40", "55", "77"}));
-    h.Select(CardSide, {"40", "55", "77"});
-    h.script.Step([](QWidget* modal) {
-        Shot("2-replace-pass");
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), "Replace Pass");
-        EXPECT_EQ(box->text(), "Pass #40 will replace pass #40. Is this ok?");
-        QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
-    });
-    h.script.Input("Copy field #40 to which field: \nYou will not be prompted to overwrite!", "41");
-    h.Press("cmdMoveLines_0");
-    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "40", "41", "55", "77"}));
-    const CardImage master = h.Master();
-    EXPECT_EQ(master.Line(40).Latitude, OnA(40));
-    EXPECT_EQ(master.Line(41).Latitude, OnB(40));
-    EXPECT_EQ(master.Line(41).FieldNum, "+000000041");
-    Shot("3-card-b-moved");
-
-    // The merged image onto card B: A's 40 may replace B's 40, which is kept
-    // as 41 now.
-    h.Select(ImageSide, {"12", "40", "41", "55", "77"});
-    h.script.Box("Replace Pass", "Pass #40 will replace pass #40. Is this ok?",
-                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    h.Press("cmdMoveLines_1");
-    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "41", "55", "77"}));
-    Shot("4-merged-onto-b");
-
-    // On the map the two sides now agree: every pass twice, no conflict.
-    LineMapWindow* map = h.Map();
-    ASSERT_NE(map, nullptr);
-    const std::vector<MapPass> shown = map->View()->Passes();
-    EXPECT_EQ(shown.size(), 10u);
-    EXPECT_TRUE(
-        std::none_of(shown.begin(), shown.end(), [](const MapPass& p) { return p.Conflict; }));
-    Shot("5-map-of-the-merge");
-    h.window.reset();
-
-    // Card B out and back in: its own ABLINES.DAT holds the merge, every
-    // other slot as it was, and the backup holds B as it came in.
-    cardB->Unmount();
-    ASSERT_TRUE(cardB->Mount(h.root));
-    EXPECT_EQ(std::distance(fs::directory_iterator(h.root / "PFLINES"), {}), 2);
-    const CardImage merged = ReadLineFile(h.root / "PFLINES" / "ABLINES.DAT");
-    CardImage expected = b;
-    expected.Line(12) = a.Line(12);
-    expected.Line(40) = a.Line(40);
-    expected.Line(41) = b.Line(40);
-    expected.Line(41).FieldNum = b.Line(41).FieldNum;
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-        EXPECT_EQ(merged.Line(slot), expected.Line(slot)) << "slot " << slot;
-    EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(expected, LineLayout::Card));
-
-    const fs::path backups = h.setup.WorkFolder / "Backup" / "12062026";
-    ASSERT_EQ(std::distance(fs::directory_iterator(backups), {}), 1);
-    EXPECT_EQ(Bytes(backups / "0" / "ablines.dat"), LineFileText(b, LineLayout::Card));
-    EXPECT_EQ(Bytes(backups / "0" / "cardinfo.bin"), "CARDB");
-
-    // Card A was only read.
-    cardB->Unmount();
-    ASSERT_TRUE(cardA->Mount(h.root));
-    EXPECT_EQ(Bytes(h.root / "PFLINES" / "ABLINES.DAT"), LineFileText(a, LineLayout::Card));
-}
-
-// Passes about 111 m apart: the duplicate search holds none of them for the
-// same line unless it is.
-std::string Far(int n, int card) {
-    return "+" + FormatPicture(card + n * 0.001, 13, 8);
-}
 
 TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
     SKIP_WITHOUT_FAT();
     MergeHarness h;
-    const CardImage a = ImageWith({{12, Far(12, 41)}, {40, Far(40, 41)}, {77, Far(77, 41)}});
+    const CardImage a = ImageWith({{12, Spot(12, 1)}, {40, Spot(40, 1)}, {77, Spot(77, 1)}});
     // B's 60 is A's 12, its 77 is A's 77, its 40 another line than A's 40.
-    const CardImage b = ImageWith({{40, Far(40, 43)},
-                                   {55, Far(55, 43)},
-                                   {60, Far(12, 41)},
-                                   {77, Far(77, 41)},
-                                   {90, Far(90, 43)}});
+    const CardImage b = ImageWith({{40, Spot(40, 3)},
+                                   {55, Spot(55, 3)},
+                                   {60, Spot(12, 1)},
+                                   {77, Spot(77, 1)},
+                                   {90, Spot(90, 3)}});
     auto cardA = h.Card("CARDA", a);
     auto cardB = h.Card("CARDB", b);
     const auto merge = [&](const QString& summary, std::function<void(QDialog*)> adjust) {
@@ -227,8 +114,8 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
         if (LineInUse(master.Line(field)))
             lines.insert(master.Line(field).Latitude);
     }
-    EXPECT_EQ(lines, (std::multiset<std::string>{Far(12, 41), Far(40, 41), Far(77, 41), Far(40, 43),
-                                                 Far(55, 43), Far(90, 43)}));
+    EXPECT_EQ(lines, (std::multiset<std::string>{Spot(12, 1), Spot(40, 1), Spot(77, 1), Spot(40, 3),
+                                                 Spot(55, 3), Spot(90, 3)}));
     for (int field : {12, 40, 77}) EXPECT_TRUE(SameCoordinates(master.Line(field), a.Line(field)));
     EXPECT_TRUE(Bytes(h.MasterPath()) ==
                 LineFileText(h.window->State().Table.Current(ImageSide), LineLayout::MasterCopy));
@@ -243,8 +130,8 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
 TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines) {
     SKIP_WITHOUT_FAT();
     MergeHarness h;
-    auto cardA = h.Card("CARDA", ImageWith({{12, OnA(12)}, {40, OnA(40)}}));
-    auto cardB = h.Card("CARDB", ImageWith({{55, OnB(55)}, {77, OnB(77)}}));
+    auto cardA = h.Card("CARDA", ImageWith({{12, Pass(12, 1)}, {40, Pass(40, 1)}}));
+    auto cardB = h.Card("CARDB", ImageWith({{55, Pass(55, 3)}, {77, Pass(77, 3)}}));
     ASSERT_TRUE(cardA->Mount(h.root));
     h.Open();
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40"}));
@@ -257,8 +144,7 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
     auto eraseOnOther = [&](const QString& item) {
         const std::string before = Bytes(h.CardFile());
         h.Select(CardSide, {item});
-        h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
-                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        h.script.Box("Verify Clear", QMessageBox::Yes);
         h.script.Box("Card Changed",
                      "The card in the reader is not the card shown.\nNothing has been written "
                      "to it. Its own lines are shown now;\nmake the change again if it is "
@@ -274,8 +160,7 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
 
     // "Copy Card to Card" given up with card A in the reader: the card side
     // still shows B.
-    h.script.Box("Copy Complete", "This card image has been successfully saved.", QMessageBox::Ok,
-                 QMessageBox::Ok);
+    h.script.Box("Copy Complete", QMessageBox::Ok);
     h.script.Step([&](QWidget* modal) {
         swapTo(*cardB, *cardA);
         QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
@@ -295,8 +180,11 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
 TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
     SKIP_WITHOUT_FAT();
     MergeHarness h;
-    const CardImage lines =
-        ImageWith({{12, OnA(12)}, {30, OnA(30)}, {40, OnA(40)}, {119, OnA(119)}, {200, OnA(200)}});
+    const CardImage lines = ImageWith({{12, Pass(12, 1)},
+                                       {30, Pass(30, 1)},
+                                       {40, Pass(40, 1)},
+                                       {119, Pass(119, 1)},
+                                       {200, Pass(200, 1)}});
     std::string bytes = LineFileText(lines, LineLayout::Card);
     bytes[29 * 114 + 20] = '\0';
     auto card = h.Card("CARD", lines);
@@ -334,8 +222,7 @@ TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
     damaged("record 30");
     h.Press("cmdUndo_0");
     h.Select(CardSide, {"40"});
-    h.script.Box("Verify Clear", "Are you sure you want to clear the selected items?",
-                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    h.script.Box("Verify Clear", QMessageBox::Yes);
     damaged("record 30");
     h.Press("cmdClear_0");
     h.Select(ImageSide, {"12"});
@@ -354,9 +241,9 @@ TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
     // Yes: the damaged file goes to the backup, the card gets what it shows.
     damaged("records 30 and 120 to 250", true);
     h.Press("cmdUndo_0");
-    EXPECT_EQ(
-        Bytes(h.CardFile()),
-        LineFileText(ImageWith({{12, OnA(12)}, {40, OnA(40)}, {119, OnA(119)}}), LineLayout::Card));
+    EXPECT_EQ(Bytes(h.CardFile()),
+              LineFileText(ImageWith({{12, Pass(12, 1)}, {40, Pass(40, 1)}, {119, Pass(119, 1)}}),
+                           LineLayout::Card));
     EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "0" / "ablines.dat") == bytes);
 }
 
