@@ -193,7 +193,9 @@ TEST(LineFile, DamagedFilesFailQuicklyAndLeaveNothingOpen) {
     EXPECT_TRUE(TryReadLineFile(path));
 }
 
-// The committed corpus, and one file too big to keep in the repository.
+// The committed corpus, and one file too big to keep in the repository. No
+// name may be one Windows keeps for a device (nul, con, aux, ...): reading
+// such a file there reads the device.
 std::vector<fs::path> Corpus(const fs::path& scratch) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(fs::path(SWATHKIT_TEST_DATA) / "damaged"))
