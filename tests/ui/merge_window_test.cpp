@@ -18,16 +18,9 @@ namespace {
 
 using namespace testing;
 
-// Cards A and B, FAT file systems, put into the reader in turn.
-struct MergeHarness : WindowHarness {
-    std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
-        return MakeFatCard(work.path(), root, label, lines);
-    }
-};
-
 TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
     SKIP_WITHOUT_FAT();
-    MergeHarness h;
+    WindowHarness h;
     const CardImage a = ImageWith({{12, Spot(12, 1)}, {40, Spot(40, 1)}, {77, Spot(77, 1)}});
     // B's 60 is A's 12, its 77 is A's 77, its 40 another line than A's 40.
     const CardImage b = ImageWith({{40, Spot(40, 3)},
@@ -35,8 +28,8 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
                                    {60, Spot(12, 1)},
                                    {77, Spot(77, 1)},
                                    {90, Spot(90, 3)}});
-    auto cardA = h.Card("CARDA", a);
-    auto cardB = h.Card("CARDB", b);
+    auto cardA = MakeFatCard(h.work.path(), h.root, "CARDA", a);
+    auto cardB = MakeFatCard(h.work.path(), h.root, "CARDB", b);
     const auto merge = [&](const QString& summary, std::function<void(QDialog*)> adjust) {
         h.script.Step([=](QWidget* modal) {
             auto* dialog = qobject_cast<QDialog*>(modal);
@@ -129,9 +122,11 @@ TEST(MergeWindow, TwoFatCardsMergedWholeIntoTheImage) {
 // are swapped without a Refresh.
 TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines) {
     SKIP_WITHOUT_FAT();
-    MergeHarness h;
-    auto cardA = h.Card("CARDA", ImageWith({{12, Pass(12, 1)}, {40, Pass(40, 1)}}));
-    auto cardB = h.Card("CARDB", ImageWith({{55, Pass(55, 3)}, {77, Pass(77, 3)}}));
+    WindowHarness h;
+    auto cardA = MakeFatCard(h.work.path(), h.root, "CARDA",
+                             ImageWith({{12, Pass(12, 1)}, {40, Pass(40, 1)}}));
+    auto cardB = MakeFatCard(h.work.path(), h.root, "CARDB",
+                             ImageWith({{55, Pass(55, 3)}, {77, Pass(77, 3)}}));
     ASSERT_TRUE(cardA->Mount(h.root));
     h.Open();
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40"}));
@@ -179,7 +174,7 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
 // in record 120.
 TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
     SKIP_WITHOUT_FAT();
-    MergeHarness h;
+    WindowHarness h;
     const CardImage lines = ImageWith({{12, Pass(12, 1)},
                                        {30, Pass(30, 1)},
                                        {40, Pass(40, 1)},
@@ -187,7 +182,7 @@ TEST(MergeWindow, ADamagedCardShowsWhatItHoldsAndIsWrittenOnlyAfterAYes) {
                                        {200, Pass(200, 1)}});
     std::string bytes = LineFileText(lines, LineLayout::Card);
     bytes[29 * 114 + 20] = '\0';
-    auto card = h.Card("CARD", lines);
+    auto card = MakeFatCard(h.work.path(), h.root, "CARD", lines);
     // Written as the cab left it, then put into the reader.
     auto damage = [&] {
         ASSERT_TRUE(card->Mount(h.root));
