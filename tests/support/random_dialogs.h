@@ -20,13 +20,11 @@ class RandomDialogs final : public Dialogs {
     // What the operator typed; nothing for Cancel.
     using Entry = std::optional<std::string>;
 
-    enum class Kind { Box, Input, Directory };
+    // A message box and the button pressed, or an input box and the entry.
     struct Event {
-        Kind What = Kind::Box;
-        Message Box;                  // Kind::Box
-        Answer Pressed = Answer::Ok;  // Kind::Box
-        std::string Prompt, Title;    // Kind::Input
-        Entry Typed;                  // Kind::Input
+        Message Box;
+        Answer Pressed = Answer::Ok;
+        Entry Typed;
     };
 
     explicit RandomDialogs(std::mt19937_64& random) : random_(random) {}
@@ -35,23 +33,19 @@ class RandomDialogs final : public Dialogs {
         if (OnBox)
             OnBox(message);
         const std::vector<Answer> choices = ButtonsOf(message.Buttons);
-        const Answer pressed =
-            choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random_)];
-        log.push_back({Kind::Box, message, pressed, {}, {}, {}});
-        return pressed;
+        log.push_back(
+            {message,
+             choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random_)],
+             {}});
+        return log.back().Pressed;
     }
 
-    std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
-        const Entry typed = Entries ? Entries() : Entry{};
-        log.push_back({Kind::Input, {}, Answer::Ok, prompt, title, typed});
-        return typed;
+    std::optional<std::string> Input(const std::string&, const std::string&) override {
+        log.push_back({{}, Answer::Ok, Entries ? Entries() : Entry{}});
+        return log.back().Typed;
     }
-
     // Always closed without a choice.
-    std::optional<std::filesystem::path> SelectDirectory() override {
-        log.push_back({Kind::Directory, {}, Answer::Cancel, {}, {}, {}});
-        return std::nullopt;
-    }
+    std::optional<std::filesystem::path> SelectDirectory() override { return std::nullopt; }
 
     static std::vector<Answer> ButtonsOf(Buttons buttons) {
         switch (buttons) {
