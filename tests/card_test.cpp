@@ -161,7 +161,6 @@ TEST(Backup, FoldersTakeTheLowestFreeNumberAndTheCardsThreeFilesAreCopiedFlat) {
     fs::rename(h.Lines(), h.root / "pflines" / "ABLINES.DAT");
     fs::rename(h.root / "cardinfo.bin", h.root / "CARDINFO.BIN");
     EXPECT_EQ(BackupCardFiles(h.program, h.ports), h.day / "2");
-    EXPECT_FALSE(fs::exists(folder / "pflines"));
     EXPECT_EQ(Bytes(h.day / "2" / "ablines.dat"), Bytes(folder / "ablines.dat"));
     EXPECT_TRUE(fs::exists(h.day / "2" / "cardinfo.bin"));
     EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "5");
@@ -280,11 +279,7 @@ TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
     WriteFile(h.root / "pflines" / "ABLINES.DAT", written);
     LoadCard(h.program, h.ports, true);
     h.Change(CardSide, 50, "+0000000000046.00000000");
-    Texts names;
-    for (const auto& entry : fs::directory_iterator(h.root / "pflines"))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Texts{"ABLINES.DAT"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.root / "pflines"), {}), 1);
     EXPECT_TRUE(Bytes(h.root / "pflines" / "ABLINES.DAT") ==
                 LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
     EXPECT_TRUE(h.dialogs.shown.empty());

@@ -13,11 +13,17 @@ namespace {
 
 using namespace testing;
 
-std::string Lat(int n) {
-    return "+0000000000041." + FormatPicture(n, 8, 0);
+std::string Lat(int n, const char* degrees = "41") {
+    return "+00000000000" + std::string(degrees) + "." + FormatPicture(n, 8, 0);
 }
 std::string Other(int n) {
-    return "+0000000000043." + FormatPicture(n, 8, 0);
+    return Lat(n, "43");
+}
+
+// What one file of a backup was found to be, and how the list says it.
+void ExpectFile(const BackupLineFile& file, BackupFileState state, const std::string& text) {
+    EXPECT_EQ(file.State, state) << text;
+    EXPECT_EQ(DescribeBackupFile(file), text);
 }
 
 struct RestoreHarness : Harness {
@@ -57,11 +63,9 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     EXPECT_EQ(listed[4].Made.size(), 16u) << listed[4].Made;
 
     const BackupSummary first = ReadBackup(h.ports.Disk, listed[4].Folder);
-    EXPECT_EQ(first.Straight.State, BackupFileState::Whole);
-    EXPECT_EQ(DescribeBackupFile(first.Straight), "2 passes");
+    ExpectFile(first.Straight, BackupFileState::Whole, "2 passes");
     EXPECT_EQ(first.Straight.Contents.Bytes, Bytes(h.Lines()));
-    EXPECT_EQ(first.Circle.State, BackupFileState::Missing);
-    EXPECT_EQ(DescribeBackupFile(first.Circle), "none");
+    ExpectFile(first.Circle, BackupFileState::Missing, "none");
 
     // A file cut short keeps what it still holds; one that is no line file
     // at all holds nothing.
@@ -69,11 +73,9 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     WriteFile(listed[0].Folder / "ablines.dat", whole.substr(0, whole.size() / 2));
     WriteFile(listed[0].Folder / "circles.dat", std::string("\x89PNG\r\n\x1a\n", 8));
     const BackupSummary broken = ReadBackup(h.ports.Disk, listed[0].Folder);
-    EXPECT_EQ(broken.Straight.State, BackupFileState::Damaged);
-    EXPECT_EQ(DescribeBackupFile(broken.Straight), "damaged: 2 passes readable");
+    ExpectFile(broken.Straight, BackupFileState::Damaged, "damaged: 2 passes readable");
     EXPECT_FALSE(broken.Straight.Damage.empty());
-    EXPECT_EQ(broken.Circle.State, BackupFileState::Foreign);
-    EXPECT_EQ(DescribeBackupFile(broken.Circle), "not a line file");
+    ExpectFile(broken.Circle, BackupFileState::Foreign, "not a line file");
     EXPECT_EQ(broken.Circle.Passes, 0);
 
     // A whole card copied elsewhere, in the card's own upper case, in a
@@ -81,8 +83,7 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     const fs::path copy = h.work.path() / "Circles copy";
     WriteFile(copy / "PFLINES" / "ABLINES.DAT", whole);
     const BackupLineFile picked = ReadBackupLineFile(h.ports.Disk, copy, TrackKind::Straight);
-    EXPECT_EQ(picked.State, BackupFileState::Whole);
-    EXPECT_EQ(picked.Passes, 2);
+    ExpectFile(picked, BackupFileState::Whole, "2 passes");
     EXPECT_TRUE(picked.Image.IsStraight && !picked.Image.IsCircle);
 }
 
@@ -130,8 +131,8 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     damaged.State = BackupFileState::Damaged;
     BackupLineFile circles = backup;
     circles.Kind = TrackKind::Circle;
-    for (const BackupLineFile* refused : {&damaged, &circles})
-        EXPECT_FALSE(RestoreToCard(h.program, h.ports, *refused, "x"));
+    EXPECT_FALSE(RestoreToCard(h.program, h.ports, damaged, "x") ||
+                 RestoreToCard(h.program, h.ports, circles, "x"));
     EXPECT_EQ(Bytes(h.Lines()), foreign);
 
     // Another card in the reader since it was read: refused like any write.
