@@ -171,13 +171,9 @@ TEST(CoordinateText, HeadingsFollowTheCompass) {
 
 TEST(CoordinateText, AbsurdNumbersGiveTextsNotNanOrInf) {
     const std::string huge = "9" + std::string(400, '9');
-    for (const std::string& text : {huge, "-" + huge, std::string("1e999")}) {
-        for (const bool dms : {false, true}) {
-            const std::string shown = FormatCoordinate(text, dms);
-            EXPECT_EQ(shown.find("nan"), std::string::npos) << shown;
-            EXPECT_EQ(shown.find("inf"), std::string::npos) << shown;
-        }
-    }
+    for (const std::string& text : {huge, "-" + huge, std::string("1e999")})
+        for (const bool dms : {false, true})  // no "nan" nor "inf" in any case
+            EXPECT_EQ(FormatCoordinate(text, dms).find_first_of("naifNAIF"), std::string::npos);
     // Too large for 15 digits to read back: still shown as the largest
     // number, never as zero.
     EXPECT_EQ(FormatCoordinate(huge, false).substr(0, 7), "+179769");

@@ -86,9 +86,8 @@ TEST(Geo, ProjectionIsTrueToScaleAndRoundTrips) {
     const MetricPoint east = projection.ToMetres(Travel(origin, 90, 500));
     EXPECT_NEAR(east.East, 500, 0.01);
     EXPECT_NEAR(east.North, 0, 0.05);
-    const MetricPoint north = projection.ToMetres(Travel(origin, 0, 1000));
-    EXPECT_NEAR(north.North, 1000, 0.01);
-    EXPECT_NEAR(north.East, 0, 1e-9);
+    EXPECT_NEAR(projection.ToMetres(Travel(origin, 0, 1000)).North, 1000, 0.01);
+    EXPECT_NEAR(projection.ToMetres(Travel(origin, 0, 1000)).East, 0, 1e-9);
     // 2 km out on a diagonal the scale is off by less than 50 parts per
     // million, far finer than the map draws.
     const GeoPoint corner = Travel(origin, 37, 2000);
@@ -142,8 +141,7 @@ TEST(Duplicates, FindsTheSamePassUnderAnotherNumber) {
     EXPECT_EQ(found, expected);
     for (std::size_t i = 1; i < pairs.size(); ++i) EXPECT_LE(pairs[i - 1].Metres, pairs[i].Metres);
     for (const DuplicatePair& p : pairs) {
-        const bool reversed = p.First.Field == 30 || p.Second.Field == 30;
-        EXPECT_EQ(p.Reversed, reversed);
+        EXPECT_EQ(p.Reversed, p.First.Field == 30 || p.Second.Field == 30);
         if (p.First.Field == 10 && p.Second.Field == 20) {
             EXPECT_NEAR(p.Metres, 3, 0.01);
         }
@@ -152,8 +150,7 @@ TEST(Duplicates, FindsTheSamePassUnderAnotherNumber) {
     // Without a card only the image's own pairs are left.
     const auto alone = FindDuplicates(card, image, true, false, limits);
     ASSERT_EQ(alone.size(), 1u);
-    EXPECT_EQ(alone[0].First.Field, 10);
-    EXPECT_EQ(alone[0].Second.Field, 20);
+    EXPECT_TRUE(alone[0].First.Field == 10 && alone[0].Second.Field == 20);
 
     // Wider limits take in the others; circles ignore the heading.
     EXPECT_EQ(FindDuplicates(card, image, true, true, {7, 2}).size(), 8u);

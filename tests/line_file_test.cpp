@@ -38,24 +38,23 @@ std::string Lines(int count) {
 // Texts of every kind the reader must carry unchanged: signs, short and long
 // numbers, words, quotes, 8-bit bytes.
 CardImage RandomImage(std::mt19937& random) {
-    const std::vector<std::string> samples = {"+0000000000041.12345600",
-                                              "-0000000000093.65432100",
-                                              "0.0",
-                                              "abc",
-                                              "\"quoted\"",
-                                              "x\xE9y",
-                                              "+000000012",
-                                              "",
-                                              "1E5",
-                                              "-",
-                                              BlankCoordinate};
+    static const char* const samples[] = {"+0000000000041.12345600",
+                                          "-0000000000093.65432100",
+                                          "0.0",
+                                          "abc",
+                                          "\"quoted\"",
+                                          "x\xE9y",
+                                          "+000000012",
+                                          "",
+                                          "1E5",
+                                          "-",
+                                          BlankCoordinate};
     CardImage image = NewBlankImage();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         GuidanceLine& line = image.Line(slot);
         for (std::string* text : {&line.FieldNum, &line.Latitude, &line.Longitude,
-                                  &line.HeadingNorth, &line.HeadingEast}) {
-            *text = samples[random() % samples.size()];
-        }
+                                  &line.HeadingNorth, &line.HeadingEast})
+            *text = samples[random() % std::size(samples)];
     }
     return image;
 }

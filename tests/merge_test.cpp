@@ -128,13 +128,12 @@ TEST(MergeCard, AFullImageMergesNothingUntilTheOperatorDecides) {
 // Passes on a grid of spots 4.4 m apart, with three headings of which two
 // are one line driven both ways, so that near copies are common.
 GuidanceLine RandomPass(std::mt19937& random) {
-    static const char* north[] = {"+0000000000001.00000000", "-0000000000001.00000000"};
-    static const char* east[] = {"+0000000000001.00000000", "-0000000000001.00000000"};
+    static const char* signs[] = {"+0000000000001.00000000", "-0000000000001.00000000"};
     GuidanceLine line;
     line.Latitude = "+" + FormatPicture(40 + (random() % 120) * 0.00004, 13, 8);
     line.Longitude = "-0000000000093.25000000";
-    line.HeadingNorth = north[random() % 2];
-    line.HeadingEast = east[random() % 2];
+    line.HeadingNorth = signs[random() % 2];
+    line.HeadingEast = signs[random() % 2];
     return line;
 }
 
@@ -142,13 +141,12 @@ CardImage RandomImage(std::mt19937& random, int firstField) {
     CardImage image = NewBlankImage();
     image.IsStraight = true;
     const unsigned fill = random() % 101;  // percent of the slots in use
-    for (int field = firstField; field <= kSlotCount; ++field) {
+    for (int field = firstField; field <= kSlotCount; ++field)
         if (random() % 100 < fill) {
             const std::string number = image.Line(field).FieldNum;
             image.Line(field) = RandomPass(random);
             image.Line(field).FieldNum = number;
         }
-    }
     return image;
 }
 
