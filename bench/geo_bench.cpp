@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "export/export_lines.h"
+#include "exchange/export_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
 

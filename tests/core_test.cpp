@@ -104,6 +104,11 @@ TEST(NumberText, DefaultTextsAndPictures) {
         {999.99995, 3, 4, "1000.0000"}};
     for (const auto& [value, whole, places, text] : pictures)
         EXPECT_EQ(FormatPicture(value, whole, places), text);
+
+    // The card's own form, with a sign always and never a negative zero.
+    EXPECT_EQ(StoredNumber(49.123456785), "+0000000000049.12345679");
+    EXPECT_EQ(StoredNumber(-97.5), "-0000000000097.50000000");
+    EXPECT_EQ(StoredNumber(-0.000000001), BlankCoordinate);
 }
 
 TEST(NumberText, IgnoresTheUserLocale) {

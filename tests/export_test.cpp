@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "core/number_text.h"
-#include "export/export_lines.h"
+#include "exchange/export_lines.h"
 #include "geo/geo.h"
 #include "support/cards.h"
 #include "support/fakes.h"

@@ -10,7 +10,7 @@
 #include "display/line_list.h"
 #include "edit/merge_card.h"
 #include "edit/move_passes.h"
-#include "export/export_lines.h"
+#include "exchange/export_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
 

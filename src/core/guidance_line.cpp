@@ -56,4 +56,10 @@ double HeadingDegrees(const GuidanceLine& line) {
     return h;
 }
 
+std::string StoredNumber(double value) {
+    const std::string digits = FormatPicture(std::fabs(value), 13, 8);
+    const bool negative = value < 0 && digits.find_first_not_of("0.") != std::string::npos;
+    return (negative ? "-" : "+") + digits;
+}
+
 }  // namespace swathkit

@@ -72,4 +72,8 @@ bool SameCoordinates(const GuidanceLine& a, const GuidanceLine& b);
 // list shows.
 double HeadingDegrees(const GuidanceLine& line);
 
+// A coordinate or direction component as the card stores it: sign, 13
+// digits, point, 8 decimals ("+0000000000049.12345678").
+std::string StoredNumber(double value);
+
 }  // namespace swathkit

@@ -1,4 +1,4 @@
-#include "export/export_lines.h"
+#include "exchange/export_lines.h"
 
 #include <cmath>
 #include <sstream>
