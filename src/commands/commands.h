@@ -13,6 +13,7 @@
 #include "exchange/export_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
+#include "geo/map_passes.h"
 
 namespace swathkit {
 

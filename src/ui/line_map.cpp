@@ -49,32 +49,15 @@ double RoundScaleLength(double metres) {
 }  // namespace
 
 std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists) {
-    const bool straight = program.Menus.StraightTrack;
-    std::array<std::map<int, bool>, 2> shown;  // field -> selected
+    ListedFields listed;
     for (int side : {CardSide, ImageSide}) {
-        QTreeWidget* list = lists[side];
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* item = list->topLevelItem(i);
+        for (int i = 0; i < lists[side]->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = lists[side]->topLevelItem(i);
             if (const auto slot = SlotOfItem(item->text(0).toStdString()))
-                shown[side][*slot] = shown[side][*slot] || item->isSelected();
+                listed[side][*slot] = listed[side][*slot] || item->isSelected();
         }
     }
-    std::vector<MapPass> passes;
-    for (int side : {CardSide, ImageSide}) {
-        const CardImage& image = program.Table.Current(side);
-        const CardImage& other = program.Table.Current(side == CardSide ? ImageSide : CardSide);
-        const auto& otherShown = shown[side == CardSide ? ImageSide : CardSide];
-        for (const PlacedLine& line : PlacedLines(image, straight)) {
-            const auto found = shown[side].find(line.Field);
-            if (found == shown[side].end())
-                continue;
-            MapPass pass{side, line, found->second, false};
-            pass.Conflict = otherShown.count(line.Field) > 0 &&
-                            !SameCoordinates(image.Line(line.Field), other.Line(line.Field));
-            passes.push_back(pass);
-        }
-    }
-    return passes;
+    return PassesShown(program, listed);
 }
 
 LineMapView::LineMapView(const Program& program, std::array<QTreeWidget*, 2> lists, QWidget* parent)

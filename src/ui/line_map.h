@@ -15,20 +15,7 @@
 
 namespace swathkit {
 
-// One pass as the map draws it.
-// The side a backup's passes are drawn as, after the card and the image.
-inline constexpr int kBackupOnMap = 2;
-
-struct MapPass {
-    int Side = CardSide;  // or kBackupOnMap
-    PlacedLine Line;
-    bool Selected = false;
-    bool Conflict = false;  // the other side holds a different line in this field
-};
-
-// The passes the two lists show, with their selection and conflicts. The
-// map shows exactly what the lists show: a pass the list leaves out (no
-// card in the reader, another track kind) is left off the map too.
+// The passes the two lists show, with their selection and conflicts.
 std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists);
 
 class LineMapView final : public QWidget {
