@@ -54,18 +54,16 @@ bool IsSystemDrive(const std::string& root) {
     return root == "c:\\" || root == "/";
 }
 
-void MakeDayFolder(const Program& program, Ports& ports) {
-    ports.Disk.MakeFolder(DayFolder(program, ports));
-}
-
 std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Ports& ports) {
-    MakeWorkFolder(program, ports.Disk);
-    MakeBackupFolder(program, ports.Disk);
+    if (!MakeWorkFolder(program, ports.Disk) || !MakeBackupFolder(program, ports.Disk))
+        return BackupProblem::NotMade;
     for (int n = 0; n <= 255; ++n) {
-        MakeDayFolder(program, ports);
         // The date is read again for every number, so a backup just after
         // midnight starts the new day at 0.
-        const fs::path candidate = DayFolder(program, ports) / std::to_string(n);
+        const fs::path day = DayFolder(program, ports);
+        if (!ports.Disk.MakeFolder(day) && !ports.Disk.IsFolder(day))
+            return BackupProblem::NotMade;
+        const fs::path candidate = day / std::to_string(n);
         if (!ports.Disk.Exists(candidate)) {
             if (!ports.Disk.MakeFolder(candidate))
                 return BackupProblem::NotMade;

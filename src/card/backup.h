@@ -10,8 +10,6 @@
 
 namespace swathkit {
 
-void MakeDayFolder(const Program& program, Ports& ports);
-
 enum class BackupProblem { AllNumbersTaken, NotMade };
 
 // A new, empty backup folder Backup/mmddyyyy/n, or why there is none: all 256

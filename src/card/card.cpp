@@ -78,12 +78,12 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     table.At(CardSide, 0) = NewBlankImage();
     table.At(CardSide, 1) = table.At(CardSide, 0);
     FillLineList(program, ports, CardSide, table.At(CardSide, 1));
-    SetCardCommandsEnabled(ports, false);
+    SetCardCommandsEnabled(program, ports, false);
     if (!CheckCard(program, ports, showError)) {
         ports.Controls.SetCardDescription(kNotDetected);
         return;
     }
-    SetCardCommandsEnabled(ports, true);
+    SetCardCommandsEnabled(program, ports, true);
     ports.Controls.SetCardDescription(kAvailable + CardRoot(ports.Drives.CurrentText()));
 
     const fs::path path = CardLineFilePath(program, ports);

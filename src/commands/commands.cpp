@@ -34,7 +34,7 @@ void StartUp(Program& program, Ports& ports) {
     table.At(ImageSide, 0) = LoadMasterCopy(program, ports.Disk);
     table.At(ImageSide, 1) = table.At(ImageSide, 0);
     FillBothLists(program, ports);
-    SetCardCommandsEnabled(ports, false);
+    SetCardCommandsEnabled(program, ports, false);
     LoadCard(program, ports, false);
     program.ImageChanged = false;
 }

@@ -49,10 +49,6 @@ class FieldReader {
     std::size_t pos_ = 0;
 };
 
-CardImage EmptyImage() {
-    return CardImage{};
-}
-
 void BlankReservedSlots(CardImage& image) {
     for (int slot = 1; slot < kFirstUsableField; ++slot) {
         GuidanceLine& line = image.Line(slot);
@@ -156,10 +152,6 @@ std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files) {
         return std::nullopt;
     SetKindFromPath(*image, path);
     return image;
-}
-
-CardImage ReadLineFile(const fs::path& path, Files& files) {
-    return TryReadLineFile(path, files).value_or(EmptyImage());
 }
 
 std::string LineFileText(const CardImage& image, LineLayout layout) {

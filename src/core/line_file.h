@@ -47,10 +47,6 @@ void SetKindFromPath(CardImage& image, const fs::path& path);
 // kind flags come from the path: "ircle" anywhere in it makes a circle image.
 std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files = RealFiles());
 
-// As TryReadLineFile, but a failed read gives the empty image: every text
-// empty and both kind flags false.
-CardImage ReadLineFile(const fs::path& path, Files& files = RealFiles());
-
 // The exact bytes of a line file for the image.
 std::string LineFileText(const CardImage& image, LineLayout layout);
 

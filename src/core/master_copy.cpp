@@ -27,7 +27,8 @@ fs::path MasterCopyFile(const Program& program, bool straight) {
 }
 
 CardImage LoadMasterCopy(Program& program, Files& files) {
-    MakeWorkFolder(program, files);
+    // A folder that cannot be made shows as the first save's failure.
+    (void)MakeWorkFolder(program, files);
     const bool straight = program.Menus.StraightTrack;
     const fs::path path = MasterCopyFile(program, straight);
 

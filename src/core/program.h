@@ -49,6 +49,8 @@ struct Program {
 
     // Nothing while no card file has been read whole enough to compare.
     std::optional<CardFileSeen> CardFile;
+    // A card of the checked kind is in the reader: its commands are on.
+    bool CardLoaded = false;
 };
 
 struct Ports {

@@ -13,12 +13,20 @@ fs::path DefaultWorkFolder() {
 #endif
 }
 
-void MakeWorkFolder(const Program& program, Files& files) {
-    files.MakeFolder(program.WorkFolder);
+namespace {
+
+bool MakeFolder(Files& files, const fs::path& folder) {
+    return files.MakeFolder(folder) || files.IsFolder(folder);
 }
 
-void MakeBackupFolder(const Program& program, Files& files) {
-    files.MakeFolder(BackupFolder(program));
+}  // namespace
+
+bool MakeWorkFolder(const Program& program, Files& files) {
+    return MakeFolder(files, program.WorkFolder);
+}
+
+bool MakeBackupFolder(const Program& program, Files& files) {
+    return MakeFolder(files, BackupFolder(program));
 }
 
 fs::path BackupFolder(const Program& program) {

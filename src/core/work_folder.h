@@ -9,10 +9,9 @@ namespace swathkit {
 // C:\Swathkit on Windows, ~/Swathkit elsewhere.
 fs::path DefaultWorkFolder();
 
-// Folder failures, above all that the folder exists already, are ignored:
-// the write that needs the folder reports the failure.
-void MakeWorkFolder(const Program& program, Files& files);
-void MakeBackupFolder(const Program& program, Files& files);
+// Whether the folder is there afterwards, made now or before.
+bool MakeWorkFolder(const Program& program, Files& files);
+bool MakeBackupFolder(const Program& program, Files& files);
 fs::path BackupFolder(const Program& program);
 
 }  // namespace swathkit

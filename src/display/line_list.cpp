@@ -41,7 +41,8 @@ void FillLineList(const Program& program, Ports& ports, int index, const CardIma
     ports.List(index).Show(ListColumns(program.Menus), ListRows(image, program.Menus));
 }
 
-void SetCardCommandsEnabled(Ports& ports, bool enabled) {
+void SetCardCommandsEnabled(Program& program, Ports& ports, bool enabled) {
+    program.CardLoaded = enabled;
     for (const Command command :
          {Command::MoveLines0, Command::Clear0, Command::Shuffle0, Command::Undo0,
           Command::CopyField0, Command::Save, Command::MoveLines1}) {

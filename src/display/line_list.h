@@ -19,7 +19,7 @@ void FillLineList(const Program& program, Ports& ports, int index, const CardIma
 
 // Switches the commands that need a card: the card side's buttons, both
 // arrows and "Save Image". The image side's buttons are never touched.
-void SetCardCommandsEnabled(Ports& ports, bool enabled);
+void SetCardCommandsEnabled(Program& program, Ports& ports, bool enabled);
 
 // The slot a list item stands for: its text read as a whole number. Nothing
 // when the text names no slot (a field number that could not be read shows

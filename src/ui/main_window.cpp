@@ -350,11 +350,6 @@ void AB_Main::ProcessPendingEvents() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool AB_Main::CardLoaded() const {
-    // The card side's commands are switched on exactly while a card is read.
-    return cmdMoveLines_[CardSide]->isEnabled();
-}
-
 void AB_Main::mnuMap_Click() {
     if (map_ == nullptr)
         map_ = new LineMapWindow(program_, cardList_, this);
@@ -367,7 +362,7 @@ void AB_Main::mnuMap_Click() {
 void AB_Main::mnuDuplicates_Click() {
     if (duplicates_ == nullptr)
         duplicates_ = new DuplicatePassesDialog(
-            program_, cardList_, [this] { return CardLoaded(); }, this);
+            program_, cardList_, [this] { return program_.CardLoaded; }, this);
     duplicates_->Search();
     duplicates_->show();
     duplicates_->raise();
@@ -375,7 +370,7 @@ void AB_Main::mnuDuplicates_Click() {
 }
 
 void AB_Main::mnuExportLines_Click() {
-    ExportLinesDialog dialog(program_, *setup_.Disk, CardLoaded(), this);
+    ExportLinesDialog dialog(program_, *setup_.Disk, program_.CardLoaded, this);
     dialog.exec();
 }
 

@@ -66,7 +66,6 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    bool CardLoaded() const;
     void mnuMap_Click();
     void mnuDuplicates_Click();
     void mnuExportLines_Click();

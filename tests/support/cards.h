@@ -22,6 +22,12 @@ inline std::string Spot(int n, int card = 0) {
     return "+" + FormatPicture(40 + card + n * 0.001, 13, 8);
 }
 
+// The file's image, or the empty image (every text empty, both kind flags
+// false) when it cannot be read whole.
+inline CardImage ReadLineFile(const fs::path& path) {
+    return TryReadLineFile(path).value_or(CardImage{});
+}
+
 // An image with the given slots holding a line at the given latitude.
 inline CardImage ImageWith(const std::map<int, std::string>& latitudes, bool straight = true) {
     CardImage image = NewBlankImage();
