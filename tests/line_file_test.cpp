@@ -163,29 +163,16 @@ TEST(LineFile, AnyLineEndOrBlanksAreAcceptedAndFieldsAreCountedNotLines) {
     EXPECT_FALSE(ParseLineFile(missing));
 }
 
-TEST(LineFile, DamagedFilesFailQuicklyAndLeaveNothingOpen) {
+// Binary, NUL bytes, endless lines and empty files are in the corpus below.
+TEST(LineFile, AnOverlongFieldFailsAndLeavesNothingOpen) {
     TempFolder folder;
     const fs::path path = folder.path() / "ablines.dat";
-    std::mt19937 random(3);
-    std::string binary(40000, '\0');
-    for (char& c : binary) c = static_cast<char>(random());
-    const std::vector<std::string> damaged = {
-        binary,
-        Lines(100) + std::string(10, '\0') + Lines(150),
-        std::string(3 << 20, 'x'),  // one endless line
-        Lines(100) + std::string(kFieldLimit + 1, '7') + "," + Lines(150),
-        std::string(5 << 20, ' '),  // megabytes of blanks
-    };
-    for (const std::string& bytes : damaged) {
-        WriteFile(path, bytes);
-        const CardImage image = ReadLineFile(path);
-        EXPECT_EQ(image, CardImage{});
-        EXPECT_FALSE(image.IsStraight);
-        // Nothing was left open: the file can be replaced and read again.
-        ASSERT_TRUE(RealFiles().Replace(path, LineFileText(NewBlankImage(), LineLayout::Card)));
-        EXPECT_TRUE(TryReadLineFile(path));
-    }
-    EXPECT_EQ(ReadLineFile(folder.path() / "missing.dat"), CardImage{});
+    WriteFile(path, Lines(100) + std::string(kFieldLimit + 1, '7') + "," + Lines(150));
+    EXPECT_FALSE(TryReadLineFile(path));
+    // Nothing was left open: the file can be replaced and read again.
+    ASSERT_TRUE(RealFiles().Replace(path, LineFileText(NewBlankImage(), LineLayout::Card)));
+    EXPECT_TRUE(TryReadLineFile(path));
+    EXPECT_FALSE(TryReadLineFile(folder.path() / "missing.dat"));
 
     // A good file with megabytes of trailing garbage still reads.
     WriteFile(path, Lines(250) + std::string(4 << 20, 'z'));

@@ -9,6 +9,7 @@
 
 #include "core/line_file.h"
 #include "core/number_text.h"
+#include "geo/geo.h"
 
 namespace swathkit::testing {
 
@@ -26,6 +27,16 @@ inline std::string Spot(int n, int card = 0) {
 // false) when it cannot be read whole.
 inline CardImage ReadLineFile(const fs::path& path) {
     return TryReadLineFile(path).value_or(CardImage{});
+}
+
+// A pass at a place, heading along (north, east).
+inline GuidanceLine PassAt(int field, GeoPoint at, double north, double east) {
+    GuidanceLine line = NewBlankImage().Line(field);
+    line.Latitude = StoredNumber(at.Latitude);
+    line.Longitude = StoredNumber(at.Longitude);
+    line.HeadingNorth = StoredNumber(north);
+    line.HeadingEast = StoredNumber(east);
+    return line;
 }
 
 // An image with the given slots holding a line at the given latitude.

@@ -19,21 +19,7 @@ namespace {
 
 using namespace testing;
 
-std::string Stored(double value) {
-    return QString::asprintf("%+024.8f", value).toStdString();
-}
-
 constexpr GeoPoint kFarm{41.5, -93.25};
-
-// A pass at a place, heading along (north, east).
-GuidanceLine PassAt(int field, GeoPoint at, double north, double east) {
-    GuidanceLine line = NewBlankImage().Line(field);
-    line.Latitude = Stored(at.Latitude);
-    line.Longitude = Stored(at.Longitude);
-    line.HeadingNorth = Stored(north);
-    line.HeadingEast = Stored(east);
-    return line;
-}
 
 struct MapHarness : WindowHarness {
     // The card: 12 at the farm heading east, 40 one kilometre north of it,
@@ -44,7 +30,8 @@ struct MapHarness : WindowHarness {
         card.Line(12) = PassAt(12, kFarm, 0, 1);
         card.Line(40) = PassAt(40, Travel(kFarm, 0, 1000), 1, 0);
         card.Line(41) = PassAt(41, Travel(kFarm, 90, 1), 0, 1);
-        const CardImage circles = ImageWith({{7, Stored(41.6)}, {8, Stored(41.7)}}, false);
+        const CardImage circles =
+            ImageWith({{7, StoredNumber(41.6)}, {8, StoredNumber(41.7)}}, false);
         MakeCard(root, &card, &circles);
         CardImage image = NewBlankImage();
         image.IsStraight = true;
