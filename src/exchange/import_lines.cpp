@@ -205,24 +205,24 @@ struct ZipFileCloser {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
 
-// One entry unpacked, stopping as soon as it passes what it declared or the
-// budget: the declared size of a crafted zip proves nothing.
+// One entry unpacked within the budget, stopping as soon as it passes what
+// it declared: a crafted zip may declare anything.
 std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t index,
                                                 std::uintmax_t& budget) {
-    const ImportFailure tooBig =
-        Fail(std::string("The zip unpacks to more than ") + kMaxBytesText + " and is not read.");
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         return Fail("The zip is damaged: an entry's size cannot be read.");
     if (stat.size > budget)
-        return tooBig;
+        return Fail(std::string("The zip unpacks to more than ") + kMaxBytesText +
+                    " and is not read.");
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
     if (!file)
         return Fail(std::string("The zip's entry ") +
                     (stat.valid & ZIP_STAT_NAME ? stat.name : "") +
                     " cannot be unpacked: " + zip_strerror(archive) + ".");
     std::string bytes;
+    bytes.reserve(stat.size);
     char chunk[1 << 16];
     for (;;) {
         const zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
@@ -230,9 +230,8 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
             return Fail(std::string("The zip is damaged: ") + zip_file_strerror(file.get()) + ".");
         if (got == 0)
             break;
-        if (bytes.size() + static_cast<std::uint64_t>(got) > stat.size ||
-            bytes.size() + static_cast<std::uint64_t>(got) > budget)
-            return tooBig;
+        if (bytes.size() + static_cast<std::uint64_t>(got) > stat.size)
+            return Fail("The zip is damaged: an entry unpacks to more than it declares.");
         bytes.append(chunk, static_cast<std::size_t>(got));
     }
     budget -= bytes.size();

@@ -14,6 +14,7 @@ namespace swathkit {
 struct GeoPoint {
     double Latitude = 0;   // degrees, north positive
     double Longitude = 0;  // degrees, east positive
+    bool operator==(const GeoPoint&) const = default;
 };
 
 // A pass in use, as numbers.
