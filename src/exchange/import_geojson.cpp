@@ -108,6 +108,9 @@ std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text) {
                     " levels deep and is not read.");
     } catch (const json::parse_error& error) {
         return Fail("The file is not readable JSON (at byte " + std::to_string(error.byte) + ").");
+    } catch (const json::exception&) {
+        // A number past what a double holds ends the parse this way.
+        return Fail("The file is not readable JSON: it holds a number too large to read.");
     }
     ImportResult result;
     const std::string type = StringMember(root, "type");
