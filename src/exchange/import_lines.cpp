@@ -27,7 +27,7 @@ std::string_view Trimmed(std::string_view text) {
 std::optional<double> ParseNumber(std::string_view text) {
     text = Trimmed(text);
     // from_chars takes a minus but not a plus.
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+    if (text.starts_with('+'))
         text.remove_prefix(1);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -41,8 +41,8 @@ int FieldFromName(std::string_view name) {
     name = Trimmed(name);
     int field = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), field);
-    if (name.empty() || name[0] == '-' || error != std::errc() ||
-        end != name.data() + name.size() || field < 6 || field > 250)
+    if (name.empty() || error != std::errc() || end != name.data() + name.size() || field < 6 ||
+        field > 250)
         return 0;
     return field;
 }
@@ -152,13 +152,20 @@ std::variant<std::string, ImportFailure> ReadWhole(const fs::path& path, std::ui
                     ".");
     if (size > budget)
         return Fail("The file " + path.filename().string() + " is larger than " + kMaxBytesText +
-                    " together with its other files, and is not read.");
+                    (budget < kMaxBytes ? " together with the TaskData's other files" : "") +
+                    " and is not read.");
     std::ifstream in(path, std::ios::binary);
     std::string bytes(size, '\0');
     if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
         return Fail("The file " + path.filename().string() + " cannot be read.");
     budget -= size;
     return bytes;
+}
+
+FoundFile Found(std::variant<std::string, ImportFailure> read) {
+    if (auto* failure = std::get_if<ImportFailure>(&read))
+        return *failure;
+    return std::optional<std::string>(std::move(std::get<std::string>(read)));
 }
 
 // The name of the entry in folder spelt like name but for case, if any:
@@ -178,15 +185,8 @@ std::optional<fs::path> FindInFolder(const fs::path& folder, const std::string& 
 // budget.
 ExternalFile FromFolder(const fs::path& folder, std::uintmax_t& budget) {
     return [folder, &budget](const std::string& name) {
-        std::variant<std::optional<std::string>, ImportFailure> found = std::nullopt;
-        if (const auto file = FindInFolder(folder, name)) {
-            auto bytes = ReadWhole(*file, budget);
-            if (auto* failure = std::get_if<ImportFailure>(&bytes))
-                found = *failure;
-            else
-                found = std::move(std::get<std::string>(bytes));
-        }
-        return found;
+        const auto file = FindInFolder(folder, name);
+        return file ? Found(ReadWhole(*file, budget)) : FoundFile(std::nullopt);
     };
 }
 
@@ -222,7 +222,6 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
                     (stat.valid & ZIP_STAT_NAME ? stat.name : "") +
                     " cannot be unpacked: " + zip_strerror(archive) + ".");
     std::string bytes;
-    bytes.reserve(stat.size);
     char chunk[1 << 16];
     for (;;) {
         const zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
@@ -285,25 +284,16 @@ Result ReadTaskDataZip(const std::string& bytes) {
         return *failure;
     const std::string folder = main->substr(0, main->size() - std::string("taskdata.xml").size());
     return ReadTaskDataWith(std::get<std::string>(text), [&](const std::string& name) {
-        std::variant<std::optional<std::string>, ImportFailure> found = std::nullopt;
         const auto entry = entries.find(folder + Lower(name));
-        if (entry != entries.end()) {
-            auto unpacked = Unpack(archive.get(), entry->second, budget);
-            if (auto* failure = std::get_if<ImportFailure>(&unpacked))
-                found = *failure;
-            else
-                found = std::move(std::get<std::string>(unpacked));
-        }
-        return found;
+        return entry != entries.end() ? Found(Unpack(archive.get(), entry->second, budget))
+                                      : FoundFile(std::nullopt);
     });
 }
 
 Result ReadTaskData(const std::string& xml, const fs::path& folder) {
     std::uintmax_t budget = kMaxBytes > xml.size() ? kMaxBytes - xml.size() : 0;
     if (folder.empty())
-        return ReadTaskDataWith(xml, [](const std::string&) {
-            return std::variant<std::optional<std::string>, ImportFailure>(std::nullopt);
-        });
+        return ReadTaskDataWith(xml, [](const std::string&) { return FoundFile(std::nullopt); });
     return ReadTaskDataWith(xml, FromFolder(folder, budget));
 }
 

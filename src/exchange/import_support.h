@@ -70,8 +70,8 @@ std::string_view LocalName(const pugi::xml_node& node);
 
 // A TaskData's further files by their names (checked to stay in its folder
 // before asking); nullopt when missing. May fail the whole read (too big).
-using ExternalFile =
-    std::function<std::variant<std::optional<std::string>, ImportFailure>(const std::string& name)>;
+using FoundFile = std::variant<std::optional<std::string>, ImportFailure>;
+using ExternalFile = std::function<FoundFile(const std::string& name)>;
 Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external);
 
 }  // namespace swathkit::import_detail
