@@ -263,9 +263,10 @@ Result ReadTaskDataZip(const std::string& bytes) {
         const char* raw = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
         if (!raw)
             continue;
-        const std::string name = Lower(raw);
-        if (name.empty() || name[0] == '/' || name.find('\\') != std::string::npos ||
-            name.find(':') != std::string::npos ||
+        // Zips made on Windows may part folders with backslashes.
+        std::string name = Lower(raw);
+        std::replace(name.begin(), name.end(), '\\', '/');
+        if (name.empty() || name[0] == '/' || name.find(':') != std::string::npos ||
             ("/" + name + "/").find("/../") != std::string::npos)
             continue;
         entries.emplace(name, static_cast<zip_uint64_t>(i));
