@@ -5,12 +5,16 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev
+  qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
   appstream desktop-file-utils xdotool
   g++-mingw-w64-x86-64-posix googletest wine wine64
+  gdal-bin nodejs
 )
+# npm comes with nodejs where Node is installed from its own makers'
+# packages; Debian's npm would clash with those.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

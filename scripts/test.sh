@@ -6,6 +6,8 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSWATHKIT_WERROR=ON
 cmake --build build --target format-check
 cmake --build build
+# The independent TaskData reader the tests compare with, exactly as locked.
+(cd tests/isoxml && npm ci --no-audit --no-fund)
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 
 # The logic and its tests again, built for Windows with MinGW-w64 and run

@@ -50,6 +50,9 @@ std::variant<ImportResult, ImportFailure> ReadImportFile(const std::filesystem::
 // none.
 std::variant<ImportResult, ImportFailure> ReadTaskData(const std::string& xml,
                                                        const std::filesystem::path& folder = {});
+// A zip of a TaskData, in memory: its TASKDATA.XML (the shallowest, in any
+// case) and the further files beside it inside the zip.
+std::variant<ImportResult, ImportFailure> ReadTaskDataZip(const std::string& bytes);
 std::variant<ImportResult, ImportFailure> ReadKml(const std::string& text);
 std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text);
 

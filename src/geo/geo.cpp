@@ -219,6 +219,47 @@ GeoPoint Travel(GeoPoint start, double heading, double metres) {
     return {lat2 / kRad, WrapDegrees(start.Longitude + L / kRad)};
 }
 
+// Vincenty's inverse method again, for the azimuth at the start; near
+// antipodal points, where it does not settle, the sphere's.
+double BearingDegrees(GeoPoint a, GeoPoint b) {
+    const double L = WrapDegrees(b.Longitude - a.Longitude) * kRad;
+    const double U1 = std::atan((1 - kF) * std::tan(ClampLatitude(a.Latitude) * kRad));
+    const double U2 = std::atan((1 - kF) * std::tan(ClampLatitude(b.Latitude) * kRad));
+    const double sinU1 = std::sin(U1), cosU1 = std::cos(U1);
+    const double sinU2 = std::sin(U2), cosU2 = std::cos(U2);
+    double lambda = L;
+    for (int i = 0; i < 200; ++i) {
+        const double sinLambda = std::sin(lambda), cosLambda = std::cos(lambda);
+        const double t1 = cosU2 * sinLambda;
+        const double t2 = cosU1 * sinU2 - sinU1 * cosU2 * cosLambda;
+        const double sinSigma = std::sqrt(t1 * t1 + t2 * t2);
+        if (sinSigma == 0)
+            break;
+        const double cosSigma = sinU1 * sinU2 + cosU1 * cosU2 * cosLambda;
+        const double sigma = std::atan2(sinSigma, cosSigma);
+        const double sinAlpha = cosU1 * cosU2 * sinLambda / sinSigma;
+        const double cos2Alpha = 1 - sinAlpha * sinAlpha;
+        const double cos2SigmaM = cos2Alpha != 0 ? cosSigma - 2 * sinU1 * sinU2 / cos2Alpha : 0;
+        const double C = kF / 16 * cos2Alpha * (4 + kF * (4 - 3 * cos2Alpha));
+        const double previous = lambda;
+        lambda =
+            L + (1 - C) * kF * sinAlpha *
+                    (sigma + C * sinSigma *
+                                 (cos2SigmaM + C * cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM)));
+        if (!std::isfinite(lambda) || i == 199) {
+            lambda = L;
+            break;
+        }
+        if (std::fabs(lambda - previous) < 1e-12)
+            break;
+    }
+    const double azimuth =
+        std::atan2(cosU2 * std::sin(lambda), cosU1 * sinU2 - sinU1 * cosU2 * std::cos(lambda)) /
+        kRad;
+    const double compass = std::fmod(azimuth + 360, 360.0);
+    return compass >= 360 ? 0 : compass;
+}
+
 std::array<GeoPoint, 2> SegmentEnds(const PlacedLine& line) {
     return {Travel(line.Point, line.Heading, -kSegmentHalfMetres),
             Travel(line.Point, line.Heading, kSegmentHalfMetres)};

@@ -14,6 +14,7 @@ namespace swathkit {
 struct GeoPoint {
     double Latitude = 0;   // degrees, north positive
     double Longitude = 0;  // degrees, east positive
+    bool operator==(const GeoPoint&) const = default;
 };
 
 // A pass in use, as numbers.
@@ -30,6 +31,10 @@ std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight);
 
 // The distance on the ground (WGS 84 ellipsoid), in metres.
 double DistanceMetres(GeoPoint a, GeoPoint b);
+
+// The compass heading (0..360) at a of the shortest way on the ellipsoid
+// from a to b; 0 when they are the same place.
+double BearingDegrees(GeoPoint a, GeoPoint b);
 
 // The smaller angle between two headings, in degrees (0..180).
 double HeadingDifference(double a, double b);

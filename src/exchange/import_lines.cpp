@@ -1,0 +1,330 @@
+#include "exchange/import_lines.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <memory>
+
+#include <zip.h>
+
+#include "exchange/import_support.h"
+
+namespace swathkit {
+
+namespace fs = std::filesystem;
+
+namespace import_detail {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Trimmed(text);
+    // from_chars takes a minus but not a plus.
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+int FieldFromName(std::string_view name) {
+    name = Trimmed(name);
+    int field = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), field);
+    if (name.empty() || error != std::errc() || end != name.data() + name.size() || field < 6 ||
+        field > 250)
+        return 0;
+    return field;
+}
+
+double CompassDegrees(double degrees) {
+    const double compass = std::fmod(std::fmod(degrees, 360.0) + 360, 360.0);
+    return compass >= 360 ? 0 : compass;
+}
+
+std::string Lower(std::string text) {
+    // Not std::tolower: under the window's locale it may change other bytes.
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool OnEarth(GeoPoint point) {
+    return std::fabs(point.Latitude) <= 90 && std::fabs(point.Longitude) <= 180;
+}
+
+void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
+             int field) {
+    if (!OnEarth(point))
+        return Skip(result, std::move(name), "coordinates out of range");
+    if (straight && !std::isfinite(heading))
+        return Skip(result, std::move(name), "no heading");
+    ImportedLine line;
+    line.Field = field < 0 ? FieldFromName(name) : field;
+    line.Name = std::move(name);
+    line.Straight = straight;
+    line.Point = point;
+    line.Heading = straight ? CompassDegrees(heading) : 0;
+    result.Lines.push_back(std::move(line));
+}
+
+void Skip(ImportResult& result, std::string name, std::string reason) {
+    result.Skipped.push_back({std::move(name), std::move(reason)});
+}
+
+void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
+                  std::optional<GeoPoint> point, std::optional<double> heading, int field) {
+    if (points.empty() && !point)
+        return Skip(result, std::move(name), "no point");
+    if (!std::all_of(points.begin(), points.end(), OnEarth))
+        return Skip(result, std::move(name), "coordinates out of range");
+    if (!point)
+        point = points.front();
+    if (!heading) {
+        const auto other = std::find_if(points.begin(), points.end(), [&](GeoPoint p) {
+            return p.Latitude != points.front().Latitude || p.Longitude != points.front().Longitude;
+        });
+        if (other == points.end())
+            return Skip(result, std::move(name), points.size() < 2 ? "no B point" : "no direction");
+        heading = BearingDegrees(points.front(), *other);
+    }
+    AddLine(result, std::move(name), true, *point, *heading, field);
+}
+
+namespace {
+
+// pugixml builds the tree without recursion and walks it the same way, so
+// the depth is measured after the parse.
+struct DepthCheck : pugi::xml_tree_walker {
+    bool tooDeep = false;
+    bool for_each(pugi::xml_node&) override {
+        tooDeep = depth() >= kMaxDepth;
+        return !tooDeep;
+    }
+};
+
+}  // namespace
+
+std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, const std::string& text,
+                                      const char* what) {
+    // Entities come only from the five XML predefines: pugixml never loads a
+    // DTD or anything outside the text.
+    const pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size());
+    if (!parsed)
+        return Fail(std::string("The ") + what + " is not readable XML (" + parsed.description() +
+                    " at byte " + std::to_string(parsed.offset) + ").");
+    DepthCheck check;
+    doc.traverse(check);
+    if (check.tooDeep)
+        return Fail(std::string("The ") + what + " is nested more than " +
+                    std::to_string(kMaxDepth) + " levels deep and is not read.");
+    return std::nullopt;
+}
+
+std::string_view LocalName(const pugi::xml_node& node) {
+    const std::string_view name = node.name();
+    const auto colon = name.rfind(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+}  // namespace import_detail
+
+using namespace import_detail;
+
+namespace {
+
+// The whole file, its size checked against what is left of the budget
+// before a byte is read.
+std::variant<std::string, ImportFailure> ReadWhole(const fs::path& path, std::uintmax_t& budget) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error)
+        return Fail("The file " + path.filename().string() + " cannot be read: " + error.message() +
+                    ".");
+    if (size > budget)
+        return Fail("The file " + path.filename().string() + " is larger than " + kMaxBytesText +
+                    (budget < kMaxBytes ? " together with the TaskData's other files" : "") +
+                    " and is not read.");
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(size, '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
+        return Fail("The file " + path.filename().string() + " cannot be read.");
+    budget -= size;
+    return bytes;
+}
+
+FoundFile Found(std::variant<std::string, ImportFailure> read) {
+    if (auto* failure = std::get_if<ImportFailure>(&read))
+        return *failure;
+    return std::optional<std::string>(std::move(std::get<std::string>(read)));
+}
+
+// The name of the entry in folder spelt like name but for case, if any:
+// terminals write capitals, people and other programs not always.
+std::optional<fs::path> FindInFolder(const fs::path& folder, const std::string& name) {
+    std::error_code error;
+    if (fs::is_regular_file(folder / name, error))
+        return folder / name;
+    const std::string wanted = Lower(name);
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (Lower(it->path().filename().string()) == wanted && it->is_regular_file(error))
+            return it->path();
+    return std::nullopt;
+}
+
+// Further files from the TaskData's own folder, within what is left of the
+// budget.
+ExternalFile FromFolder(const fs::path& folder, std::uintmax_t& budget) {
+    return [folder, &budget](const std::string& name) {
+        const auto file = FindInFolder(folder, name);
+        return file ? Found(ReadWhole(*file, budget)) : FoundFile(std::nullopt);
+    };
+}
+
+Result ReadTaskDataFile(const fs::path& path) {
+    std::uintmax_t budget = kMaxBytes;
+    auto text = ReadWhole(path, budget);
+    if (auto* failure = std::get_if<ImportFailure>(&text))
+        return *failure;
+    return ReadTaskDataWith(std::get<std::string>(text), FromFolder(path.parent_path(), budget));
+}
+
+struct ZipCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct ZipFileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+// One entry unpacked within the budget, stopping as soon as it passes what
+// it declared: a crafted zip may declare anything.
+std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t index,
+                                                std::uintmax_t& budget) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+        return Fail("The zip is damaged: an entry's size cannot be read.");
+    if (stat.size > budget)
+        return Fail(std::string("The zip unpacks to more than ") + kMaxBytesText +
+                    " and is not read.");
+    std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
+    if (!file)
+        return Fail(std::string("The zip's entry ") +
+                    (stat.valid & ZIP_STAT_NAME ? stat.name : "") +
+                    " cannot be unpacked: " + zip_strerror(archive) + ".");
+    std::string bytes;
+    char chunk[1 << 16];
+    for (;;) {
+        const zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
+        if (got < 0)
+            return Fail(std::string("The zip is damaged: ") + zip_file_strerror(file.get()) + ".");
+        if (got == 0)
+            break;
+        if (bytes.size() + static_cast<std::uint64_t>(got) > stat.size)
+            return Fail("The zip is damaged: an entry unpacks to more than it declares.");
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    budget -= bytes.size();
+    return bytes;
+}
+
+}  // namespace
+
+Result ReadTaskDataZip(const std::string& bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    std::unique_ptr<zip_t, ZipCloser> archive(
+        source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
+    if (!archive) {
+        if (source)
+            zip_source_free(source);
+        const std::string why = zip_error_strerror(&error);
+        zip_error_fini(&error);
+        return Fail("The file is not a readable zip archive (" + why + ").");
+    }
+    zip_error_fini(&error);
+
+    // Entries by their lower-case names; names that climb out of the
+    // archive or start at a root are never looked at.
+    std::map<std::string, zip_uint64_t> entries;
+    std::optional<std::string> main;
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
+        if (!raw)
+            continue;
+        // Zips made on Windows may part folders with backslashes.
+        std::string name = Lower(raw);
+        std::replace(name.begin(), name.end(), '\\', '/');
+        if (name.empty() || name[0] == '/' || name.find(':') != std::string::npos ||
+            ("/" + name + "/").find("/../") != std::string::npos)
+            continue;
+        entries.emplace(name, static_cast<zip_uint64_t>(i));
+        const bool isMain = name == "taskdata.xml" || name.ends_with("/taskdata.xml");
+        // The shallowest TASKDATA.XML is the one a terminal would take.
+        if (isMain && (!main || std::count(name.begin(), name.end(), '/') <
+                                    std::count(main->begin(), main->end(), '/')))
+            main = name;
+    }
+    if (!main)
+        return Fail("The zip holds no TASKDATA.XML.");
+
+    std::uintmax_t budget = kMaxBytes;
+    auto text = Unpack(archive.get(), entries.at(*main), budget);
+    if (auto* failure = std::get_if<ImportFailure>(&text))
+        return *failure;
+    const std::string folder = main->substr(0, main->size() - std::string("taskdata.xml").size());
+    return ReadTaskDataWith(std::get<std::string>(text), [&](const std::string& name) {
+        const auto entry = entries.find(folder + Lower(name));
+        return entry != entries.end() ? Found(Unpack(archive.get(), entry->second, budget))
+                                      : FoundFile(std::nullopt);
+    });
+}
+
+Result ReadTaskData(const std::string& xml, const fs::path& folder) {
+    std::uintmax_t budget = kMaxBytes > xml.size() ? kMaxBytes - xml.size() : 0;
+    if (folder.empty())
+        return ReadTaskDataWith(xml, [](const std::string&) { return FoundFile(std::nullopt); });
+    return ReadTaskDataWith(xml, FromFolder(folder, budget));
+}
+
+Result ReadImportFile(const fs::path& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        if (const auto main = FindInFolder(path, "TASKDATA.XML"))
+            return ReadTaskDataFile(*main);
+        return Fail("The folder " + path.filename().string() + " holds no TASKDATA.XML.");
+    }
+    const std::string extension = Lower(path.extension().string());
+    if (extension == ".xml")
+        return ReadTaskDataFile(path);
+    if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&
+        extension != ".json")
+        return Fail(
+            "Only TaskData (a TASKDATA.XML or a zip of it), KML and GeoJSON files can be "
+            "read.");
+    std::uintmax_t budget = kMaxBytes;
+    auto bytes = ReadWhole(path, budget);
+    if (auto* failure = std::get_if<ImportFailure>(&bytes))
+        return *failure;
+    const std::string& text = std::get<std::string>(bytes);
+    if (extension == ".zip")
+        return ReadTaskDataZip(text);
+    if (extension == ".kml")
+        return ReadKml(text);
+    return ReadGeoJson(text);
+}
+
+}  // namespace swathkit

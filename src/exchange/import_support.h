@@ -1,0 +1,77 @@
+#pragma once
+// What the three readers share: the limits that keep a hostile file from
+// hurting, number texts read without the locale, and the rules that turn a
+// name and a place into a line or a reason for leaving it out.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "exchange/import_lines.h"
+
+namespace swathkit::import_detail {
+
+// No file of guidance lines comes near this; a bigger one is a mistake or
+// an attack, and is refused before it is read. The same holds for all the
+// files of one TaskData together, unpacked.
+inline constexpr std::uintmax_t kMaxBytes = 64u << 20;
+inline constexpr const char* kMaxBytesText = "64 MiB";
+
+// Real files nest a dozen levels at most.
+inline constexpr int kMaxDepth = 100;
+
+using Result = std::variant<ImportResult, ImportFailure>;
+
+inline ImportFailure Fail(std::string message) {
+    return ImportFailure{std::move(message)};
+}
+
+std::string_view Trimmed(std::string_view text);
+std::string Lower(std::string text);  // ASCII letters only, as file names need
+
+// A decimal number, optionally signed, with nothing else but blanks around
+// it; never through the user's locale. Infinities and NaN are no numbers.
+std::optional<double> ParseNumber(std::string_view text);
+
+// The field a name gives: the name, blanks aside, is a whole number from 6
+// to 250 ("12"; this program's exports name each line so). Anything else,
+// "Field 12" included, gives none (0): a number inside prose is as likely a
+// date or an acreage as a field.
+int FieldFromName(std::string_view name);
+
+// Any heading brought into compass degrees 0 <= h < 360.
+double CompassDegrees(double degrees);
+
+// A line that can come in, or the reason it cannot: a place off the earth
+// is left out. field < 0 takes the field from the name.
+void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
+             int field = -1);
+void Skip(ImportResult& result, std::string name, std::string reason);
+
+// Within -90..90 and -180..180.
+bool OnEarth(GeoPoint point);
+
+// A straight line drawn as points (KML, GeoJSON): at point, or the first,
+// along heading, or the way from the first to the next point elsewhere.
+void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
+                  std::optional<GeoPoint> point, std::optional<double> heading, int field = -1);
+
+// Parsed XML no deeper than kMaxDepth, or why not.
+std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, const std::string& text,
+                                      const char* what);
+
+// An element's name without its namespace prefix ("kml:Placemark").
+std::string_view LocalName(const pugi::xml_node& node);
+
+// A TaskData's further files by their names (checked to stay in its folder
+// before asking); nullopt when missing. May fail the whole read (too big).
+using FoundFile = std::variant<std::optional<std::string>, ImportFailure>;
+using ExternalFile = std::function<FoundFile(const std::string& name)>;
+Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external);
+
+}  // namespace swathkit::import_detail
