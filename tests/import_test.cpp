@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 
@@ -211,29 +210,6 @@ TEST(Import, RefusesFilesMadeToHurt) {
         EXPECT_EQ(Described(ReadImportFile(path))[0].substr(0, start.size()), start) << path;
     EXPECT_TRUE(std::holds_alternative<ImportResult>(
         ReadKml("<kml>" + nested(99, "<a>", "</a>") + "</kml>")));  // just within
-}
-
-// Thousands of patterns, each in two copies: eight times as many take no
-// longer per pattern (at most four times, for a busy machine), where any
-// lookup that grows with the file would take eight times as long.
-TEST(Import, ThousandsOfPatternsReadInLinearTime) {
-    const auto perPattern = [](int count) {
-        std::string xml = R"(<ISO11783_TaskData VersionMajor="4"><PFD A="F"><GGP A="G">)";
-        for (int copy = 0; copy < 2; ++copy)
-            for (int i = 0; i < count; ++i)
-                xml += R"(<GPN A="N)" + std::to_string(i) + R"(" B="7" C="2" G="1"><LSG A="5">)" +
-                       R"(<PNT A="6" C="1" D="2"/></LSG></GPN>)";
-        xml += "</GGP></PFD></ISO11783_TaskData>";
-        auto best = std::chrono::steady_clock::duration::max();
-        for (int run = 0; run < 2; ++run) {
-            const auto start = std::chrono::steady_clock::now();
-            const Read read = ReadTaskData(xml);
-            best = std::min(best, std::chrono::steady_clock::now() - start);
-            EXPECT_EQ(std::get<ImportResult>(read).Lines.size(), std::size_t(count));
-        }
-        return best / count;
-    };
-    EXPECT_LT(perPattern(40000), 4 * perPattern(5000));
 }
 
 }  // namespace
