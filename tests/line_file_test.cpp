@@ -174,6 +174,12 @@ TEST(LineFile, AnOverlongFieldFailsAndLeavesNothingOpen) {
     EXPECT_TRUE(TryReadLineFile(path));
     EXPECT_FALSE(TryReadLineFile(folder.path() / "missing.dat"));
 
+    // Cut off inside record 120's last field: that record is lost, not kept
+    // with a shortened heading.
+    std::string cut = Lines(120);
+    cut.resize(cut.size() - 6);
+    EXPECT_EQ(DescribeRecords(SalvageLineFile(cut, true).Lost), "records 120 to 250");
+
     // A good file with megabytes of trailing garbage still reads.
     WriteFile(path, Lines(250) + std::string(4 << 20, 'z'));
     EXPECT_TRUE(TryReadLineFile(path));
