@@ -123,14 +123,16 @@ void ExportLinesDialog::accept() {
     // takes the place of.
     const fs::path existing = ExistingSpelling(disk_, PathOf(text));
     if (disk_.Exists(existing) &&
-        QMessageBox::question(
-            this, kTitle,
-            QString::fromStdString(existing.filename().string()) + " already exists. Replace it?",
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        QMessageBox::question(this, kTitle,
+                              QString::fromStdU16String(existing.filename().u16string()) +
+                                  " already exists. Replace it?",
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
         return;
     const ExportResult result = WriteExport(disk_, PathOf(text), Format(), image, straight,
                                             side_->currentText().toStdString());
-    const QString written = QDir::toNativeSeparators(QString::fromStdString(result.File.string()));
+    const QString written =
+        QDir::toNativeSeparators(QString::fromStdU16String(result.File.u16string()));
     const QString leftOut = QString::fromStdString(LeftOutText(result.LeftOut));
     if (result.Passes == 0) {
         QMessageBox::warning(this, kTitle, "Nothing was written to " + written + ".\n" + leftOut);
