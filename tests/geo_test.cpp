@@ -70,7 +70,9 @@ TEST(Geo, DistancesBearingsAndTravelAgreeWithTheEllipsoid) {
         }
     }
     // Garbage from a card never gives a non-number.
-    EXPECT_TRUE(std::isfinite(DistanceMetres({1000, 5}, {-3000, 1e9})));
+    EXPECT_TRUE(std::isfinite(DistanceMetres({1000, 5}, {-3000, 1e9}) +
+                              BearingDegrees({1000, 5}, {-3000, 1e9}) +
+                              Travel({1000, 5}, 30, 100).Latitude));
 
     // The published direct example, and again from east of 180 degrees.
     for (double from : {0.0, 170.0}) {
