@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev libzip-dev
+  libgeographiclib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
   appstream desktop-file-utils xdotool
@@ -19,11 +20,29 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Debian builds GeographicLib for Linux only: the Windows build compiles it
+# from Debian's source tarball, kept in a cache outside the tree (the path
+# scripts/test.sh passes as SWATHKIT_GEOGRAPHICLIB_SOURCE).
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/swathkit"
+if ! compgen -G "$cache/geographiclib_*.orig.tar.gz" >/dev/null; then
+  mkdir -p "$cache"
+  if ! (cd "$cache" && apt-get source -qq --download-only geographiclib); then
+    # Only the source archive has it; Debian's own archive, already trusted.
+    . /etc/os-release
+    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" \
+      "Suites: $VERSION_CODENAME" "Components: main" \
+      "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+      "${sudo[@]}" tee /etc/apt/sources.list.d/swathkit-src.sources >/dev/null
+    "${sudo[@]}" apt-get update -qq
+    (cd "$cache" && apt-get source -qq --download-only geographiclib)
+  fi
+fi

@@ -13,8 +13,9 @@ cmake --build build
 # The logic and its tests again, built for Windows with MinGW-w64 and run
 # under Wine; the README says what that build leaves out and why. A
 # wineserver kept a few seconds between tests spares each its start.
+geographiclib=$(ls "${XDG_CACHE_HOME:-$HOME/.cache}"/swathkit/geographiclib_*.orig.tar.gz | tail -n1)
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DSWATHKIT_GEOGRAPHICLIB_SOURCE="$geographiclib"
 cmake --build build-win
 (cd build-win &&
  export WINEPREFIX=$PWD/wine WINEDEBUG=-all &&

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
+#include <set>
 #include <sstream>
+#include <tuple>
 
 #include "core/number_text.h"
 #include "exchange/export_lines.h"
@@ -142,25 +145,131 @@ TEST(Export, GeoJsonIsAFeatureCollectionInLonLatOrder) {
     EXPECT_EQ(DefaultExportName(ExportFormat::TaskData), "TASKDATA.XML");  // terminals look for it
 }
 
-TEST(Export, WriteKeepsTheOldFileWhenAStepFails) {
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
     TempFolder work;
     const fs::path path = work.path() / "TASKDATA.XML";
     const std::string meant = ExportText(ExportFormat::TaskData, Lines(), true, "F");
-    for (int failAt = 1;; ++failAt) {
-        WriteFile(path, "old");
-        int steps = 0;
-        auto disk = MakeFiles([&](const char*, const fs::path&) { return ++steps == failAt; });
-        const bool ok = WriteExport(*disk, path, ExportFormat::TaskData, Lines(), true, "F");
-        if (steps < failAt) {  // no step left to fail: the write went through
-            EXPECT_TRUE(ok);
-            EXPECT_EQ(Bytes(path), meant);
-            break;
+    // Over a file of that spelling and one in lower case; asked for in any case.
+    for (const std::string old : {"TASKDATA.XML", "taskdata.xml"}) {
+        for (int failAt = 1;; ++failAt) {
+            fs::remove_all(work.path());
+            fs::create_directories(work.path());
+            WriteFile(work.path() / old, "old");
+            int steps = 0;
+            auto disk = MakeFiles([&](const char*, const fs::path&) { return ++steps == failAt; });
+            const ExportResult result = WriteExport(*disk, work.path() / "TaskData.xml",
+                                                    ExportFormat::TaskData, Lines(), true, "F");
+            const auto names = Names(work.path());
+            // Once the new file is in place only a clean-up or flush can fail,
+            // which may leave the old one set aside.
+            if (names.count("TASKDATA.XML") && Bytes(path) == meant)
+                EXPECT_EQ(names.size() - names.count("TASKDATA.XML.swathkit-old"), 1u)
+                    << old << failAt;
+            else
+                EXPECT_TRUE(!result.Written && names == std::set<std::string>{old} &&
+                            Bytes(work.path() / old) == "old")
+                    << old << failAt;
+            if (steps < failAt) {  // no step left to fail: the write went through
+                EXPECT_TRUE(result.Written && result.File == path && names.size() == 1) << old;
+                break;
+            }
         }
-        EXPECT_FALSE(ok) << failAt;
-        // Only the folder's flush can fail once the new file is in place.
-        EXPECT_TRUE(Bytes(path) == "old" || Bytes(path) == meant) << failAt;
-        EXPECT_FALSE(fs::exists(TemporaryFileFor(path))) << failAt;
     }
+}
+
+// Straight lines at the antimeridian: 50 m west of it heading east, on it
+// heading east and west, and along it heading north; and a pass that is no
+// place, at 91 degrees south.
+CardImage AtTheAntimeridian() {
+    CardImage image = NewBlankImage();
+    const std::tuple<int, const char*, const char*, const char*, const char*> lines[] = {
+        {8, "-17", "+179.9995", "0", "1"},
+        {9, "-17", "+180", "0", "1"},
+        {10, "-17", "-180", "0", "-1"},
+        {11, "-17", "+180", "1", "0"},
+        {30, "-91", "+180", "1", "0"}};
+    for (const auto& [field, lat, lon, north, east] : lines) {
+        GuidanceLine& line = image.Line(field);
+        std::tie(line.Latitude, line.Longitude, line.HeadingNorth, line.HeadingEast) =
+            std::tuple(lat, lon, north, east);
+    }
+    return image;
+}
+
+TEST(Export, LinesAcrossTheAntimeridianAreCutInTwo) {
+    const auto json =
+        nlohmann::json::parse(ExportText(ExportFormat::GeoJson, AtTheAntimeridian(), true, "F"));
+    ASSERT_EQ(json["features"].size(), 4u);
+    for (std::size_t f = 0; f < 4; ++f) {
+        const auto& geometry = json["features"][f]["geometry"];
+        EXPECT_EQ(geometry["type"], f < 3 ? "MultiLineString" : "LineString") << f;
+        const auto pieces =
+            f < 3 ? geometry["coordinates"] : nlohmann::json{geometry["coordinates"]};
+        double metres = 0;
+        for (const auto& piece : pieces)
+            for (std::size_t i = 1; i < piece.size(); ++i) {
+                const GeoPoint a{piece[i - 1][1], piece[i - 1][0]}, b{piece[i][1], piece[i][0]};
+                metres += DistanceMetres(a, b);
+                EXPECT_LE(std::fabs(a.Longitude - b.Longitude), 0.01) << f;
+            }
+        EXPECT_NEAR(metres, 400, 0.01) << f;
+        if (f < 3) {  // the west piece ends where the east one starts
+            const auto end = pieces[0].back(), start = pieces[1].front();
+            EXPECT_TRUE(std::fabs(end[0].get<double>()) == 180 &&
+                        end[0].get<double>() == -start[0].get<double>() && end[1] == start[1])
+                << f;
+        }
+    }
+    EXPECT_EQ(json["features"][0]["geometry"]["coordinates"][0].size(), 3u);  // and the point
+}
+
+// ogrinfo's listing of a file; empty when it fails.
+std::string OgrInfo(const fs::path& file) {
+    const std::string command = SWATHKIT_OGRINFO " -ro -al -q '" + file.string() + "' 2>&1";
+    std::string listing;
+    FILE* pipe = popen(command.c_str(), "r");
+    for (char buffer[4096]; pipe && fgets(buffer, sizeof buffer, pipe);) listing += buffer;
+    return pipe && pclose(pipe) == 0 ? listing : "";
+}
+
+TEST(Export, GdalReadsTheFilesWithoutThePassesThatAreNoPlace) {
+    TempFolder work;
+    for (ExportFormat format : {ExportFormat::Kml, ExportFormat::GeoJson}) {
+        const fs::path file = work.path() / DefaultExportName(format);
+        const ExportResult result =
+            WriteExport(RealFiles(), file, format, AtTheAntimeridian(), true, "F");
+        EXPECT_TRUE(result.Written && result.Passes == 4 && result.LeftOut == std::vector{30});
+        const std::string listing = OgrInfo(file);
+        auto count = [&](const std::string& what) {
+            std::size_t n = 0;
+            for (std::size_t at = 0; (at = listing.find(what, at)) != std::string::npos; ++at) ++n;
+            return n;
+        };
+        EXPECT_EQ(count("  MULTILINESTRING"), 3u) << listing;
+        EXPECT_EQ(count("  LINESTRING"), 1u) << listing;
+        ASSERT_TRUE(WriteExport(RealFiles(), file, format, Lines(), false, "F").Written);
+        EXPECT_NE(OgrInfo(file).find("POINT"), std::string::npos);
+    }
+    pugi::xml_document doc;
+    ASSERT_TRUE(
+        doc.load_string(ExportText(ExportFormat::TaskData, AtTheAntimeridian(), true, "").c_str()));
+    EXPECT_EQ(doc.select_nodes("//GPN").size(), 4u);
+    const CardImage poles = ImageWith({{6, "-90"}, {7, "+90"}, {8, "+90.000000001"}}, false);
+    ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, poles, false, "").c_str()));
+    EXPECT_EQ(doc.select_nodes("//GPN").size(), 2u);
+    EXPECT_EQ(LeftOutText({7}), "Field 7 was left out: its coordinates are not a place on earth.");
+    EXPECT_EQ(LeftOutText({7, 9, 12}),
+              "Fields 7, 9 and 12 were left out: their coordinates are not a place on earth.");
+    // With no pass to place nothing is written, not even an empty file.
+    const ExportResult none = WriteExport(RealFiles(), work.path() / "x.kml", ExportFormat::Kml,
+                                          ImageWith({{30, "+90.1"}}), true, "F");
+    EXPECT_TRUE(!none.Written && none.LeftOut == std::vector{30} && Names(work.path()).size() == 2);
 }
 
 }  // namespace

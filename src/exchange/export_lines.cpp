@@ -1,6 +1,8 @@
 #include "exchange/export_lines.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -45,6 +47,60 @@ std::string Truncated(const std::string& text, std::size_t limit) {
     std::size_t end = limit;
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
     return text.substr(0, end);
+}
+
+// What a file of lines can place: a latitude past a pole or a longitude past
+// the antimeridian is a damaged card text, and would make the file invalid.
+bool IsPlace(GeoPoint p) {
+    return std::fabs(p.Latitude) <= 90 && std::fabs(p.Longitude) <= 180;
+}
+
+// The written segment of a straight line, cut where it crosses the
+// antimeridian so that no piece spans the whole map: unwrapped into one
+// continuous run of longitudes, each piece lies within one band of 360
+// degrees and is shifted back into -180..180 by that band.
+std::vector<std::vector<GeoPoint>> SegmentPieces(const PlacedLine& line) {
+    const auto [back, ahead] = SegmentEnds(line);
+    const GeoPoint points[] = {back, line.Point, ahead};
+    // The band a longitude lies in; none on a band's edge, which belongs to
+    // the piece on either side.
+    auto bandOf = [](double longitude) -> std::optional<int> {
+        const double band = (longitude + 180) / 360;
+        if (band == std::floor(band))
+            return std::nullopt;
+        return static_cast<int>(std::floor(band));
+    };
+    std::vector<std::vector<GeoPoint>> pieces(1);
+    std::vector<int> bands{0};
+    std::optional<int> band;
+    GeoPoint last = points[0];
+    for (std::size_t i = 0; i < std::size(points); ++i) {
+        GeoPoint p = points[i];
+        if (i > 0)
+            p.Longitude =
+                last.Longitude + std::remainder(p.Longitude - points[i - 1].Longitude, 360);
+        const std::optional<int> here = bandOf(p.Longitude);
+        if (here && band && *here != *band) {
+            const double edge = 360.0 * std::max(*here, *band) - 180;
+            GeoPoint cut = last;
+            if (last.Longitude != edge) {
+                const double t = (edge - last.Longitude) / (p.Longitude - last.Longitude);
+                cut = {last.Latitude + t * (p.Latitude - last.Latitude), edge};
+                pieces.back().push_back(cut);
+            }
+            pieces.push_back({cut});
+            bands.push_back(*here);
+        } else if (here && !band) {
+            bands.back() = *here;
+        }
+        if (here)
+            band = here;
+        pieces.back().push_back(p);
+        last = p;
+    }
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+        for (GeoPoint& p : pieces[k]) p.Longitude -= 360.0 * bands[k];
+    return pieces;
 }
 
 void Declare(pugi::xml_document& doc) {
@@ -120,12 +176,16 @@ std::string KmlText(const std::vector<PlacedLine>& lines, const std::string& nam
             auto data = placemark.append_child("ExtendedData").append_child("Data");
             data.append_attribute("name") = "heading";
             data.append_child("value").text() = HeadingText(line.Heading).c_str();
-            auto string = placemark.append_child("LineString");
-            string.append_child("tessellate").text() = "1";
-            const auto [back, ahead] = SegmentEnds(line);
-            string.append_child("coordinates").text() =
-                (KmlCoordinate(back) + " " + KmlCoordinate(line.Point) + " " + KmlCoordinate(ahead))
-                    .c_str();
+            const auto pieces = SegmentPieces(line);
+            auto geometry = pieces.size() > 1 ? placemark.append_child("MultiGeometry") : placemark;
+            for (const std::vector<GeoPoint>& piece : pieces) {
+                auto string = geometry.append_child("LineString");
+                string.append_child("tessellate").text() = "1";
+                std::string coordinates;
+                for (const GeoPoint& p : piece)
+                    coordinates += (coordinates.empty() ? "" : " ") + KmlCoordinate(p);
+                string.append_child("coordinates").text() = coordinates.c_str();
+            }
         } else {
             placemark.append_child("Point").append_child("coordinates").text() =
                 KmlCoordinate(line.Point).c_str();
@@ -147,10 +207,17 @@ std::string GeoJsonText(const std::vector<PlacedLine>& lines, const std::string&
         if (line.Straight) {
             properties["heading"] = line.Heading;
             properties["point"] = LonLat(line.Point);
-            feature["geometry"] = {
-                {"type", "LineString"},
-                {"coordinates",
-                 {LonLat(SegmentEnds(line)[0]), LonLat(line.Point), LonLat(SegmentEnds(line)[1])}}};
+            // RFC 7946 3.1.9: a line across the antimeridian is cut in two.
+            nlohmann::json pieces = nlohmann::json::array();
+            for (const std::vector<GeoPoint>& piece : SegmentPieces(line)) {
+                nlohmann::json coordinates = nlohmann::json::array();
+                for (const GeoPoint& p : piece) coordinates.push_back(LonLat(p));
+                pieces.push_back(std::move(coordinates));
+            }
+            feature["geometry"] =
+                pieces.size() > 1
+                    ? nlohmann::json{{"type", "MultiLineString"}, {"coordinates", pieces}}
+                    : nlohmann::json{{"type", "LineString"}, {"coordinates", pieces[0]}};
         } else {
             properties["heading"] = nullptr;
             feature["geometry"] = {{"type", "Point"}, {"coordinates", LonLat(line.Point)}};
@@ -223,7 +290,8 @@ std::vector<std::string> ExportLimitations(ExportFormat format, bool straight) {
 
 std::string ExportText(ExportFormat format, const CardImage& image, bool straight,
                        const std::string& name) {
-    const std::vector<PlacedLine> lines = PlacedLines(image, straight);
+    std::vector<PlacedLine> lines = PlacedLines(image, straight);
+    std::erase_if(lines, [](const PlacedLine& line) { return !IsPlace(line.Point); });
     switch (format) {
         case ExportFormat::TaskData:
             return TaskDataText(lines, name);
@@ -235,12 +303,80 @@ std::string ExportText(ExportFormat format, const CardImage& image, bool straigh
     return {};
 }
 
-bool WriteExport(Files& disk, const fs::path& path, ExportFormat format, const CardImage& image,
-                 bool straight, const std::string& name) {
-    const std::string text = ExportText(format, image, straight, name);
-    if (text.empty())
+namespace {
+
+// Replaces the file at exactly its own spelling. Where the folder holds it
+// under another (taskdata.xml), a replace on a case-insensitive disk would
+// keep that spelling: the old file is set aside, the new one written, and
+// the old one put back if that fails.
+bool ReplaceSpelledAs(Files& disk, const fs::path& path, const std::string& text) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const auto entries = disk.List(folder);
+    if (!entries)
         return false;
-    return disk.Replace(path, text);
+    bool spelledSo = false;
+    fs::path existing;
+    for (const fs::path& entry : *entries) {
+        if (entry.filename() == path.filename())
+            spelledSo = true;
+        else if (AsciiLower(entry.filename().string()) == AsciiLower(path.filename().string()))
+            existing = path.parent_path() / entry.filename();
+    }
+    if (spelledSo || existing.empty())
+        return disk.Replace(path, text);
+    fs::path aside = path;
+    aside += ".swathkit-old";
+    if (!disk.Copy(existing, aside) || !disk.Remove(existing)) {
+        disk.Remove(aside);
+        return false;
+    }
+    if (disk.Replace(path, text)) {
+        disk.Remove(aside);
+        return true;
+    }
+    // A replace that failed only at the last flush has already put the new
+    // file in place; the old one goes back under its own name alone.
+    if (disk.Exists(path))
+        disk.Remove(path);
+    if (disk.Copy(aside, existing))
+        disk.Remove(aside);
+    return false;
+}
+
+}  // namespace
+
+ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
+                         const CardImage& image, bool straight, const std::string& name) {
+    ExportResult result;
+    result.File = path;
+    if (format == ExportFormat::TaskData &&
+        AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
+        result.File = path.parent_path() / DefaultExportName(format);
+    for (const PlacedLine& line : PlacedLines(image, straight)) {
+        if (IsPlace(line.Point))
+            ++result.Passes;
+        else
+            result.LeftOut.push_back(line.Field);
+    }
+    if (result.Passes == 0)
+        return result;
+    const std::string text = ExportText(format, image, straight, name);
+    result.Written = !text.empty() && ReplaceSpelledAs(disk, result.File, text);
+    return result;
+}
+
+std::string LeftOutText(const std::vector<int>& fields) {
+    if (fields.empty())
+        return {};
+    std::string list;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == fields.size() ? " and " : ", ";
+        list += std::to_string(fields[i]);
+    }
+    return fields.size() == 1
+               ? "Field " + list + " was left out: its coordinates are not a place on earth."
+               : "Fields " + list + " were left out: their coordinates are not a place on earth.";
 }
 
 }  // namespace swathkit

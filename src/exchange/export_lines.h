@@ -19,13 +19,26 @@ std::string DefaultExportName(ExportFormat format);
 // before the file is written.
 std::vector<std::string> ExportLimitations(ExportFormat format, bool straight);
 
-// The whole file text for the passes in use of image; name is the guidance
-// group's or document's name.
+// The whole file text for the passes in use of image whose coordinates are a
+// place on earth; name is the guidance group's or document's name.
 std::string ExportText(ExportFormat format, const CardImage& image, bool straight,
                        const std::string& name);
 
-// Written safely, the old file kept whole on failure.
-bool WriteExport(Files& disk, const fs::path& path, ExportFormat format, const CardImage& image,
-                 bool straight, const std::string& name);
+struct ExportResult {
+    bool Written = false;
+    fs::path File;             // the file written, or that was to be
+    std::size_t Passes = 0;    // passes in the file
+    std::vector<int> LeftOut;  // fields not written: their coordinates are no place on earth
+};
+
+// Written safely, the old file kept whole on failure. A TaskData file named
+// TASKDATA.XML in any case is written in capitals, which is how terminals
+// look for it, and takes the place of one spelled otherwise. Nothing is
+// written when no pass is a place on earth.
+ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
+                         const CardImage& image, bool straight, const std::string& name);
+
+// The sentence that says which fields were left out, or "" when none was.
+std::string LeftOutText(const std::vector<int>& fields);
 
 }  // namespace swathkit

@@ -166,5 +166,56 @@ TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     EXPECT_EQ(table->rowCount(), 0);
 }
 
+// Exports through the dialog: the side, the format (0 TaskData, 2 GeoJSON) and
+// the file chosen, then the boxes that follow answered by the script.
+void Export(WindowHarness& h, int side, int format, const fs::path& file) {
+    h.script.Step([=](QWidget* modal) {
+        modal->findChild<QComboBox*>("ExportSide")->setCurrentIndex(side);
+        modal->findChild<QComboBox*>("ExportFormat")->setCurrentIndex(format);
+        modal->findChild<QLineEdit*>("ExportPath")->setText(QString::fromStdString(file.string()));
+        QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                          Qt::LeftButton);
+    });
+}
+
+TEST(MapWindow, ExportLeavesOutPassesThatAreNoPlaceAndWritesTaskDataInCapitals) {
+    WindowHarness h;
+    CardImage card = NewBlankImage(), image = NewBlankImage();
+    card.IsStraight = image.IsStraight = true;
+    card.Line(12) = PassAt(12, kFarm, 0, 1);
+    card.Line(13) = PassAt(13, {95, 0}, 0, 1);
+    image.Line(50) = PassAt(50, {0, 181}, 0, 1);
+    MakeCard(h.root, &card);
+    h.WriteMaster(image);
+    h.Open();
+    const fs::path out = h.work.path() / "out";
+    WriteFile(out / "taskdata.xml", "old");
+    const char* leftOut = "was left out: its coordinates are not a place on earth.";
+    Export(h, 0, 0, out / "TASKDATA.XML");
+    h.script.Box("Export Lines", "taskdata.xml already exists. Replace it?",
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    h.script.Box(
+        "Export Lines",
+        QString("1 pass written to %1.\nField 13 %2").arg((out / "TASKDATA.XML").c_str(), leftOut),
+        QMessageBox::Ok, QMessageBox::Ok);
+    h.Trigger("mnuExportLines");
+    EXPECT_EQ(fs::directory_iterator(out)->path().filename(), "TASKDATA.XML");
+    EXPECT_NE(Bytes(out / "TASKDATA.XML").find("B=\"12\""), std::string::npos);
+
+    Export(h, 1, 2, out / "lines.geojson");
+    h.script.Step([&](QWidget* modal) {  // the dialog stays open for another try
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), QString("Nothing was written to %1.\nField 50 %2")
+                                   .arg((out / "lines.geojson").c_str(), leftOut));
+        auto* dialog = qobject_cast<QDialog*>(box->parentWidget());
+        box->accept();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+    });
+    h.Trigger("mnuExportLines");
+    EXPECT_FALSE(fs::exists(out / "lines.geojson"));
+    EXPECT_TRUE(h.script.Done());
+}
+
 }  // namespace
 }  // namespace swathkit
