@@ -88,7 +88,7 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
              Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
         return;
     }
-    const std::optional<ShiftEntry> entry = ask(static_cast<int>(selected.size()));
+    const std::optional<ShiftEntry> entry = ask();
     if (!entry)
         return;
     const std::optional<Offset> offset = ReadEntry(ports, *entry);

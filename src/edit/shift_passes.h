@@ -23,8 +23,8 @@ struct ShiftEntry {
 // A shift further than this is a typing slip, never a moved base station.
 inline constexpr double kMaxShiftMetres = 1000;
 
-// Asks for the shift once the passes are known; nothing when cancelled.
-using AskShift = std::function<std::optional<ShiftEntry>(int passes)>;
+// Asks for the shift once there are passes to move; nothing when cancelled.
+using AskShift = std::function<std::optional<ShiftEntry>()>;
 
 // Moves the point of each selected straight line, or the centre of each
 // selected circle track, exactly on the ellipsoid; the direction stays as it

@@ -15,10 +15,15 @@ namespace swathkit::testing {
 
 using Texts = std::vector<std::string>;
 
-inline std::map<int, std::string> Passes(const std::vector<int>& slots) {
+inline std::map<int, std::string> Passes(const std::vector<int>& fields) {
     std::map<int, std::string> latitudes;
-    for (int slot : slots) latitudes[slot] = Pass(slot);
+    for (int slot : fields) latitudes[slot] = Pass(slot);
     return latitudes;
+}
+
+// Where a pass lies, as the map and the shift read it.
+inline GeoPoint At(const GuidanceLine& line) {
+    return {LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
 }
 
 // A card in a folder and a master copy, started up as the window starts.
