@@ -63,6 +63,8 @@ TEST(Shift, OnTheCardNonsenseChangesNothingAndAShiftIsBackedUpAndKeptOffAnotherC
                "\"" + text + "\" is not a number.\r\nType it in digits, such as 1.5 or -0,25.");
     refuse({false, "800", "601"},
            "A shift of 1000.60 m is further than the 1000 m a shift may be.");
+    refuse({false, std::string(400, '9'), "1"},
+           "A shift of over 1000000 m is further than the 1000 m a shift may be.");
     refuse({true, "-1000.01", "0"},
            "A shift of 1000.01 m is further than the 1000 m a shift may be.");
     mnuShift_Click(h.program, h.ports, CardSide, Answer(std::nullopt));

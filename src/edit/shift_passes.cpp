@@ -68,8 +68,11 @@ std::optional<Offset> ReadEntry(Ports& ports, const ShiftEntry& entry) {
     const Offset offset = entry.AlongBearing ? Offset{value[0], value[1]}
                                              : Offset{std::hypot(value[0], value[1]),
                                                       std::atan2(value[0], value[1]) * kDegrees};
-    if (!(std::fabs(offset.Metres) <= kMaxShiftMetres)) {
-        ShowBadEntry(ports, "A shift of " + FormatPicture(std::fabs(offset.Metres), 1, 2) +
+    const double metres = std::fabs(offset.Metres);
+    if (!(metres <= kMaxShiftMetres)) {
+        // Digits enough to overflow would fill the box with hundreds of them.
+        ShowBadEntry(ports, "A shift of " +
+                                (metres < 1e6 ? FormatPicture(metres, 1, 2) : "over 1000000") +
                                 " m is further than the " + DefaultNumberText(kMaxShiftMetres) +
                                 " m a shift may be.");
         return std::nullopt;
