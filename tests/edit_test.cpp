@@ -13,56 +13,15 @@
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
-#include "support/cards.h"
-#include "support/fakes.h"
+#include "support/edit_harness.h"
 
 namespace swathkit {
 namespace {
 
 using namespace testing;
 
-using Texts = std::vector<std::string>;
-
-std::map<int, std::string> Passes(const std::vector<int>& slots) {
-    std::map<int, std::string> latitudes;
-    for (int slot : slots) latitudes[slot] = Pass(slot);
-    return latitudes;
-}
-
 const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
                               "Nothing Selected"};
-
-// A card in a folder and a master copy, started up as the window starts.
-struct EditHarness : Harness {
-    EditHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {
-        const CardImage onCard = ImageWith(card);
-        MakeCard(root, &onCard);
-        WriteFile(MasterCopyFile(program, true),
-                  LineFileText(ImageWith(image), LineLayout::MasterCopy));
-        StartUp(program, ports);
-        cardAsRead = Bytes(Lines());
-        masterAsRead = Bytes(MasterPath());
-    }
-    fs::path MasterPath() const { return MasterCopyFile(program, true); }
-
-    // Both the memory and the file must hold what the list shows.
-    void ExpectWritten(int side) {
-        const CardImage& current = program.Table.Current(side);
-        if (side == CardSide)
-            EXPECT_TRUE(Bytes(Lines()) == LineFileText(current, LineLayout::Card));
-        else
-            EXPECT_TRUE(Bytes(MasterPath()) == LineFileText(current, LineLayout::MasterCopy));
-        EXPECT_EQ((side == CardSide ? cardList : imageList).rows, ListRows(current, program.Menus));
-    }
-    // Today's backup folders are "0", "1", ... holding these card files.
-    void ExpectBackups(const Texts& cards) const {
-        EXPECT_EQ(fs::exists(day) ? std::distance(fs::directory_iterator(day), {}) : 0,
-                  static_cast<long>(cards.size()));
-        for (std::size_t i = 0; i < cards.size(); ++i)
-            EXPECT_TRUE(Bytes(day / std::to_string(i) / "ablines.dat") == cards[i]) << i;
-    }
-    std::string cardAsRead, masterAsRead;
-};
 
 TEST(MovePasses, PassesIntoEmptyFieldsAreCopiedWithoutAQuestionAndWrittenOnce) {
     EditHarness h(Passes({12, 40, 77, 90}), Passes({40, 200}));

@@ -109,6 +109,11 @@ void cmdUndo_MouseDown(Ports& ports, int index) {
     ports.List(index).Focus();
 }
 
+void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask) {
+    ports.List(index).Focus();
+    ShiftSelectedPasses(program, ports, index, ask);
+}
+
 void mnuBackup_Click(Program& program, Ports& ports) {
     BackupCardToFolder(program, ports);
 }

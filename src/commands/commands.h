@@ -10,6 +10,7 @@
 #include "display/line_list.h"
 #include "edit/merge_card.h"
 #include "edit/move_passes.h"
+#include "edit/shift_passes.h"
 #include "exchange/export_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
@@ -39,6 +40,9 @@ void cmdClear_Click(Program& program, Ports& ports, int index);
 void cmdUndo_Click(Program& program, Ports& ports, int index);
 // The list has the focus already while the button is held down.
 void cmdUndo_MouseDown(Ports& ports, int index);
+// "Shift..." on one list; ask is the window's dialog, opened only once
+// there is a selection to move.
+void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);
 
 // The "DataCard" menu ("Merge Card into Image...", "Restore from Backup..."
 // and "Export Lines..." are dialogs over StartMerge/ApplyMerge, the restore

@@ -22,6 +22,7 @@
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
 #include "ui/restore_dialog.h"
+#include "ui/shift_dialog.h"
 
 namespace swathkit {
 
@@ -69,6 +70,7 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
 
     BuildControls();
     BuildMenus();
+    BuildListMenus();
 
     dialogs_ = std::make_unique<QtDialogs>(this);
     help_ = std::make_unique<NoHelpViewer>();
@@ -273,9 +275,59 @@ void AB_Main::BuildMenus() {
     QMenu* view = menu(menuBar(), "mnuView", "View");
     command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
     command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });
+    // Acts on the list last clicked or used, the one the operator is working in.
+    auto* edit = new QMenu("Edit", menuBar());
+    edit->setObjectName("mnuEdit");
+    menuBar()->insertMenu(view->menuAction(), edit);
+    command(edit, "mnuShift", "Shift Passes...", [this] { ShiftPasses(lastList_); });
 
     command(menuBar(), "mnuHelp", "Help",
             [this] { swathkit::mnuHelp_Click(*ports_, setup_.ProgramFolder); });
+}
+
+// Each list's right-click menu and keys give the commands under it. The keys
+// work only in the list that has the focus, so Delete in one list never
+// erases in the other; a command disabled with its button takes no key.
+void AB_Main::BuildListMenus() {
+    using Edit = void (*)(Program&, Ports&, int);
+    for (int side : {CardSide, ImageSide}) {
+        QTreeWidget* list = cardList_[side];
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->installEventFilter(this);
+        const auto add = [&](const char* name, const QString& text, QKeySequence::StandardKey keys,
+                             QPushButton* twin, auto slot) {
+            auto* action = new QAction(text, list);
+            action->setObjectName(name + QString("_%1").arg(side));
+            action->setShortcuts(keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+            connect(action, &QAction::triggered, this, slot);
+            list->addAction(action);
+            if (twin != nullptr)
+                listActions_[side].push_back({action, twin});
+        };
+        const auto edit = [this, side](Edit command) {
+            return [this, side, command] { command(program_, *ports_, side); };
+        };
+        const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
+        add("mnuListMove", side ? "Move to Card" : "Move to Temporary Card Image", none,
+            cmdMoveLines_[side], edit(swathkit::cmdMoveLines_Click));
+        add("mnuListShuffle", "Change Field #...", none, cmdShuffle_[side],
+            edit(swathkit::cmdShuffle_Click));
+        add("mnuListCopyField", "Copy Field...", none, cmdCopyField_[side],
+            edit(swathkit::cmdCopyField_Click));
+        add("mnuListErase", "Erase", QKeySequence::Delete, cmdClear_[side],
+            edit(swathkit::cmdClear_Click));
+        add("mnuListUndo", "Undo", QKeySequence::Undo, cmdUndo_[side],
+            edit(swathkit::cmdUndo_Click));
+        auto* line = new QAction(list);
+        line->setSeparator(true);
+        list->addAction(line);
+        // Shifting the card writes it, so it needs a card as Erase does.
+        add("mnuListShift", "Shift...", none, side == CardSide ? cmdClear_[side] : nullptr,
+            [this, side] { ShiftPasses(side); });
+        add("mnuListSelectAll", "Select All", QKeySequence::SelectAll, nullptr,
+            [list] { list->selectAll(); });
+    }
 }
 
 // A menu command, then its check marks brought in line with the program.
@@ -321,6 +373,8 @@ void AB_Main::SetEnabled(Command command, bool enabled) {
             break;
     }
     button->setEnabled(enabled);
+    for (const auto& actions : listActions_)
+        for (const auto& [action, twin] : actions) action->setEnabled(twin->isEnabled());
 }
 
 void AB_Main::SetCardDescription(const std::string& text) {
@@ -397,7 +451,27 @@ void AB_Main::mnuRestore_Click() {
     restore_->activateWindow();
 }
 
+void AB_Main::ShiftPasses(int side) {
+    swathkit::mnuShift_Click(program_, *ports_, side, [this, side]() -> std::optional<ShiftEntry> {
+        const auto passes = cardList_[side]->selectedItems().size();
+        ShiftDialog dialog(QString("%1 selected %2 of %3")
+                               .arg(passes)
+                               .arg(passes == 1 ? "pass" : "passes")
+                               .arg(QString(side == ImageSide ? "the " : "") + kSideCaption[side]),
+                           this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.Entry();
+    });
+}
+
 bool AB_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int side : {CardSide, ImageSide}) {
+            if (watched == cardList_[side])
+                lastList_ = side;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int side : {CardSide, ImageSide}) {
             if (watched == cmdUndo_[side] && cmdUndo_[side]->isEnabled())

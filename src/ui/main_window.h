@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "commands/commands.h"
 #include "core/program.h"
@@ -57,6 +59,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
 
     void BuildControls();
     void BuildMenus();
+    void BuildListMenus();
     void SyncMenus();
     QPushButton* Button(const QString& name, const QString& caption, const QString& tip,
                         std::array<int, 4> twips);
@@ -71,6 +74,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void mnuExportLines_Click();
     void mnuMergeCard_Click();
     void mnuRestore_Click();
+    void ShiftPasses(int side);
 
     WindowSetup setup_;
     Program program_;
@@ -90,6 +94,9 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     QAction* mnuShowLonLat_ = nullptr;
     QAction* mnuShowDMS_ = nullptr;
     QAction* mnuMergeCard_ = nullptr;
+    // Each list's menu and key commands, with the button each stands for.
+    std::array<std::vector<std::pair<QAction*, QPushButton*>>, 2> listActions_;
+    int lastList_ = ImageSide;  // the list "Edit > Shift Passes..." acts on
 
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<HelpViewer> help_;

@@ -1,0 +1,135 @@
+#include "edit/shift_passes.h"
+
+#include <array>
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "card/save.h"
+#include "core/number_text.h"
+#include "display/line_list.h"
+#include "geo/geo.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kTitle = "Shift Passes";
+constexpr double kDegrees = 180 / 3.14159265358979323846;
+
+struct Offset {
+    double Metres = 0;
+    double Heading = 0;  // compass degrees
+};
+
+// A number as typed: an optional sign, digits and at most one decimal point
+// or comma, blanks around it. Exponents, thousands separators, "inf" and
+// "nan" are refused rather than guessed at; the value itself is read by the
+// same locale-free reader as every other number text.
+std::optional<double> TypedNumber(std::string text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    bool point = false, digit = false;
+    for (std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0; i < text.size(); ++i) {
+        char& c = text[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+            c = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit)
+        return std::nullopt;
+    return LeadingNumber(text);
+}
+
+void ShowBadEntry(Ports& ports, const std::string& what) {
+    ports.Ask.Show({what + "\r\nNothing has been moved.", Buttons::Ok, Icon::Exclamation, kTitle});
+}
+
+std::optional<Offset> ReadEntry(Ports& ports, const ShiftEntry& entry) {
+    std::array<double, 2> value{};
+    for (int i = 0; i < 2; ++i) {
+        const std::string& text = i == 0 ? entry.First : entry.Second;
+        const std::optional<double> number = TypedNumber(text);
+        if (!number) {
+            ShowBadEntry(ports, "\"" + text +
+                                    "\" is not a number.\r\n"
+                                    "Type it in digits, such as 1.5 or -0,25.");
+            return std::nullopt;
+        }
+        value[i] = *number;
+    }
+    const Offset offset = entry.AlongBearing ? Offset{value[0], value[1]}
+                                             : Offset{std::hypot(value[0], value[1]),
+                                                      std::atan2(value[0], value[1]) * kDegrees};
+    const double metres = std::fabs(offset.Metres);
+    if (!(metres <= kMaxShiftMetres)) {
+        // Digits enough to overflow would fill the box with hundreds of them.
+        ShowBadEntry(ports, "A shift of " +
+                                (metres < 1e6 ? FormatPicture(metres, 1, 2) : "over 1000000") +
+                                " m is further than the " + DefaultNumberText(kMaxShiftMetres) +
+                                " m a shift may be.");
+        return std::nullopt;
+    }
+    return offset;
+}
+
+}  // namespace
+
+void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShift& ask) {
+    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    if (selected.empty()) {
+        ports.Ask.Show(
+            {"Select the passes to shift first.  You can select multiple fields by \r\n"
+             "holding the CTRL-key while you click.",
+             Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
+        return;
+    }
+    const std::optional<ShiftEntry> entry = ask();
+    if (!entry)
+        return;
+    const std::optional<Offset> offset = ReadEntry(ports, *entry);
+    if (!offset)
+        return;
+
+    program.Table.At(side, 1) = program.Table.At(side, 0);
+    CardImage& image = program.Table.At(side, 0);
+    // Two items can name one slot (a field number text repeated on a
+    // damaged card); that pass still moves once.
+    std::set<int> seen;
+    std::string unplaced;
+    for (const std::string& text : selected) {
+        const std::optional<int> slot = SlotOfItem(text);
+        if (!slot || !seen.insert(*slot).second || !LineInUse(image.Line(*slot)))
+            continue;
+        GuidanceLine& line = image.Line(*slot);
+        const GeoPoint from{LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
+        // The ellipsoid would pin such a point to a pole or wrap it round
+        // the earth, and the pass would come out as some other line.
+        if (!(std::fabs(from.Latitude) <= 90 && std::fabs(from.Longitude) <= 180)) {
+            unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(*slot);
+            continue;
+        }
+        const GeoPoint to = Travel(from, offset->Heading, offset->Metres);
+        line.Latitude = StoredNumber(to.Latitude);
+        line.Longitude = StoredNumber(to.Longitude);
+        program.ImageChanged = true;
+    }
+    if (!unplaced.empty()) {
+        ports.Ask.Show(
+            {"These passes were not moved: their position is not a latitude and "
+             "longitude.\r\nField #: " +
+                 unplaced,
+             Buttons::Ok, Icon::Exclamation, kTitle});
+    }
+    FillLineList(program, ports, side, image);
+    SaveImage(program, ports, side);
+}
+
+}  // namespace swathkit
