@@ -23,21 +23,21 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
     Harness h;
     fs::create_directories(h.program.WorkFolder);
     // Field 7 holds a line of an earlier import of the same file.
-    h.program.Table.Current(ImageSide) = ImageWith({{6, Pass(6)}, {40, Pass(40)}});
+    h.program.Table.Current(ImageSide) = ImageWith({{6, Pass(6)}});
     h.program.Table.Current(ImageSide).Line(7) = ImportedRecord(Straight(57, 70), 7);
     const CardImage before = h.program.Table.Current(ImageSide);
-    h.dialogs.Expect({"Pass #40 will replace pass #40. Is this ok?", Buttons::YesNoCancel,
-                      Icon::None, "Replace Pass"},
+    h.dialogs.Expect({"Pass #6 will replace pass #6. Is this ok?", Buttons::YesNoCancel, Icon::None,
+                      "Replace Pass"},
                      Answer::No);
     h.dialogs.ExpectInput(
-        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!", "41");
+        "Copy field #6 to which field: \r\nYou will not be prompted to overwrite!", "41");
     // Field 3 is no field of a line's own; the circle is of the other kind.
-    const std::vector<PlacedLine> lines = {Straight(50, 10),     Straight(51, 20, 40),
-                                           Straight(52, 30, 12), Straight(54, 40, 3),
-                                           Straight(57, 70),     Circle(53, 1)};
+    const std::vector<PlacedLine> lines = {
+        Straight(50, 10), Straight(51, 20, 6), Straight(52, 30, 9),  Straight(54, 40, 3),
+        Straight(57, 70), Circle(53, 1),       Straight(58, 80, 250)};
     EXPECT_TRUE(ImportIntoImage(h.program, h.ports, lines));
     CardImage expected = before;
-    for (const auto& [field, line] : {std::pair{8, 0}, {41, 1}, {12, 2}, {9, 3}})
+    for (const auto& [field, line] : {std::pair{8, 0}, {41, 1}, {9, 2}, {10, 3}, {250, 6}})
         expected.Line(field) = ImportedRecord(lines[line], field);
     expected.Line(41).FieldNum = before.Line(41).FieldNum;
     EXPECT_EQ(h.program.Table.Current(ImageSide), expected);
@@ -59,23 +59,21 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
 }
 
-TEST(ImportLines, RefusalsByKindAndPlace) {
+TEST(ImportLines, RefusalsAndRecordsInTheCardsForm) {
     const double nan = std::nan("");
     for (const auto& [line, kind, refused] :
-         {std::tuple{Straight(50, 0), TrackKind::Straight, ""},
-          {Straight(50, 0), TrackKind::Circle, "a straight line, and Circle Track is checked"},
+         {std::tuple{Straight(50, 0), TrackKind::Circle,
+                     "a straight line, and Circle Track is checked"},
           {Circle(50, 1), TrackKind::Straight, "a circle track, and Straight Track is checked"},
           {Circle(-90, 180), TrackKind::Circle, ""},
           {Circle(0, 180.5), TrackKind::Circle, "coordinates out of range"},
           {Circle(nan, 1), TrackKind::Circle, "coordinates out of range"},
+          {Circle(1, nan), TrackKind::Circle, "coordinates out of range"},
           {Straight(-90.1, 1), TrackKind::Straight, "coordinates out of range"},
           {Straight(1, nan), TrackKind::Straight, "no heading"},
           {Circle(0, 0), TrackKind::Circle,
            "at latitude 0, longitude 0, which the card takes for an empty field"}})
         EXPECT_EQ(ImportRefusal(line, kind), refused) << line.Point.Latitude;
-}
-
-TEST(ImportLines, RecordsInTheCardsFormReadBackAsTheLineCameIn) {
     EXPECT_EQ(ImportedRecord(Circle(-52.123456785, 13.5), 250),
               (GuidanceLine{"+000000250", "-0000000000052.12345679", "+0000000000013.50000000",
                             BlankCoordinate, BlankCoordinate, "", false}));
@@ -92,7 +90,9 @@ TEST(ImportLines, RecordsInTheCardsFormReadBackAsTheLineCameIn) {
               "straight line+041.500000+007.250000045.0000\xC2\xB0"
               "12");
     const ImportRowText circle = DescribeImport(Circle(1, 2), {});
-    EXPECT_EQ(circle.Heading + circle.Field, "first free");
+    EXPECT_EQ(circle.Kind + circle.Latitude + circle.Heading + circle.Field,
+              "circle track+1\xC2\xB0"
+              "0'0''first free");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// "Import Lines..." through the real window: a GeoJSON file of the program's
-// own export chosen, read, previewed and brought into the temporary card
-// image; the preview's screen can be saved (shots.h).
+// "Import Lines..." through the real window, on the program's own GeoJSON
+// exports; the preview's screen can be saved (shots.h).
 
 #include <QFileDialog>
 #include <QLabel>
@@ -21,6 +20,8 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     exported.Line(77).HeadingEast = "-0000000000002.00000000";
     WriteFile(h.work.path() / "lines.geojson",
               ExportText(ExportFormat::GeoJson, exported, true, "Farm"));
+    WriteFile(h.work.path() / "circles.geojson",
+              ExportText(ExportFormat::GeoJson, ImageWith({{9, Spot(9)}}, false), false, "Farm"));
     WriteFile(h.work.path() / "broken.geojson",
               "{\"type\": \"FeatureCollection\", \"features\": [");
     h.Open();
@@ -41,9 +42,16 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
         });
     };
 
-    // Cancel in the preview changes nothing; nor does a file that cannot be read.
+    // Circle tracks are shown but cannot be ticked while Straight Track is
+    // checked; Cancel changes nothing, nor does a file that cannot be read.
     const std::string before = Bytes(h.MasterPath());
-    choose("lines.geojson", [](QDialog* dialog, QTreeWidget*) { dialog->reject(); });
+    choose("circles.geojson", [](QDialog* dialog, QTreeWidget* table) {
+        EXPECT_EQ(table->topLevelItem(0)->flags(), Qt::NoItemFlags);
+        EXPECT_EQ(dialog->findChild<QTreeWidget*>("ImportLeftOut")->topLevelItem(0)->text(1),
+                  "a circle track, and Straight Track is checked");
+        EXPECT_FALSE(dialog->findChild<QPushButton*>("ImportButton")->isEnabled());
+        dialog->reject();
+    });
     h.Trigger("mnuImportLines");
     choose("broken.geojson", {});
     h.Trigger("mnuImportLines");
