@@ -8,10 +8,12 @@
 #include "core/program.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
+#include "edit/import_passes.h"
 #include "edit/merge_card.h"
 #include "edit/move_passes.h"
 #include "edit/shift_passes.h"
 #include "exchange/export_lines.h"
+#include "exchange/import_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
 #include "geo/map_passes.h"
@@ -49,6 +51,13 @@ void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& a
 // functions and WriteExport).
 void mnuBackup_Click(Program& program, Ports& ports);
 void mnuCardtoCard_Click(Program& program, Ports& ports);
+
+// "Import Lines...": the window reads the file with ReadImportFile and shows
+// each line found (DescribeImport, ImportRefusal of ImportedPlace); the
+// lines the operator ticked then come into the temporary card image. True
+// when the image changed.
+PlacedLine ImportedPlace(const ImportedLine& line);
+bool ImportLines(Program& program, Ports& ports, const std::vector<ImportedLine>& ticked);
 
 // "Help": AB_Help.chm from the program's folder.
 void mnuHelp_Click(Ports& ports, const fs::path& programFolder);

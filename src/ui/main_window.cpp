@@ -19,6 +19,7 @@
 #include "core/version.h"
 #include "ui/duplicate_passes.h"
 #include "ui/export_dialog.h"
+#include "ui/import_dialog.h"
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
 #include "ui/restore_dialog.h"
@@ -272,6 +273,8 @@ void AB_Main::BuildMenus() {
     mnuMergeCard_ =
         command(card, "mnuMergeCard", "Merge Card into Image...", [this] { mnuMergeCard_Click(); });
     command(card, "mnuExportLines", "Export Lines...", [this] { mnuExportLines_Click(); });
+    command(card, "mnuImportLines", "Import Lines...",
+            [this] { RunImportLines(program_, *ports_, this); });
     QMenu* view = menu(menuBar(), "mnuView", "View");
     command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
     command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });

@@ -1,0 +1,136 @@
+#include "edit/import_passes.h"
+
+#include <cmath>
+
+#include "card/save.h"
+#include "core/number_text.h"
+#include "display/coordinate_text.h"
+#include "display/line_list.h"
+#include "edit/move_passes.h"
+
+namespace swathkit {
+
+namespace {
+
+// The direction of a straight line is stored as two components; only their
+// ratio matters. Long components keep the heading to far better than the
+// list's four decimals with the card's eight, and keep the north component
+// at 1 or more (the list reads one in [0, 1) as next to nothing) except
+// within 0.000006 degrees of due east or west, where that reading is as good.
+constexpr double kDirectionLength = 1e7;
+// The list turns the components into degrees with this value of pi; the same
+// value turns degrees into components, so the heading reads back unchanged.
+constexpr double kListPi = 3.14159265358979;
+
+bool HasOwnField(const PlacedLine& line) {
+    return line.Field >= kFirstUsableField && line.Field <= kSlotCount;
+}
+
+std::string FieldNumText(int field) {
+    return "+" + FormatPicture(field, 9, 0);
+}
+
+int FirstFreeField(const CardImage& image) {
+    for (int field = kFirstUsableField; field <= kSlotCount; ++field) {
+        if (!LineInUse(image.Line(field)))
+            return field;
+    }
+    return 0;
+}
+
+bool HoldsLine(const CardImage& image, const GuidanceLine& line) {
+    for (int field = kFirstUsableField; field <= kSlotCount; ++field) {
+        if (SameCoordinates(image.Line(field), line))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string ImportRefusal(const PlacedLine& line, TrackKind checked) {
+    if (line.Straight && checked == TrackKind::Circle)
+        return "a straight line, and Circle Track is checked";
+    if (!line.Straight && checked == TrackKind::Straight)
+        return "a circle track, and Straight Track is checked";
+    const GeoPoint p = line.Point;
+    if (!std::isfinite(p.Latitude) || !std::isfinite(p.Longitude) || std::fabs(p.Latitude) > 90 ||
+        std::fabs(p.Longitude) > 180)
+        return "coordinates out of range";
+    if (line.Straight && !std::isfinite(line.Heading))
+        return "no heading";
+    if (!LineInUse(ImportedRecord(line, kFirstUsableField)))
+        return "at latitude 0, longitude 0, which the card takes for an empty field";
+    return {};
+}
+
+GuidanceLine ImportedRecord(const PlacedLine& line, int field) {
+    GuidanceLine record;
+    record.FieldNum = FieldNumText(field);
+    record.Latitude = StoredNumber(line.Point.Latitude);
+    record.Longitude = StoredNumber(line.Point.Longitude);
+    record.HeadingNorth = record.HeadingEast = BlankCoordinate;
+    if (line.Straight) {
+        const double angle = line.Heading * kListPi / 180;
+        record.HeadingNorth = StoredNumber(kDirectionLength * std::cos(angle));
+        record.HeadingEast = StoredNumber(kDirectionLength * std::sin(angle));
+    }
+    return record;
+}
+
+ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus) {
+    const GuidanceLine record = ImportedRecord(line, kFirstUsableField);
+    ImportRowText row;
+    row.Kind = line.Straight ? "straight line" : "circle track";
+    row.Latitude = FormatCoordinate(record.Latitude, menus.ShowDMS);
+    row.Longitude = FormatCoordinate(record.Longitude, menus.ShowDMS);
+    if (line.Straight)
+        row.Heading = FormatHeading(record);
+    row.Field = HasOwnField(line) ? std::to_string(line.Field) : "first free";
+    return row;
+}
+
+bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLine>& lines) {
+    std::vector<PlacedLine> coming;
+    for (const PlacedLine& line : lines) {
+        if (ImportRefusal(line, program.Menus.Kind()).empty())
+            coming.push_back(line);
+    }
+    if (coming.empty())
+        return false;
+    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
+    // The numbered lines first: the free fields handed out below are the
+    // ones they leave.
+    for (const PlacedLine& line : coming) {
+        if (HasOwnField(line))
+            CopyPassInto(program, ports, ImportedRecord(line, line.Field), line.Field, ImageSide);
+    }
+    int noRoom = 0;
+    for (const PlacedLine& line : coming) {
+        if (HasOwnField(line))
+            continue;
+        CardImage& image = program.Table.At(ImageSide, 0);
+        // A file read twice, or a line already brought across from a card.
+        if (HoldsLine(image, ImportedRecord(line, 0)))
+            continue;
+        const int field = FirstFreeField(image);
+        if (field == 0) {
+            ++noRoom;
+            continue;
+        }
+        image.Line(field) = ImportedRecord(line, field);
+        program.ImageChanged = true;
+    }
+    if (noRoom > 0) {
+        ports.Ask.Show({"The Temporary Card Image has no free field left:\r\n" +
+                            std::to_string(noRoom) + (noRoom == 1 ? " line" : " lines") +
+                            " did not come in.",
+                        Buttons::Ok, Icon::Exclamation, "No Free Field"});
+    }
+    const bool changed = program.Table.At(ImageSide, 0) != program.Table.At(ImageSide, 1);
+    FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
+    SaveImage(program, ports, ImageSide);
+    return changed;
+}
+
+}  // namespace swathkit

@@ -1,0 +1,198 @@
+#include "ui/import_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <optional>
+
+#include "ui/qt_ports.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kTitle = "Import Lines";
+
+enum Column { kName, kKind, kLatitude, kLongitude, kHeading, kField, kColumns };
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString NameText(const std::string& name) {
+    return name.empty() ? QString("(no name)") : Text(name);
+}
+
+using ReadOutcome = std::variant<ImportResult, ImportFailure>;
+
+// A TaskData of thousands of patterns takes a while: the file is read in a
+// worker while the window goes on painting. A read that ends within a
+// moment shows nothing and takes no clicks meanwhile; a longer one shows a
+// busy bar whose Cancel drops what the worker brings back. Nothing when
+// cancelled.
+std::optional<ReadOutcome> ReadInBackground(const QString& file, QWidget* parent) {
+    QFutureWatcher<ReadOutcome> watcher;
+    QEventLoop loop;
+    QTimer moment;
+    moment.setSingleShot(true);
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&moment, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const fs::path path = PathOf(file);
+    watcher.setFuture(QtConcurrent::run([path] { return ReadImportFile(path); }));
+    moment.start(300);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    moment.stop();
+    if (!watcher.isFinished()) {
+        QProgressDialog busy("Reading " + QFileInfo(file).fileName() + "...", "Cancel", 0, 0,
+                             parent);
+        busy.setObjectName("ImportBusy");
+        busy.setWindowTitle(kTitle);
+        busy.setWindowModality(Qt::ApplicationModal);
+        busy.setMinimumDuration(0);
+        QObject::connect(&busy, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+        busy.show();
+        loop.exec();
+        if (!watcher.isFinished())
+            return std::nullopt;
+    }
+    return watcher.result();
+}
+
+}  // namespace
+
+ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
+                                     const QString& fileName, QWidget* parent)
+    : QDialog(parent), found_(std::move(found)) {
+    setObjectName("ImportLines");
+    setWindowTitle(kTitle);
+    resize(760, 520);
+
+    auto* intro = new QLabel(
+        "The guidance lines found in " + fileName +
+            ". The ticked ones come into the Temporary Card Image: a line with a field number of "
+            "its own keeps it, the others go to the first free fields. Nothing changes until you "
+            "press Import.",
+        this);
+    intro->setWordWrap(true);
+
+    lines_ = new QTreeWidget(this);
+    lines_->setObjectName("ImportTable");
+    lines_->setColumnCount(kColumns);
+    lines_->setHeaderLabels({"Name", "Kind", "Latitude", "Longitude", "Heading", "Field #"});
+    lines_->setRootIsDecorated(false);
+    lines_->setSelectionMode(QAbstractItemView::NoSelection);
+    lines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* notCaption = new QLabel("Will not come in:", this);
+    auto* notComing = new QTreeWidget(this);
+    notComing->setObjectName("ImportLeftOut");
+    notComing->setHeaderLabels({"Name", "Why"});
+    notComing->setRootIsDecorated(false);
+    notComing->setSelectionMode(QAbstractItemView::NoSelection);
+    notComing->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    const auto leftOut = [notComing](const std::string& name, const std::string& why) {
+        auto* item = new QTreeWidgetItem(notComing);
+        item->setText(0, NameText(name));
+        item->setText(1, Text(why));
+    };
+    for (const ImportedLine& line : found_.Lines) {
+        const PlacedLine place = ImportedPlace(line);
+        const ImportRowText row = DescribeImport(place, program.Menus);
+        const std::string refusal = ImportRefusal(place, program.Menus.Kind());
+        auto* item = new QTreeWidgetItem(lines_);
+        item->setText(kName, NameText(line.Name));
+        item->setText(kKind, Text(row.Kind));
+        item->setText(kLatitude, Text(row.Latitude));
+        item->setText(kLongitude, Text(row.Longitude));
+        item->setText(kHeading, Text(row.Heading));
+        item->setText(kField, Text(row.Field));
+        if (refusal.empty()) {
+            item->setCheckState(kName, Qt::Checked);
+        } else {
+            // Shown for what it is, but it cannot be ticked.
+            item->setFlags(Qt::NoItemFlags);
+            item->setToolTip(kName, Text(refusal));
+            leftOut(line.Name, refusal);
+        }
+    }
+    for (const SkippedLine& skipped : found_.Skipped) leftOut(skipped.Name, skipped.Reason);
+    notCaption->setVisible(notComing->topLevelItemCount() > 0);
+    notComing->setVisible(notComing->topLevelItemCount() > 0);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName("ImportSummary");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    import_ = buttons->addButton("Import", QDialogButtonBox::AcceptRole);
+    import_->setObjectName("ImportButton");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(lines_, 5);
+    layout->addWidget(notCaption);
+    layout->addWidget(notComing, 2);
+    layout->addWidget(summary_);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(lines_, &QTreeWidget::itemChanged, this, [this] { Refresh(); });
+    Refresh();
+}
+
+std::vector<ImportedLine> ImportLinesDialog::Ticked() const {
+    std::vector<ImportedLine> ticked;
+    for (int i = 0; i < lines_->topLevelItemCount(); ++i) {
+        if (lines_->topLevelItem(i)->checkState(kName) == Qt::Checked)
+            ticked.push_back(found_.Lines.at(static_cast<std::size_t>(i)));
+    }
+    return ticked;
+}
+
+void ImportLinesDialog::Refresh() {
+    const std::size_t ticked = Ticked().size();
+    summary_->setText(QString::number(ticked) + " of " + QString::number(found_.Lines.size()) +
+                      (found_.Lines.size() == 1 ? " line" : " lines") + " ticked.");
+    import_->setEnabled(ticked > 0);
+}
+
+void RunImportLines(Program& program, Ports& ports, QWidget* parent) {
+    QFileDialog chooser(parent, kTitle, QDir::homePath(),
+                        "Guidance lines (*.xml *.XML *.zip *.ZIP *.kml *.KML *.geojson *.json);;"
+                        "All files (*)");
+    chooser.setObjectName("ImportFile");
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    const QString file = QDir::toNativeSeparators(chooser.selectedFiles().front());
+    const QString name = QFileInfo(file).fileName();
+
+    const std::optional<ReadOutcome> outcome = ReadInBackground(file, parent);
+    if (!outcome)
+        return;
+    if (const auto* failure = std::get_if<ImportFailure>(&*outcome)) {
+        QMessageBox::warning(parent, kTitle,
+                             name + " could not be read.\n" + Text(failure->Message) +
+                                 "\nNothing has been changed.");
+        return;
+    }
+    const ImportResult& found = std::get<ImportResult>(*outcome);
+    if (found.Lines.empty() && found.Skipped.empty()) {
+        QMessageBox::information(parent, kTitle, "No guidance lines were found in " + name + ".");
+        return;
+    }
+    ImportLinesDialog preview(program, found, name, parent);
+    if (preview.exec() == QDialog::Accepted)
+        ImportLines(program, ports, preview.Ticked());
+}
+
+}  // namespace swathkit

@@ -1,0 +1,81 @@
+// "Import Lines..." through the real window, on the program's own GeoJSON
+// exports; the preview's screen can be saved (shots.h).
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "support/shots.h"
+#include "ui/window_harness.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
+    WindowHarness h;
+    h.WriteMaster(ImageWith({{6, Spot(6)}, {40, Spot(40)}}));
+    CardImage exported = ImageWith({{12, Spot(12, 1)}, {40, Spot(40, 1)}, {77, Spot(77, 1)}});
+    exported.Line(77).HeadingEast = "-0000000000002.00000000";
+    WriteFile(h.work.path() / "lines.geojson",
+              ExportText(ExportFormat::GeoJson, exported, true, "Farm"));
+    WriteFile(h.work.path() / "circles.geojson",
+              ExportText(ExportFormat::GeoJson, ImageWith({{9, Spot(9)}}, false), false, "Farm"));
+    WriteFile(h.work.path() / "broken.geojson",
+              "{\"type\": \"FeatureCollection\", \"features\": [");
+    h.Open();
+    // The file typed into the chooser, then a look at the preview, or the box
+    // of a file that cannot be read.
+    const auto choose = [&](const char* name, std::function<void(QDialog*, QTreeWidget*)> look) {
+        h.script.Step([file = h.work.path() / name](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(chooser, nullptr);
+            chooser->findChild<QLineEdit*>("fileNameEdit")->setText(file.c_str());
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        if (!look)
+            return h.script.Box("Import Lines", QMessageBox::Ok);
+        h.script.Step([look](QWidget* modal) {
+            ASSERT_EQ(modal->objectName(), "ImportLines");
+            look(qobject_cast<QDialog*>(modal), modal->findChild<QTreeWidget*>("ImportTable"));
+        });
+    };
+
+    // Circle tracks are shown but cannot be ticked while Straight Track is
+    // checked; Cancel changes nothing, nor does a file that cannot be read.
+    const std::string before = Bytes(h.MasterPath());
+    choose("circles.geojson", [](QDialog* dialog, QTreeWidget* table) {
+        EXPECT_EQ(table->topLevelItem(0)->flags(), Qt::NoItemFlags);
+        EXPECT_EQ(dialog->findChild<QTreeWidget*>("ImportLeftOut")->topLevelItem(0)->text(1),
+                  "a circle track, and Straight Track is checked");
+        EXPECT_FALSE(dialog->findChild<QPushButton*>("ImportButton")->isEnabled());
+        dialog->reject();
+    });
+    h.Trigger("mnuImportLines");
+    choose("broken.geojson", {});
+    h.Trigger("mnuImportLines");
+    EXPECT_TRUE(Bytes(h.MasterPath()) == before);
+
+    choose("lines.geojson", [](QDialog* dialog, QTreeWidget* table) {
+        ASSERT_EQ(table->topLevelItemCount(), 3);
+        EXPECT_EQ(table->topLevelItem(2)->text(4) + " " + table->topLevelItem(2)->text(5),
+                  "296.5651\xC2\xB0 77");
+        Shot("import-preview");
+        table->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        EXPECT_EQ(dialog->findChild<QLabel*>("ImportSummary")->text(), "2 of 3 lines ticked.");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ImportButton"), Qt::LeftButton);
+    });
+    h.script.Box("Replace Pass", QMessageBox::Yes);
+    h.Trigger("mnuImportLines");
+    MenuChoices decimal;
+    decimal.ShowDMS = false;  // to the reader's millimetre, not a DMS text's floor
+    EXPECT_EQ(ListRows(h.Master(), decimal),
+              ListRows(ImageWith({{6, Spot(6)}, {12, Spot(12, 1)}, {40, Spot(40, 1)}}), decimal));
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "12", "40"}));
+    h.Press("cmdUndo_1");
+    EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "40"}));
+}
+
+}  // namespace
+}  // namespace swathkit
