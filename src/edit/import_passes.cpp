@@ -1,6 +1,8 @@
 #include "edit/import_passes.h"
 
 #include <cmath>
+#include <string>
+#include <unordered_set>
 
 #include "card/save.h"
 #include "core/number_text.h"
@@ -30,20 +32,19 @@ std::string FieldNumText(int field) {
     return "+" + FormatPicture(field, 9, 0);
 }
 
-int FirstFreeField(const CardImage& image) {
-    for (int field = kFirstUsableField; field <= kSlotCount; ++field) {
+// The lowest free field from `from` up; 0 when there is none.
+int FirstFreeField(const CardImage& image, int from) {
+    for (int field = from; field <= kSlotCount; ++field) {
         if (!LineInUse(image.Line(field)))
             return field;
     }
     return 0;
 }
 
-bool HoldsLine(const CardImage& image, const GuidanceLine& line) {
-    for (int field = kFirstUsableField; field <= kSlotCount; ++field) {
-        if (SameCoordinates(image.Line(field), line))
-            return true;
-    }
-    return false;
+// What SameCoordinates compares, as one text, so that a file of a hundred
+// thousand lines is checked against the image in one lookup each.
+std::string CoordinatesKey(const GuidanceLine& line) {
+    return line.Latitude + '|' + line.Longitude + '|' + line.HeadingNorth + '|' + line.HeadingEast;
 }
 
 }  // namespace
@@ -105,20 +106,28 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
         if (HasOwnField(line))
             CopyPassInto(program, ports, ImportedRecord(line, line.Field), line.Field, ImageSide);
     }
+    CardImage& image = program.Table.At(ImageSide, 0);
+    std::unordered_set<std::string> held;
+    for (int field = kFirstUsableField; field <= kSlotCount; ++field)
+        held.insert(CoordinatesKey(image.Line(field)));
+    // Fields only fill up here, so the search for a free one goes on from
+    // the last one handed out.
+    int free = kFirstUsableField;
     int noRoom = 0;
     for (const PlacedLine& line : coming) {
         if (HasOwnField(line))
             continue;
-        CardImage& image = program.Table.At(ImageSide, 0);
+        const GuidanceLine record = ImportedRecord(line, 0);
         // A file read twice, or a line already brought across from a card.
-        if (HoldsLine(image, ImportedRecord(line, 0)))
+        if (held.count(CoordinatesKey(record)) > 0)
             continue;
-        const int field = FirstFreeField(image);
-        if (field == 0) {
+        free = free == 0 ? 0 : FirstFreeField(image, free);
+        if (free == 0) {
             ++noRoom;
             continue;
         }
-        image.Line(field) = ImportedRecord(line, field);
+        image.Line(free) = ImportedRecord(line, free);
+        held.insert(CoordinatesKey(record));
         program.ImageChanged = true;
     }
     if (noRoom > 0) {
