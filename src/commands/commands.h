@@ -46,11 +46,18 @@ void cmdUndo_MouseDown(Ports& ports, int index);
 // there is a selection to move.
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);
 
-// The "DataCard" menu ("Merge Card into Image...", "Restore from Backup..."
-// and "Export Lines..." are dialogs over StartMerge/ApplyMerge, the restore
-// functions and WriteExport).
+// The "DataCard" menu ("Merge Card into Image..." and "Restore from
+// Backup..." are dialogs over StartMerge/ApplyMerge and the restore
+// functions).
 void mnuBackup_Click(Program& program, Ports& ports);
 void mnuCardtoCard_Click(Program& program, Ports& ports);
+
+// "Export Lines...": Save in its dialog. The passes of side go to file, every
+// question and result asked and said through ask; false while the dialog
+// should stay open (nothing to export, no file named, Replace declined, a
+// failed write).
+bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, ExportFormat format,
+                 const fs::path& file);
 
 // "Import Lines...": the window reads the file with ReadImportFile and shows
 // each line found (DescribeImport, ImportRefusal of ImportedPlace); the

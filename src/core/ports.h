@@ -21,6 +21,9 @@ struct Message {
     swathkit::Buttons Buttons = Buttons::Ok;
     swathkit::Icon Icon = Icon::None;
     std::string Title;
+    // The button Enter presses; Ok and Yes unless a question must not be
+    // answered yes by accident.
+    Answer Default = Answer::Ok;
     bool operator==(const Message&) const = default;
 };
 

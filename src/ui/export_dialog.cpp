@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -104,52 +103,11 @@ void ExportLinesDialog::FormatChosen() {
 }
 
 void ExportLinesDialog::accept() {
-    const bool straight = program_.Menus.StraightTrack;
-    const CardImage& image = program_.Table.Current(Side());
-    if (PlacedLines(image, straight).empty()) {
-        QMessageBox::information(this, kTitle,
-                                 side_->currentText() + " holds no " +
-                                     (straight ? "straight lines" : "circle tracks") +
-                                     " to export.");
-        return;
-    }
+    QtDialogs ask(this);
     const QString text = path_->text().trimmed();
-    const QFileInfo file(text);
-    if (text.isEmpty() || file.isDir() || file.fileName().isEmpty()) {
-        QMessageBox::warning(this, kTitle, "Please give the name of the file to write.");
-        return;
-    }
-    // A TaskData file may be there under another spelling, which the export
-    // takes the place of.
-    const fs::path existing = ExistingSpelling(disk_, PathOf(text));
-    if (disk_.Exists(existing) &&
-        QMessageBox::question(this, kTitle,
-                              QString::fromStdU16String(existing.filename().u16string()) +
-                                  " already exists. Replace it?",
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
-        return;
-    const ExportResult result = WriteExport(disk_, PathOf(text), Format(), image, straight,
-                                            side_->currentText().toStdString());
-    const QString written =
-        QDir::toNativeSeparators(QString::fromStdU16String(result.File.u16string()));
-    const QString leftOut = QString::fromStdString(LeftOutText(result.LeftOut));
-    if (result.Passes == 0) {
-        QMessageBox::warning(this, kTitle, "Nothing was written to " + written + ".\n" + leftOut);
-        return;
-    }
-    if (!result.Written) {
-        QMessageBox::warning(this, kTitle,
-                             "The lines could not be written to " + written +
-                                 ".\nCheck that the folder exists and can be written; "
-                                 "any file that was there is unchanged.");
-        return;
-    }
-    QMessageBox::information(this, kTitle,
-                             QString::number(result.Passes) +
-                                 (result.Passes == 1 ? " pass" : " passes") + " written to " +
-                                 written + "." + (leftOut.isEmpty() ? "" : "\n" + leftOut));
-    QDialog::accept();
+    if (ExportLines(program_, ask, disk_, Side(), Format(),
+                    text.isEmpty() ? fs::path() : PathOf(text)))
+        QDialog::accept();
 }
 
 }  // namespace swathkit

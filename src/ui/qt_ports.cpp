@@ -78,6 +78,8 @@ Answer QtDialogs::Show(const Message& message) {
             break;
     }
     QMessageBox box(icon, Text(message.Title), Text(message.Prompt), buttons, owner_);
+    if (message.Default == Answer::No)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

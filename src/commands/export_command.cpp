@@ -1,0 +1,58 @@
+// "Export Lines...": what happens when the operator presses Save. Built only
+// with the exports.
+
+#include "commands/commands.h"
+
+namespace swathkit {
+
+namespace {
+
+constexpr const char* kExportTitle = "Export Lines";
+
+// A file name for a box: UTF-8, whatever the system's code page.
+std::string NameText(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return {name.begin(), name.end()};
+}
+
+}  // namespace
+
+bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, ExportFormat format,
+                 const fs::path& file) {
+    const bool straight = program.Menus.StraightTrack;
+    const CardImage& image = program.Table.Current(side);
+    const auto say = [&](const std::string& text, Icon icon) {
+        ask.Show({text, Buttons::Ok, icon, kExportTitle});
+        return false;
+    };
+    if (PlacedLines(image, straight).empty())
+        return say(std::string(kSideCaption[side]) + " holds no " +
+                       (straight ? "straight lines" : "circle tracks") + " to export.",
+                   Icon::Information);
+    if (file.filename().empty() || disk.IsFolder(file))
+        return say("Please give the name of the file to write.", Icon::Exclamation);
+    // A TaskData file may be there under another spelling, which the export
+    // takes the place of.
+    const fs::path existing = ExistingSpelling(disk, file);
+    if (disk.Exists(existing) &&
+        ask.Show({NameText(existing.filename()) + " already exists. Replace it?", Buttons::YesNo,
+                  Icon::Question, kExportTitle, Answer::No}) != Answer::Yes)
+        return false;
+    const ExportResult result =
+        WriteExport(disk, file, format, image, straight, kSideCaption[side]);
+    const std::string written = NameText(fs::path(result.File).make_preferred());
+    const std::string leftOut = LeftOutText(result.LeftOut);
+    if (result.Passes == 0)
+        return say("Nothing was written to " + written + ".\r\n" + leftOut, Icon::Exclamation);
+    if (!result.Written)
+        return say("The lines could not be written to " + written +
+                       ".\r\nCheck that the folder exists and can be written; any file that was "
+                       "there is unchanged.",
+                   Icon::Exclamation);
+    say(std::to_string(result.Passes) + (result.Passes == 1 ? " pass" : " passes") +
+            " written to " + written + "." + (leftOut.empty() ? "" : "\r\n" + leftOut),
+        Icon::Information);
+    return true;
+}
+
+}  // namespace swathkit
