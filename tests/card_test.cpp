@@ -143,8 +143,15 @@ TEST(Backup, FoldersTakeTheLowestFreeNumberAndBackupImageCopiesTheWholeCardOffTh
     EXPECT_EQ(Bytes(folder / "ablines.dat"), Bytes(h.Lines()));
     EXPECT_EQ(Bytes(folder / "cardinfo.bin"), Bytes(h.root / "cardinfo.bin"));
     EXPECT_FALSE(fs::exists(folder / "circles.dat"));
-    EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "2");
-    for (int n = 5; n < 255; ++n) fs::create_directories(h.day / std::to_string(n));
+    // Names in capitals on the card land under the usual names.
+    fs::rename(h.root / "pflines", h.root / "PFLINES");
+    fs::rename(h.root / "PFLINES" / "ablines.dat", h.root / "PFLINES" / "ABLINES.DAT");
+    fs::rename(h.root / "cardinfo.bin", h.root / "CARDINFO.BIN");
+    EXPECT_EQ(BackupCardFiles(h.program, h.ports), h.day / "2");
+    EXPECT_EQ(Bytes(h.day / "2" / "ablines.dat") + Bytes(h.day / "2" / "cardinfo.bin"),
+              Bytes(folder / "ablines.dat") + Bytes(folder / "cardinfo.bin"));
+    EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "5");
+    for (int n = 6; n < 255; ++n) fs::create_directories(h.day / std::to_string(n));
     EXPECT_EQ(std::get<fs::path>(NewBackupFolder(h.program, h.ports)), h.day / "255");
     EXPECT_EQ(std::get<BackupProblem>(NewBackupFolder(h.program, h.ports)),
               BackupProblem::AllNumbersTaken);
@@ -172,19 +179,19 @@ TEST(Backup, FoldersTakeTheLowestFreeNumberAndBackupImageCopiesTheWholeCardOffTh
     h.dialogs.ExpectDirectory(target);
     h.dialogs.ExpectTitle("Successful Save!", Answer::Ok);
     mnuBackup_Click(h.program, h.ports);
-    EXPECT_EQ(Bytes(target / "pflines" / "ablines.dat"), Bytes(h.Lines()));
+    EXPECT_EQ(Bytes(target / "PFLINES" / "ABLINES.DAT"), Bytes(folder / "ablines.dat"));
     EXPECT_EQ(Bytes(target / ".hidden"), "hidden files too");
     EXPECT_FALSE(fs::exists(fs::symlink_status(target / "elsewhere")));
 
     // A folder on the card itself is refused instead of copied forever.
     h.dialogs.ExpectTitle("Verify Card Drive", Answer::Yes);
-    h.dialogs.ExpectDirectory(h.root / "pflines");
+    h.dialogs.ExpectDirectory(h.root / "PFLINES");
     h.dialogs.Expect({"The chosen folder is on the card itself.\r\n"
                       "Choose a folder on the PC; nothing has been copied.",
                       Buttons::Ok, Icon::Exclamation, "Invalid Save"},
                      Answer::Ok);
     mnuBackup_Click(h.program, h.ports);
-    EXPECT_FALSE(fs::exists(h.root / "pflines" / "pflines"));
+    EXPECT_FALSE(fs::exists(h.root / "PFLINES" / "PFLINES"));
     EXPECT_TRUE(h.dialogs.Done());
     // The system drive is never backed up.
     EXPECT_TRUE(IsSystemDrive("c:\\") && IsSystemDrive("/"));
