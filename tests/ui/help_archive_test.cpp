@@ -23,12 +23,10 @@ TEST(HelpArchive, SystemRecordsAndContentsAreReadUpToDamage) {
     EXPECT_EQ(ParseSystemRecords(cut), (decltype(ParseSystemRecords(cut)){{2, "a.htm"}}));
     const auto entries = ParseContents(R"(
         <OBJECT type="text/site properties"><param name="Window Styles" value="0x800025"></OBJECT>
-        <UL>
-          <LI><OBJECT type="text/sitemap">
+        <UL><LI><OBJECT type="text/sitemap">
               <param name="Local" value="index.htm"><param name="Name" value="Start &amp; end">
           </OBJECT>
-          <UL>
-            <LI><object TYPE='text/sitemap'><param name=Name value=Errors>
+          <UL><LI><object TYPE='text/sitemap'><param name=Name value=Errors>
                 <param name="Local" value="errors.htm#e300"></object>
             <LI><object type="text/sitemap"><param name="Local" value="nameless.htm"></object>
           </UL>

@@ -158,8 +158,6 @@ struct EditHarness : WindowHarness {
 
 TEST(EditWindow, PassesGoAcrossAreErasedUndoneAndRenumberedThroughTheRealBoxes) {
     EditHarness h;
-    ASSERT_EQ(h.ItemTexts(0), (QStringList{"12", "40", "77"}));
-    ASSERT_EQ(h.ItemTexts(1), (QStringList{"40", "90"}));
     const std::string cardBefore = Bytes(h.CardFile());
 
     h.Select(0, {"12", "40", "77"});

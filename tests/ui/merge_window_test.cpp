@@ -111,10 +111,6 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
     ASSERT_TRUE(cardA->Mount(h.root));
     h.Open();
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40"}));
-    auto swapTo = [&](FatCard& out, FatCard& in) {
-        out.Unmount();
-        ASSERT_TRUE(in.Mount(h.root));
-    };
     // Erases a pass of the card shown while another is in the reader: that
     // card is left byte for byte and listed instead.
     auto eraseOnOther = [&](const QString& item) {
@@ -129,7 +125,8 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
         h.Press("cmdClear_0");
         EXPECT_TRUE(Bytes(h.CardFile()) == before);
     };
-    swapTo(*cardA, *cardB);
+    cardA->Unmount();
+    ASSERT_TRUE(cardB->Mount(h.root));
     eraseOnOther("12");
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"55", "77"}));
     EXPECT_FALSE(fs::exists(h.setup.WorkFolder / "Backup"));
@@ -138,7 +135,8 @@ TEST(MergeWindow, ACardSwappedWithoutRefreshIsNeverWrittenWithTheShownCardsLines
     // still shows B.
     h.script.Box("Copy Complete", QMessageBox::Ok);
     h.script.Step([&](QWidget* modal) {
-        swapTo(*cardB, *cardA);
+        cardB->Unmount();
+        ASSERT_TRUE(cardA->Mount(h.root));
         QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
                           Qt::LeftButton);
     });

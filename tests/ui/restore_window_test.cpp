@@ -22,8 +22,6 @@ std::string OnB(int n) {
 }
 
 struct RestoreHarness : WindowHarness {
-    fs::path Day() const { return setup.WorkFolder / "Backup" / "12062026"; }
-
     RestoreDialog* Restore() {
         Trigger("mnuRestore");
         auto* dialog = window->findChild<RestoreDialog*>();
@@ -131,7 +129,7 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
                                "The card's own straight lines are backed up first."),
         QMessageBox::NoButton, QMessageBox::Yes);
     h.Click(dialog, "cmdWriteToCard");
-    EXPECT_TRUE(Bytes(h.Day() / "3" / "ablines.dat") == edited);
+    EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat") == edited);
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
     dialog->WaitForListing();
     EXPECT_EQ(backups->topLevelItemCount(), 5);
