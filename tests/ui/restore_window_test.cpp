@@ -21,41 +21,26 @@ std::string OnB(int n) {
     return "+0000000000041.00" + FormatPicture(500 + n, 3, 0) + "000";
 }
 
-struct RestoreHarness : WindowHarness {
-    RestoreDialog* Restore() {
-        Trigger("mnuRestore");
-        auto* dialog = window->findChild<RestoreDialog*>();
-        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
-        if (dialog)
-            dialog->WaitForListing();
-        return dialog;
+QStringList Rows(QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (c != 2 || list->objectName() != "lstBackups")  // the folder's own time
+                cells << list->topLevelItem(i)->text(c);
+        rows << cells.join(" | ");
     }
-    static QStringList Rows(QTreeWidget* list) {
-        QStringList rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int c = 0; c < list->columnCount(); ++c)
-                if (c != 2 || list->objectName() != "lstBackups")  // the folder's own time
-                    cells << list->topLevelItem(i)->text(c);
-            rows << cells.join(" | ");
-        }
-        return rows;
-    }
-    static void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        QTreeWidgetItem* item = list->topLevelItem(row);
-        ASSERT_NE(item, nullptr);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
-                          list->visualItemRect(item).center());
-    }
-    void Click(RestoreDialog* dialog, const char* button) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
-        EXPECT_TRUE(script.Done()) << "boxes left unanswered after " << button;
-    }
-};
+    return rows;
+}
+void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+}
 
 TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsNotOffered) {
     SKIP_WITHOUT_FAT();
-    RestoreHarness h;
+    WindowHarness h;
     auto card = MakeFatCard(h.work.path(), h.root, "CARDA",
                             ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}}));
     h.WriteMaster(ImageWith({{50, OnB(50)}, {77, OnB(77)}}));
@@ -79,24 +64,26 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"40", "50", "77"}));
     const std::string edited = Bytes(h.CardFile());
 
-    RestoreDialog* dialog = h.Restore();
-    ASSERT_NE(dialog, nullptr);
+    h.Trigger("mnuRestore");
+    auto* dialog = h.window->findChild<RestoreDialog*>();
+    ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
+    dialog->WaitForListing();
     auto* backups = dialog->findChild<QTreeWidget*>("lstBackups");
     auto* compare = dialog->findChild<QTreeWidget*>("lstCompare");
-    EXPECT_EQ(RestoreHarness::Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 0 passes",
-                                                          "12/06/2026 | 1 | 2 passes | 0 passes",
-                                                          "12/06/2026 | 0 | 3 passes | 0 passes",
-                                                          "12/05/2026 | 0 | damaged: 1 pass "
-                                                          "readable | none"}));
+    EXPECT_EQ(Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 0 passes",
+                                          "12/06/2026 | 1 | 2 passes | 0 passes",
+                                          "12/06/2026 | 0 | 3 passes | 0 passes",
+                                          "12/05/2026 | 0 | damaged: 1 pass "
+                                          "readable | none"}));
     // A damaged backup can be looked at but is never offered for the card.
     auto* write = dialog->findChild<QPushButton*>("cmdWriteToCard");
-    RestoreHarness::ClickRow(backups, 3);
+    ClickRow(backups, 3);
     EXPECT_FALSE(write->isEnabled());
     EXPECT_TRUE(dialog->findChild<QLabel*>("lblCompare")->text().contains("is damaged"));
 
     // The first backup beside the card.
-    RestoreHarness::ClickRow(backups, 2);
-    EXPECT_EQ(RestoreHarness::Rows(compare),
+    ClickRow(backups, 2);
+    EXPECT_EQ(Rows(compare),
               (QStringList{"12 | +041.000120  -093.250000 |  | only in the backup",
                            "40 | +041.000400  -093.250000 | +041.000400  -093.250000 | the same",
                            "50 |  | +041.005500  -093.250000 | only on the card",
@@ -114,10 +101,10 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     dialog->activateWindow();
 
     // 12 and 77 into the image, which holds another 77: one question.
-    RestoreHarness::ClickRow(compare, 0);
-    RestoreHarness::ClickRow(compare, 3, Qt::ControlModifier);
+    ClickRow(compare, 0);
+    ClickRow(compare, 3, Qt::ControlModifier);
     h.script.Box("Replace Pass", QMessageBox::Yes);
-    h.Click(dialog, "cmdIntoImage");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdIntoImage"), Qt::LeftButton);
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "50", "77"}));
     EXPECT_EQ(h.Master().Line(77).Latitude, OnA(77));
 
@@ -128,7 +115,7 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
                                " with those of the backup 12/06/2026 no. 0 (3 passes)?\n"
                                "The card's own straight lines are backed up first."),
         QMessageBox::NoButton, QMessageBox::Yes);
-    h.Click(dialog, "cmdWriteToCard");
+    QTest::mouseClick(write, Qt::LeftButton);
     EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat") == edited);
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
     dialog->WaitForListing();
