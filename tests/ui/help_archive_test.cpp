@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QTextBlock>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <tuple>
@@ -24,12 +23,10 @@ TEST(HelpArchive, SystemRecordsAndContentsAreReadUpToDamage) {
     EXPECT_EQ(ParseSystemRecords(cut), (decltype(ParseSystemRecords(cut)){{2, "a.htm"}}));
     const auto entries = ParseContents(R"(
         <OBJECT type="text/site properties"><param name="Window Styles" value="0x800025"></OBJECT>
-        <UL>
-          <LI><OBJECT type="text/sitemap">
+        <UL><LI><OBJECT type="text/sitemap">
               <param name="Local" value="index.htm"><param name="Name" value="Start &amp; end">
           </OBJECT>
-          <UL>
-            <LI><object TYPE='text/sitemap'><param name=Name value=Errors>
+          <UL><LI><object TYPE='text/sitemap'><param name=Name value=Errors>
                 <param name="Local" value="errors.htm#e300"></object>
             <LI><object type="text/sitemap"><param name="Local" value="nameless.htm"></object>
           </UL>
@@ -85,36 +82,30 @@ TEST(HelpArchive, MissingGarbageAndDamagedFilesNeverCrash) {
     const auto file = folder.path() / "AB_Help.chm";
     EXPECT_EQ(ChmArchive::Open(file), nullptr);
     EXPECT_EQ(ChmArchive::Open(folder.path()), nullptr);
-    for (const std::string& bytes :
-         {std::string(), std::string("This is not a help file at all.\n"),
-          std::string("ITSF") + std::string(200, '\xff')}) {
-        WriteFile(file, bytes);
-        EXPECT_EQ(ChmArchive::Open(file), nullptr) << bytes;
-    }
+    WriteFile(file, std::string("ITSF") + std::string(200, '\xff'));
+    EXPECT_EQ(ChmArchive::Open(file), nullptr);
 
     // Cut short at many places and scrambled in the middle: the archive
     // either refuses or answers every question without reading past what
     // is there.
     const std::string good = Bytes(SWATHKIT_HELP_FILE);
     ASSERT_GT(good.size(), 1000u);
-    std::vector<std::string> damaged;
-    for (std::size_t length : {std::size_t(4), std::size_t(60), std::size_t(100), std::size_t(400),
-                               good.size() / 4, good.size() / 2, good.size() - 100})
-        damaged.push_back(good.substr(0, length));
-    for (std::size_t at : {good.size() / 3, good.size() / 2, good.size() - 2000}) {
-        std::string scrambled = good;
-        for (std::size_t i = at; i < at + 512 && i < scrambled.size(); ++i)
-            scrambled[i] = char(scrambled[i] * 31 + 7);
-        damaged.push_back(scrambled);
-    }
-    for (const std::string& bytes : damaged) {
+    const auto survives = [&](const std::string& bytes) {
         WriteFile(file, bytes);
         if (const auto archive = ChmArchive::Open(file)) {
-            const std::string topic = archive->DefaultTopic();
-            (void)archive->Read(topic);
+            (void)archive->Read(archive->DefaultTopic());
             (void)archive->Contents();
             for (const std::string& object : archive->Objects()) (void)archive->Read(object);
         }
+    };
+    const std::size_t n = good.size();
+    for (std::size_t at : {std::size_t(0), std::size_t(4), std::size_t(60), std::size_t(400), n / 4,
+                           n / 3, n / 2, n - 2000, n - 100}) {
+        survives(good.substr(0, at));
+        std::string scrambled = good;
+        for (std::size_t i = at; i < at + 512 && i < n; ++i)
+            scrambled[i] = char(scrambled[i] * 31 + 7);
+        survives(scrambled);
     }
 }
 
@@ -129,22 +120,26 @@ void ClickLink(QTextBrowser* browser, const QString& text) {
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
 }
 
-QTreeWidgetItem* ContentsItem(QTreeWidget* contents, const QString& name) {
-    const auto found = contents->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-TEST(HelpWindow, ShowsTheDefaultTopicAndFollowsItsLinks) {
+// A garbage file is not opened; "Help" in the real window opens the one
+// beside the program, and a bad file after it leaves it showing.
+TEST(HelpWindow, HelpOpensTheGuideBesideTheProgramAndFollowsItsLinks) {
     QtHelpViewer viewer;
-    ASSERT_TRUE(viewer.Open(SWATHKIT_HELP_FILE));
+    WindowHarness h;
+    const auto garbage = h.work.path() / "garbage.chm";
+    WriteFile(garbage, "ITSF and then nothing a help file holds");
+    EXPECT_FALSE(viewer.Open(garbage.string()));
+    EXPECT_EQ(viewer.Window(), nullptr);
+    h.setup.ProgramFolder = std::filesystem::path(SWATHKIT_HELP_FILE).parent_path();
+    h.setup.Help = &viewer;
+    h.Open();
+    h.Trigger("mnuHelp");
     HelpWindow* window = viewer.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_EQ(window->windowTitle(), "Swathkit Help");
     ChmBrowser* browser = window->Browser();
     EXPECT_EQ(browser->source(), QUrl("chm:/index.htm"));
-    EXPECT_EQ(browser->document()->firstBlock().text(), "Swathkit Help");
-    EXPECT_TRUE(browser->toPlainText().contains("What Swathkit is for"));
     // The style sheet came out of the file too: headings take its colour.
     EXPECT_EQ(browser->document()->firstBlock().charFormat().foreground().color(),
               QColor("#2f5d2f"));
@@ -154,58 +149,32 @@ TEST(HelpWindow, ShowsTheDefaultTopicAndFollowsItsLinks) {
     ClickLink(browser, "Merging several cards, step by step");
     EXPECT_EQ(browser->source(), QUrl("chm:/merging.htm"));
     EXPECT_TRUE(browser->toPlainText().contains("Move card A's passes into the Temporary Card"));
-    EXPECT_TRUE(browser->isBackwardAvailable());
 
     // A link with a fragment inside a page of another name.
     ClickLink(browser, "Error 300-1");
     EXPECT_EQ(browser->source(), QUrl("chm:/errors.htm#e300"));
-    EXPECT_TRUE(browser->toPlainText().contains("There was an error reading this drive."));
     // Two blanks in a message are the program's own and must survive HTML.
     EXPECT_TRUE(browser->toPlainText().contains(kMasterCopySaveFailed.Prompt.c_str()))
         << browser->toPlainText().toStdString();
 
-    QTreeWidget* contents = window->Contents();
-    QTreeWidgetItem* backups = ContentsItem(contents, "Backups and master copies");
-    ASSERT_NE(backups, nullptr);
-    EXPECT_EQ(backups->parent(), ContentsItem(contents, "Swathkit Help"));
-    contents->itemClicked(backups, 0);
+    const auto backups = window->Contents()->findItems("Backups and master copies",
+                                                       Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(backups[0]->parent()->text(0), "Swathkit Help");
+    window->Contents()->itemClicked(backups[0], 0);
     EXPECT_EQ(browser->source(), QUrl("chm:/backups.htm"));
-    EXPECT_TRUE(browser->toPlainText().contains("Backup\\mmddyyyy\\n"));
-    EXPECT_EQ(contents->currentItem(), backups);
 
     // A page the file lacks says so in the window instead of showing nothing.
     browser->setSource(ChmUrl("gone.htm"));
     EXPECT_TRUE(browser->toPlainText().contains("The help file has no readable page /gone.htm"));
 
     // Opened again it starts over at the default topic, in the same window.
-    ASSERT_TRUE(viewer.Open(SWATHKIT_HELP_FILE));
+    h.Trigger("mnuHelp");
     EXPECT_EQ(viewer.Window(), window);
     EXPECT_EQ(browser->source(), QUrl("chm:/index.htm"));
     EXPECT_FALSE(browser->isBackwardAvailable());
-}
-
-// Missing and garbage files are not opened; "Help" in the real window opens
-// the one beside the program, and a bad file after it leaves it showing.
-TEST(HelpWindow, BadFilesAreNotOpenedAndHelpOpensTheOneBesideTheProgram) {
-    QtHelpViewer viewer;
-    WindowHarness h;
-    EXPECT_FALSE(viewer.Open((h.work.path() / "AB_Help.chm").string()));
-    EXPECT_EQ(viewer.Window(), nullptr);
-    const auto garbage = h.work.path() / "garbage.chm";
-    std::ofstream(garbage, std::ios::binary) << "ITSF and then nothing a help file holds";
     EXPECT_FALSE(viewer.Open(garbage.string()));
-    EXPECT_TRUE(viewer.Window() == nullptr || !viewer.Window()->isVisible());
-
-    h.setup.ProgramFolder = std::filesystem::path(SWATHKIT_HELP_FILE).parent_path();
-    h.setup.Help = &viewer;
-    h.Open();
-    h.Trigger("mnuHelp");
-    ASSERT_NE(viewer.Window(), nullptr);
-    EXPECT_TRUE(viewer.Window()->isVisible());
-    EXPECT_TRUE(viewer.Window()->Browser()->toPlainText().contains("What Swathkit is for"));
-    EXPECT_FALSE(viewer.Window()->testAttribute(Qt::WA_QuitOnClose));
-    EXPECT_FALSE(viewer.Open(garbage.string()));
-    EXPECT_EQ(viewer.Window()->Browser()->source(), QUrl("chm:/index.htm"));
+    EXPECT_EQ(browser->source(), QUrl("chm:/index.htm"));
 }
 
 }  // namespace

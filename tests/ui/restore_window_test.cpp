@@ -1,12 +1,10 @@
 // "Restore from Backup..." through the real window, on a card that is a FAT
-// file system in the reader; the screen can be saved at each stage
-// (shots.h).
+// file system in the reader.
 
 #include <QLabel>
 #include <algorithm>
 
 #include "support/fat_card.h"
-#include "support/shots.h"
 #include "ui/restore_dialog.h"
 #include "ui/window_harness.h"
 
@@ -23,59 +21,35 @@ std::string OnB(int n) {
     return "+0000000000041.00" + FormatPicture(500 + n, 3, 0) + "000";
 }
 
-struct RestoreHarness : WindowHarness {
-    // A card as the card's own software leaves it: upper-case names.
-    std::unique_ptr<FatCard> Card(const std::string& label, const CardImage& lines) {
-        auto card = std::make_unique<FatCard>(work.path() / "images", label);
-        EXPECT_TRUE(card->Mount(root));
-        WriteFile(root / "PFLINES" / "ABLINES.DAT", LineFileText(lines, LineLayout::Card));
-        WriteFile(root / "PFLINES" / "CIRCLES.DAT",
-                  LineFileText(ImageWith({{9, OnA(9)}}, false), LineLayout::Card));
-        WriteFile(root / "CARDINFO.BIN", label);
-        card->Unmount();
-        return card;
+QStringList Rows(QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (c != 2 || list->objectName() != "lstBackups")  // the folder's own time
+                cells << list->topLevelItem(i)->text(c);
+        rows << cells.join(" | ");
     }
-    fs::path Lines() const { return root / "PFLINES" / "ABLINES.DAT"; }
-    fs::path Day() const { return setup.WorkFolder / "Backup" / "12062026"; }
+    return rows;
+}
+void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(item).center());
+}
 
-    RestoreDialog* Restore() {
-        Trigger("mnuRestore");
-        auto* dialog = window->findChild<RestoreDialog*>();
-        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
-        if (dialog)
-            dialog->WaitForListing();
-        return dialog;
-    }
-    static QStringList Rows(QTreeWidget* list) {
-        QStringList rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int c = 0; c < list->columnCount(); ++c)
-                if (c != 2 || list->objectName() != "lstBackups")  // the folder's own time
-                    cells << list->topLevelItem(i)->text(c);
-            rows << cells.join(" | ");
-        }
-        return rows;
-    }
-    static void ClickRow(QTreeWidget* list, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        QTreeWidgetItem* item = list->topLevelItem(row);
-        ASSERT_NE(item, nullptr);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
-                          list->visualItemRect(item).center());
-    }
-    void Click(RestoreDialog* dialog, const char* button) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
-        EXPECT_TRUE(script.Done()) << "boxes left unanswered after " << button;
-    }
-};
-
-TEST(RestoreWindow, ThreeEditsMakeThreeBackupsAndTheFirstComesBackWhole) {
+TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsNotOffered) {
     SKIP_WITHOUT_FAT();
-    RestoreHarness h;
-    auto card = h.Card("CARDA", ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}}));
+    WindowHarness h;
+    auto card = MakeFatCard(h.work.path(), h.root, "CARDA",
+                            ImageWith({{12, OnA(12)}, {40, OnA(40)}, {77, OnA(77)}}));
     h.WriteMaster(ImageWith({{50, OnB(50)}, {77, OnB(77)}}));
     ASSERT_TRUE(card->Mount(h.root));
-    const std::string first = Bytes(h.Lines());
+    const std::string first = Bytes(h.CardFile());
+    // Yesterday's backup of some card, its line file cut off.
+    const std::string cut = LineFileText(ImageWith({{30, OnA(30)}}), LineLayout::Card);
+    WriteFile(h.setup.WorkFolder / "Backup" / "12052026" / "0" / "ablines.dat",
+              cut.substr(0, cut.size() / 3));
     h.Open();
 
     // Three edits: 12 erased, the image's 50 and its other 77 put on the card.
@@ -88,20 +62,28 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsAndTheFirstComesBackWhole) {
     h.script.Box("Replace Pass", QMessageBox::Yes);
     h.Press("cmdMoveLines_1");
     ASSERT_EQ(h.ItemTexts(CardSide), (QStringList{"40", "50", "77"}));
-    const std::string edited = Bytes(h.Lines());
+    const std::string edited = Bytes(h.CardFile());
 
-    RestoreDialog* dialog = h.Restore();
-    ASSERT_NE(dialog, nullptr);
+    h.Trigger("mnuRestore");
+    auto* dialog = h.window->findChild<RestoreDialog*>();
+    ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
+    dialog->WaitForListing();
     auto* backups = dialog->findChild<QTreeWidget*>("lstBackups");
     auto* compare = dialog->findChild<QTreeWidget*>("lstCompare");
-    EXPECT_EQ(RestoreHarness::Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 1 pass",
-                                                          "12/06/2026 | 1 | 2 passes | 1 pass",
-                                                          "12/06/2026 | 0 | 3 passes | 1 pass"}));
-    EXPECT_FALSE(backups->topLevelItem(0)->text(2).isEmpty());
+    EXPECT_EQ(Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 0 passes",
+                                          "12/06/2026 | 1 | 2 passes | 0 passes",
+                                          "12/06/2026 | 0 | 3 passes | 0 passes",
+                                          "12/05/2026 | 0 | damaged: 1 pass "
+                                          "readable | none"}));
+    // A damaged backup can be looked at but is never offered for the card.
+    auto* write = dialog->findChild<QPushButton*>("cmdWriteToCard");
+    ClickRow(backups, 3);
+    EXPECT_FALSE(write->isEnabled());
+    EXPECT_TRUE(dialog->findChild<QLabel*>("lblCompare")->text().contains("is damaged"));
 
     // The first backup beside the card.
-    RestoreHarness::ClickRow(backups, 2);
-    EXPECT_EQ(RestoreHarness::Rows(compare),
+    ClickRow(backups, 2);
+    EXPECT_EQ(Rows(compare),
               (QStringList{"12 | +041.000120  -093.250000 |  | only in the backup",
                            "40 | +041.000400  -093.250000 | +041.000400  -093.250000 | the same",
                            "50 |  | +041.005500  -093.250000 | only on the card",
@@ -110,88 +92,38 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsAndTheFirstComesBackWhole) {
     EXPECT_EQ(dialog->findChild<QLabel*>("lblCompare")->text(),
               "Backup 12/06/2026 no. 0, straight lines: 1 only in the backup, 1 only on the "
               "card, 1 different, 1 the same.");
-    Shot("1-restore-first-backup");
 
     // On the map as a third set.
     LineMapWindow* map = h.Map();
     ASSERT_NE(map, nullptr);
-    const auto shown = map->View()->Passes();
-    EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
-                            [](const MapPass& p) { return p.Side == kBackupOnMap; }),
-              3);
-    Shot("2-map-with-backup");
+    EXPECT_EQ(std::ranges::count(map->View()->Passes(), kBackupOnMap, &MapPass::Side), 3);
     map->close();
     dialog->activateWindow();
 
     // 12 and 77 into the image, which holds another 77: one question.
-    RestoreHarness::ClickRow(compare, 0);
-    RestoreHarness::ClickRow(compare, 3, Qt::ControlModifier);
+    ClickRow(compare, 0);
+    ClickRow(compare, 3, Qt::ControlModifier);
     h.script.Box("Replace Pass", QMessageBox::Yes);
-    h.Click(dialog, "cmdIntoImage");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdIntoImage"), Qt::LeftButton);
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "50", "77"}));
     EXPECT_EQ(h.Master().Line(77).Latitude, OnA(77));
-    EXPECT_EQ(h.Master().Line(12).Latitude, OnA(12));
 
     // Onto the card: the first backup's very bytes, after a fourth backup.
-    const QString question = QString::fromStdString(
-        "Replace the straight lines on the card " + h.root.string() +
-        " with those of the backup 12/06/2026 no. 0 (3 passes)?\nThe card's own straight "
-        "lines are backed up first.");
-    h.script.Step([question](QWidget* modal) {
-        Shot("3-write-to-card-question");
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), "Write to Card");
-        EXPECT_EQ(box->text(), question);
-        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
-    });
-    h.Click(dialog, "cmdWriteToCard");
-    EXPECT_TRUE(Bytes(h.Lines()) == first);
-    EXPECT_TRUE(Bytes(h.Day() / "3" / "ablines.dat") == edited);
+    h.script.Box(
+        "Write to Card",
+        QString::fromStdString("Replace the straight lines on the card " + h.root.string() +
+                               " with those of the backup 12/06/2026 no. 0 (3 passes)?\n"
+                               "The card's own straight lines are backed up first."),
+        QMessageBox::NoButton, QMessageBox::Yes);
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat") == edited);
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
     dialog->WaitForListing();
-    EXPECT_EQ(backups->topLevelItemCount(), 4);
-    EXPECT_EQ(backups->currentItem()->text(1), "0");
-    Shot("4-after-write-to-card");
+    EXPECT_EQ(backups->topLevelItemCount(), 5);
     h.window.reset();
     card->Unmount();
     ASSERT_TRUE(card->Mount(h.root));
-    EXPECT_TRUE(Bytes(h.Lines()) == first);
-}
-
-TEST(RestoreWindow, ACardSwappedBeforeWriteToCardIsRefusedAndDamageIsNeverOffered) {
-    SKIP_WITHOUT_FAT();
-    RestoreHarness h;
-    auto cardA = h.Card("CARDA", ImageWith({{12, OnA(12)}}));
-    auto cardB = h.Card("CARDB", ImageWith({{55, OnB(55)}}));
-    // Yesterday's backup of some card, and one whose line file was cut off.
-    const std::string backup = LineFileText(ImageWith({{30, OnA(30)}}), LineLayout::Card);
-    WriteFile(h.setup.WorkFolder / "Backup" / "12052026" / "0" / "ablines.dat", backup);
-    WriteFile(h.setup.WorkFolder / "Backup" / "12052026" / "1" / "ablines.dat",
-              backup.substr(0, backup.size() / 3));
-    ASSERT_TRUE(cardA->Mount(h.root));
-    h.Open();
-    RestoreDialog* dialog = h.Restore();
-    ASSERT_NE(dialog, nullptr);
-    auto* backups = dialog->findChild<QTreeWidget*>("lstBackups");
-    EXPECT_EQ(RestoreHarness::Rows(backups),
-              (QStringList{"12/05/2026 | 1 | damaged: 1 pass readable | none",
-                           "12/05/2026 | 0 | 1 pass | none"}));
-    RestoreHarness::ClickRow(backups, 0);
-    EXPECT_FALSE(dialog->findChild<QPushButton*>("cmdWriteToCard")->isEnabled());
-    EXPECT_TRUE(dialog->findChild<QLabel*>("lblCompare")->text().contains("is damaged"));
-
-    RestoreHarness::ClickRow(backups, 1);
-    ASSERT_TRUE(dialog->findChild<QPushButton*>("cmdWriteToCard")->isEnabled());
-    cardA->Unmount();
-    ASSERT_TRUE(cardB->Mount(h.root));
-    const std::string onB = Bytes(h.Lines());
-    h.script.Box("Write to Card", QMessageBox::Yes);
-    h.script.Box("Card Changed", QMessageBox::Ok);
-    h.Click(dialog, "cmdWriteToCard");
-    EXPECT_TRUE(Bytes(h.Lines()) == onB);
-    EXPECT_FALSE(fs::exists(h.Day()));
-    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"55"}));
+    EXPECT_TRUE(Bytes(h.CardFile()) == first);
 }
 
 }  // namespace
