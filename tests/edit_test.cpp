@@ -23,72 +23,49 @@ using namespace testing;
 const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
                               "Nothing Selected"};
 
-TEST(MovePasses, PassesIntoEmptyFieldsAreCopiedWithoutAQuestionAndWrittenOnce) {
-    EditHarness h(Passes({12, 40, 77, 90}), Passes({40, 200}));
-    // Field 40 of the image holds the same line: no question, and the
-    // card's slot lands whole, name and flag included.
-    h.program.Table.Current(CardSide).Line(40).FieldName = "North";
-    h.program.Table.Current(CardSide).Line(40).LineFlag = true;
+// Across through the real window in the window tests; here the field that
+// already holds the same line.
+TEST(MovePasses, TheSameLineIsTakenWholeWithoutAQuestionAndWrittenOnce) {
+    EditHarness h(Passes({12, 40}), Passes({40, 200}));
+    GuidanceLine& named = h.program.Table.Current(CardSide).Line(40);
+    named.FieldName = "North";
+    named.LineFlag = true;
     const ImageTable before = h.program.Table;
-    h.cardList.Select({"12", "40", "77"});
+    h.cardList.Select({"12", "40"});
     cmdMoveLines_Click(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(h.cardList.focused, 1);
-    EXPECT_EQ(h.imageList.ItemTexts(), (Texts{"12", "40", "77", "200"}));
-    const CardImage& image = h.program.Table.Current(ImageSide);
-    EXPECT_EQ(image.Line(40), h.program.Table.Current(CardSide).Line(40));
-    EXPECT_EQ(image.Line(12).Latitude, Pass(12));
+    EXPECT_EQ(h.program.Table.Current(ImageSide).Line(40), named);
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     h.ExpectWritten(ImageSide);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before.At(ImageSide, 0));
-    // The card side, its file and its selection are untouched.
     EXPECT_EQ(h.program.Table.Images[CardSide], before.Images[CardSide]);
-    EXPECT_EQ(h.cardList.SelectedItemTexts(), (Texts{"12", "40", "77"}));
-    EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
-    h.ExpectBackups({});
-
-    // Nothing selected: the message, a redraw, no write, and an Undo copy
-    // equal to the image.
-    h.imageList.Select({"12"});
-    h.cardList.Select({});
-    h.dialogs.ExpectTitle("Nothing Selected", Answer::Ok);
-    MoveSelectedPasses(h.program, h.ports, CardSide);
-    EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_TRUE(h.imageList.SelectedItemTexts().empty());
-    EXPECT_EQ(h.progress.Saves(ImageSide), 1);
-    EXPECT_EQ(h.program.Table.At(ImageSide, 1), h.program.Table.At(ImageSide, 0));
 }
 
 TEST(Erase, ThenUndoThenUndo) {
     EditHarness h(Passes({12, 40, 77}), {});
     h.controls.enabled.fill(false);
+    // Nothing selected, then a No: nothing changes, the Undo stays off.
     h.dialogs.Expect(kNothingToErase, Answer::Ok);
     cmdClear_Click(h.program, h.ports, CardSide);
     h.cardList.Select({"12", "77"});
     h.dialogs.ExpectTitle("Verify Clear", Answer::No);
     cmdClear_Click(h.program, h.ports, CardSide);
-    EXPECT_TRUE(h.dialogs.Done());
     h.ExpectBackups({});
     EXPECT_EQ(h.cardList.SelectedItemTexts(), (Texts{"12", "77"}));
     h.dialogs.ExpectTitle("Verify Clear", Answer::Yes);
     cmdClear_Click(h.program, h.ports, CardSide);
-    EXPECT_TRUE(h.dialogs.Done());
     EXPECT_TRUE(h.controls.enabled[static_cast<int>(Command::Undo0)]);
-    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"40"}));
     h.ExpectWritten(CardSide);
     // An erased slot is blank but keeps its number.
-    EXPECT_EQ(h.program.Table.Current(CardSide).Line(12), NewBlankImage().Line(12));
-    h.ExpectBackups({h.cardAsRead});
+    EXPECT_EQ(h.program.Table.Current(CardSide), ImageWith(Passes({40})));
     const std::string afterErase = Bytes(h.Lines());
 
     // An Erase that stops at "Nothing Selected" leaves the Undo as it was.
     h.dialogs.Expect(kNothingToErase, Answer::Ok);
     cmdClear_Click(h.program, h.ports, CardSide);
     cmdUndo_Click(h.program, h.ports, CardSide);
-    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "40", "77"}));
     EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
     cmdUndo_Click(h.program, h.ports, CardSide);
-    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"40"}));
     EXPECT_TRUE(Bytes(h.Lines()) == afterErase);
     h.ExpectBackups({h.cardAsRead, afterErase, h.cardAsRead});
     EXPECT_TRUE(Bytes(h.MasterPath()) == h.masterAsRead);
@@ -114,7 +91,6 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
         {"change down", true, {20, 21}, {{20, "19"}, {21, "20"}}, {{19, 20}, {20, 21}, {21, 0}}},
         {"change swapped", true, {20, 30}, {{20, "30"}, {30, "20"}}, {{20, 30}, {30, 20}}},
         {"change onto itself", true, {12}, {{12, "12"}}, {{12, 12}}},
-        {"copy onto itself", false, {12}, {{12, "12"}}, {{12, 12}}},
     };
     for (const ShuffleCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,7 +117,6 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
             EXPECT_EQ(master.Line(field), want) << field;
         }
         EXPECT_EQ(h.program.Table.At(ImageSide, 1), ImageWith(Passes(c.image)));
-        EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
     }
 }
 

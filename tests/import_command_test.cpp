@@ -42,7 +42,6 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
     expected.Line(41).FieldNum = before.Line(41).FieldNum;
     EXPECT_EQ(h.program.Table.Current(ImageSide), expected);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before);
-    EXPECT_EQ(h.imageList.rows, ListRows(expected, h.program.Menus));
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
                 LineFileText(expected, LineLayout::MasterCopy));
@@ -83,9 +82,7 @@ TEST(ImportLines, RefusalsAndRecordsInTheCardsForm) {
         const double error = std::fabs(HeadingDegrees(record) - heading);
         EXPECT_LT(std::min(error, 360 - error), 1e-7) << heading;
     }
-    MenuChoices menus;
-    menus.ShowDMS = false;
-    const ImportRowText row = DescribeImport(Straight(41.5, 45, 12), menus);
+    const ImportRowText row = DescribeImport(Straight(41.5, 45, 12), {.ShowDMS = false});
     EXPECT_EQ(row.Kind + row.Latitude + row.Longitude + row.Heading + row.Field,
               "straight line+041.500000+007.250000045.0000\xC2\xB0"
               "12");
