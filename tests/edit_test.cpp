@@ -74,49 +74,45 @@ TEST(Erase, ThenUndoThenUndo) {
 
 // One renumbering command on the image side: which pass each field holds
 // afterwards (0 for an empty field), read back from the master copy.
-struct ShuffleCase {
-    const char* name;
-    bool clearSource;
-    std::vector<int> image;  // a list that outlives the initializer of cases
-    std::vector<std::pair<int, const char*>> entries;  // selected pass, typed field
-    std::map<int, int> expected;
-};
-
 TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
-    const std::vector<ShuffleCase> cases = {
-        {"copy 12 to 40", false, {12, 40}, {{12, "40"}}, {{12, 12}, {40, 12}}},
-        {"change 12 to 40", true, {12, 40}, {{12, "40"}}, {{12, 0}, {40, 12}}},
-        {"copy chained", false, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 20}, {21, 20}, {22, 21}}},
-        {"change chained", true, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 0}, {21, 20}, {22, 21}}},
-        {"change down", true, {20, 21}, {{20, "19"}, {21, "20"}}, {{19, 20}, {20, 21}, {21, 0}}},
-        {"change swapped", true, {20, 30}, {{20, "30"}, {30, "20"}}, {{20, 30}, {30, 20}}},
-        {"change onto itself", true, {12}, {{12, "12"}}, {{12, 12}}},
-    };
-    for (const ShuffleCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EditHarness h(Passes({7}), Passes(c.image));
+    // Change or copy, the image's passes, the selected passes with the field
+    // typed for each, and which pass each field then holds (0: none).
+    const std::tuple<bool, std::vector<int>, std::vector<std::pair<int, const char*>>,
+                     std::map<int, int>>
+        cases[] = {
+            {false, {12, 40}, {{12, "40"}}, {{12, 12}, {40, 12}}},
+            {true, {12, 40}, {{12, "40"}}, {{12, 0}, {40, 12}}},
+            {false, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 20}, {21, 20}, {22, 21}}},
+            {true, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 0}, {21, 20}, {22, 21}}},
+            {true, {20, 21}, {{20, "19"}, {21, "20"}}, {{19, 20}, {20, 21}, {21, 0}}},
+            {true, {20, 30}, {{20, "30"}, {30, "20"}}, {{20, 30}, {30, 20}}},
+            {true, {12}, {{12, "12"}}, {{12, 12}}},
+        };
+    for (const auto& [clearSource, image, entries, expected] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(expected));
+        EditHarness h(Passes({7}), Passes(image));
         Texts selection;
-        for (const auto& [n, entry] : c.entries) {
+        for (const auto& [n, entry] : entries) {
             selection.push_back(std::to_string(n));
             h.dialogs.ExpectInput("Copy field #" + std::to_string(n) +
                                       " to which field: \r\nYou will not be prompted to overwrite!",
                                   entry);
         }
         h.imageList.Select(selection);
-        (c.clearSource ? cmdShuffle_Click : cmdCopyField_Click)(h.program, h.ports, ImageSide);
+        (clearSource ? cmdShuffle_Click : cmdCopyField_Click)(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
         EXPECT_EQ(h.imageList.focused, 1);
         EXPECT_EQ(h.progress.Saves(ImageSide), 1);
         h.ExpectWritten(ImageSide);
-        const CardImage master = ReadLineFile(h.MasterPath());
-        for (const auto& [field, pass] : c.expected) {
-            // The pass whole under the field's own number; an emptied field blank.
-            GuidanceLine want =
+        // The pass whole under the field's own number; an emptied field blank.
+        CardImage want = ImageWith(Passes(image));
+        for (const auto& [field, pass] : expected) {
+            want.Line(field) =
                 pass ? ImageWith(Passes({pass})).Line(pass) : NewBlankImage().Line(field);
-            want.FieldNum = NewBlankImage().Line(field).FieldNum;
-            EXPECT_EQ(master.Line(field), want) << field;
+            want.Line(field).FieldNum = NewBlankImage().Line(field).FieldNum;
         }
-        EXPECT_EQ(h.program.Table.At(ImageSide, 1), ImageWith(Passes(c.image)));
+        EXPECT_EQ(h.program.Table.Current(ImageSide), want);
+        EXPECT_EQ(h.program.Table.At(ImageSide, 1), ImageWith(Passes(image)));
     }
 }
 
