@@ -31,6 +31,7 @@ TEST(MovePasses, TheSameLineIsTakenWholeWithoutAQuestionAndWrittenOnce) {
     named.FieldName = "North";
     named.LineFlag = true;
     const ImageTable before = h.program.Table;
+    h.program.Table.At(ImageSide, 1) = NewBlankImage();  // the Undo copy is taken afresh
     h.cardList.Select({"12", "40"});
     cmdMoveLines_Click(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.dialogs.shown.empty());

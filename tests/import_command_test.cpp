@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "commands/commands.h"
-#include "core/master_copy.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 
@@ -43,8 +42,6 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
     EXPECT_EQ(h.program.Table.Current(ImageSide), expected);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before);
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
-    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
-                LineFileText(expected, LineLayout::MasterCopy));
 
     // Nothing that can come in: no undo copy. No free field left: said.
     EXPECT_FALSE(ImportIntoImage(h.program, h.ports, {Circle(1, 2), Straight(91, 0)}));

@@ -56,6 +56,7 @@ TEST(MergeCard, PlanShowsEveryKindAndMergesAsOneImageCommand) {
     EXPECT_EQ(SummaryText(Summarise(typed, h.Card(), h.Image())),
               "0 new, 2 already there, 1 moved, 240 fields left free after the merge. 2 passes "
               "need another field.");
+    EXPECT_EQ(check(12), TargetCheck::Replaces);  // an unticked row takes no field
     // An already-there pass ticked onto a field the clash took gets a free one.
     check(60);
     TickRow(typed, h.Card(), h.Image(), 4, true);

@@ -62,12 +62,11 @@ TEST(Shift, OnTheCardNonsenseChangesNothingAndAShiftIsBackedUp) {
     for (const std::string text : {" ", "+", "1.5.0", "1e2"})
         refuse({false, "0", text},
                "\"" + text + "\" is not a number.\r\nType it in digits, such as 1.5 or -0,25.");
-    refuse({false, "800", "601"},
-           "A shift of 1000.60 m is further than the 1000 m a shift may be.");
-    refuse({false, std::string(400, '9'), "1"},
-           "A shift of over 1000000 m is further than the 1000 m a shift may be.");
-    refuse({true, "-1000.01", "0"},
-           "A shift of 1000.01 m is further than the 1000 m a shift may be.");
+    for (const auto& [entry, metres] : {std::pair{ShiftEntry{false, "800", "601"}, "1000.60"},
+                                        {{false, std::string(400, '9'), "1"}, "over 1000000"},
+                                        {{true, "-1000.01", "0"}, "1000.01"}})
+        refuse(entry, "A shift of " + std::string(metres) +
+                          " m is further than the 1000 m a shift may be.");
     mnuShift_Click(h.program, h.ports, CardSide, Answer(std::nullopt));
     EXPECT_EQ(h.program.Table.Images, before.Images);
     h.ExpectBackups({});
