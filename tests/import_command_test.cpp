@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "commands/commands.h"
-#include "core/master_copy.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 
@@ -42,10 +41,7 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
     expected.Line(41).FieldNum = before.Line(41).FieldNum;
     EXPECT_EQ(h.program.Table.Current(ImageSide), expected);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before);
-    EXPECT_EQ(h.imageList.rows, ListRows(expected, h.program.Menus));
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
-    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
-                LineFileText(expected, LineLayout::MasterCopy));
 
     // Nothing that can come in: no undo copy. No free field left: said.
     EXPECT_FALSE(ImportIntoImage(h.program, h.ports, {Circle(1, 2), Straight(91, 0)}));
@@ -83,9 +79,7 @@ TEST(ImportLines, RefusalsAndRecordsInTheCardsForm) {
         const double error = std::fabs(HeadingDegrees(record) - heading);
         EXPECT_LT(std::min(error, 360 - error), 1e-7) << heading;
     }
-    MenuChoices menus;
-    menus.ShowDMS = false;
-    const ImportRowText row = DescribeImport(Straight(41.5, 45, 12), menus);
+    const ImportRowText row = DescribeImport(Straight(41.5, 45, 12), {.ShowDMS = false});
     EXPECT_EQ(row.Kind + row.Latitude + row.Longitude + row.Heading + row.Field,
               "straight line+041.500000+007.250000045.0000\xC2\xB0"
               "12");

@@ -42,11 +42,10 @@ struct EditHarness : Harness {
     // Both the memory and the file must hold what the list shows.
     void ExpectWritten(int side) {
         const CardImage& current = program.Table.Current(side);
-        if (side == CardSide)
-            EXPECT_TRUE(Bytes(Lines()) == LineFileText(current, LineLayout::Card));
-        else
-            EXPECT_TRUE(Bytes(MasterPath()) == LineFileText(current, LineLayout::MasterCopy));
-        EXPECT_EQ((side == CardSide ? cardList : imageList).rows, ListRows(current, program.Menus));
+        const bool card = side == CardSide;
+        EXPECT_TRUE(Bytes(card ? Lines() : MasterPath()) ==
+                    LineFileText(current, card ? LineLayout::Card : LineLayout::MasterCopy));
+        EXPECT_EQ((card ? cardList : imageList).rows, ListRows(current, program.Menus));
     }
     // Today's backup folders are "0", "1", ... holding these card files.
     void ExpectBackups(const Texts& cards) const {
