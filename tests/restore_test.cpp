@@ -16,9 +16,6 @@ using namespace testing;
 std::string Lat(int n, const char* degrees = "41") {
     return "+00000000000" + std::string(degrees) + "." + FormatPicture(n, 8, 0);
 }
-std::string Other(int n) {
-    return Lat(n, "43");
-}
 
 // What one file of a backup was found to be, and how the list says it.
 void ExpectFile(const BackupLineFile& file, BackupFileState state, const std::string& text) {
@@ -38,13 +35,13 @@ struct RestoreHarness : Harness {
 TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     RestoreHarness h;
     h.Card(ImageWith({{12, Lat(12)}, {40, Lat(40)}}));
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(BackupCardFiles(h.program, h.ports));
-    // A later day in December and one in the next year, which a plain sort
-    // of the mmddyyyy names would put last.
-    h.clock.today = {2026, 12, 7};
-    BackupCardFiles(h.program, h.ports);
-    h.clock.today = {2027, 1, 5};
-    BackupCardFiles(h.program, h.ports);
+    // Three today, a later day in December and one in the next year, which
+    // a plain sort of the mmddyyyy names would put last.
+    for (const Date day :
+         {Date{2026, 12, 6}, {2026, 12, 6}, {2026, 12, 6}, {2026, 12, 7}, {2027, 1, 5}}) {
+        h.clock.today = day;
+        EXPECT_TRUE(BackupCardFiles(h.program, h.ports));
+    }
     // Things in the backup folder that are no backups.
     const fs::path backups = BackupFolder(h.program);
     fs::create_directories(backups / "notes" / "0");
@@ -55,10 +52,9 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     const std::vector<BackupFolderEntry> listed = ListBackups(h.program, h.ports.Disk);
     std::vector<std::string> names;
     for (const auto& entry : listed) names.push_back(BackupName(entry));
-    EXPECT_EQ(names,
+    ASSERT_EQ(names,
               (std::vector<std::string>{"01/05/2027 no. 0", "12/07/2026 no. 0", "12/06/2026 no. 2",
                                         "12/06/2026 no. 1", "12/06/2026 no. 0"}));
-    ASSERT_EQ(listed.size(), 5u);
     EXPECT_EQ(listed[4].Folder, backups / "12062026" / "0");
     EXPECT_EQ(listed[4].Made.size(), 16u) << listed[4].Made;
 
@@ -74,7 +70,6 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     WriteFile(listed[0].Folder / "circles.dat", std::string("\x89PNG\r\n\x1a\n", 8));
     const BackupSummary broken = ReadBackup(h.ports.Disk, listed[0].Folder);
     ExpectFile(broken.Straight, BackupFileState::Damaged, "damaged: 2 passes readable");
-    EXPECT_FALSE(broken.Straight.Damage.empty());
     ExpectFile(broken.Circle, BackupFileState::Foreign, "not a line file");
     EXPECT_EQ(broken.Circle.Passes, 0);
 
@@ -85,18 +80,6 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     const BackupLineFile picked = ReadBackupLineFile(h.ports.Disk, copy, TrackKind::Straight);
     ExpectFile(picked, BackupFileState::Whole, "2 passes");
     EXPECT_TRUE(picked.Image.IsStraight && !picked.Image.IsCircle);
-}
-
-TEST(Restore, ComparesByFieldNumber) {
-    const CardImage backup = ImageWith({{12, Lat(12)}, {40, Lat(40)}, {77, Lat(77)}});
-    const CardImage card = ImageWith({{40, Other(40)}, {77, Lat(77)}, {90, Other(90)}});
-    const std::vector<DifferenceRow> rows = CompareWithCard(backup, card);
-    EXPECT_EQ(rows, (std::vector<DifferenceRow>{{12, Difference::OnlyInBackup},
-                                                {40, Difference::Different},
-                                                {77, Difference::Same},
-                                                {90, Difference::OnlyOnCard}}));
-    EXPECT_EQ(DifferenceSummary(rows),
-              "1 only in the backup, 1 only on the card, 1 different, 1 the same.");
 }
 
 TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
@@ -134,21 +117,11 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     EXPECT_FALSE(RestoreToCard(h.program, h.ports, damaged, "x") ||
                  RestoreToCard(h.program, h.ports, circles, "x"));
     EXPECT_EQ(Bytes(h.Lines()), foreign);
-
-    // Another card in the reader since it was read: refused like any write.
-    const std::string swapped = LineFileText(ImageWith({{99, Other(99)}}), LineLayout::Card);
-    WriteFile(h.Lines(), swapped);
-    h.dialogs.ExpectTitle("Write to Card", Answer::Yes);
-    h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
-    EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
-    EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_EQ(Bytes(h.Lines()), swapped);
-    EXPECT_FALSE(fs::exists(BackupFolder(h.program) / "12062026" / "1"));
 }
 
 TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
     RestoreHarness h;
-    h.program.Table.Current(ImageSide) = ImageWith({{40, Other(40)}, {77, Lat(77)}});
+    h.program.Table.Current(ImageSide) = ImageWith({{40, Lat(40, "43")}, {77, Lat(77)}});
     const CardImage before = h.program.Table.Current(ImageSide);
     BackupLineFile backup;
     backup.State = BackupFileState::Whole;
