@@ -99,6 +99,12 @@ TEST(Export, KmlIsANamedDocumentAndGeoJsonHasAFeaturePerPass) {
 
 TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
     TempFolder work;
+    // A folder that cannot be flushed after the rename is no safe write.
+    auto unflushed =
+        MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "syncdir"; });
+    EXPECT_FALSE(
+        WriteExport(*unflushed, work.path() / "lines.kml", ExportFormat::Kml, Lines(), true, "F")
+            .Written);
     const fs::path path = work.path() / "TASKDATA.XML";
     const std::string meant = ExportText(ExportFormat::TaskData, Lines(), true, "F");
     // Over a file of that spelling and one in lower case; asked for in any case.

@@ -86,16 +86,11 @@ TEST(Layout, CaptionsAndColumnHeadersFitTheirControls) {
     WindowHarness h;
     CardImage straight = NewBlankImage();
     CardImage circles = NewBlankImage();
-    for (int slot = kFirstUsableField; slot <= kSlotCount; ++slot) {
-        // The widest texts a line can give: three-digit degrees and a
-        // negative sign in both coordinates.
-        GuidanceLine& line = straight.Line(slot);
-        line.Latitude = "-0000000000123.98765432";
-        line.Longitude = "-0000000000179.98765432";
-        line.HeadingNorth = "-0000000000000.50000000";
-        line.HeadingEast = "-0000000000000.86602540";
-        circles.Line(slot) = straight.Line(slot);
-    }
+    // The widest texts a line can give: three-digit degrees and a negative
+    // sign in both coordinates.
+    for (int slot = kFirstUsableField; slot <= kSlotCount; ++slot)
+        straight.Line(slot) = circles.Line(slot) =
+            PassAt(slot, {-123.98765432, -179.98765432}, -0.5, -0.8660254);
     straight.IsStraight = circles.IsCircle = true;
     MakeCard(h.root, &straight, &circles);
     h.WriteMaster(straight);
