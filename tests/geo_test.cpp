@@ -6,7 +6,6 @@
 #include <cmath>
 #include <random>
 #include <set>
-#include <sstream>
 #include <tuple>
 
 #include "core/number_text.h"
@@ -193,15 +192,6 @@ std::vector<DuplicatePair> OneByOne(const CardImage& card, const CardImage& imag
     return pairs;
 }
 
-std::string Listed(const std::vector<DuplicatePair>& pairs) {
-    std::ostringstream out;
-    out.precision(17);
-    for (const DuplicatePair& p : pairs)
-        out << p.First.Side << ':' << p.First.Field << '-' << p.Second.Side << ':' << p.Second.Field
-            << ' ' << p.Metres << ' ' << p.Degrees << ' ' << p.Reversed << '\n';
-    return out.str();
-}
-
 TEST(Duplicates, SameAsComparingEveryPairOnCrowdedCards) {
     std::mt19937 random(7);
     auto uniform = [&](double low, double high) {
@@ -221,9 +211,9 @@ TEST(Duplicates, SameAsComparingEveryPairOnCrowdedCards) {
             }
         const DuplicateLimits limits{round % 2 ? 2.5 : 6, 2};
         for (bool straight : {true, false})
-            EXPECT_EQ(Listed(FindDuplicates(sides[0], sides[1], straight, true, limits)),
-                      Listed(OneByOne(sides[0], sides[1], straight, limits)))
-                << round;
+            EXPECT_TRUE(FindDuplicates(sides[0], sides[1], straight, true, limits) ==
+                        OneByOne(sides[0], sides[1], straight, limits))
+                << round << (straight ? " straight" : " circles");
     }
 }
 

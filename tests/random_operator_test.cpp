@@ -25,7 +25,6 @@
 #include "core/master_copy.h"
 #include "support/cards.h"
 #include "support/fakes.h"
-#include "support/random_dialogs.h"
 
 namespace swathkit {
 namespace {
@@ -49,6 +48,45 @@ Lines Minus(const Lines& a, const Lines& b) {
     std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::inserter(rest, rest.end()));
     return rest;
 }
+
+// Answers every box with one of its own buttons at random and every input
+// box with what Entries types; each goes into the log, so that the checks
+// can tell what the operator agreed to.
+class RandomDialogs final : public Dialogs {
+  public:
+    using Entry = std::optional<std::string>;
+    struct Event {
+        Message Box;
+        Answer Pressed = Answer::Ok;
+        Entry Typed;
+    };
+    explicit RandomDialogs(std::mt19937_64& random) : random_(random) {}
+
+    Answer Show(const Message& message) override {
+        static const std::map<Buttons, std::vector<Answer>> choices = {
+            {Buttons::Ok, {Answer::Ok}},
+            {Buttons::OkCancel, {Answer::Ok, Answer::Cancel}},
+            {Buttons::YesNo, {Answer::Yes, Answer::No}},
+            {Buttons::YesNoCancel, {Answer::Yes, Answer::No, Answer::Cancel}}};
+        if (OnBox)
+            OnBox(message);  // what the operator does meanwhile, say change the card
+        const std::vector<Answer>& buttons = choices.at(message.Buttons);
+        log.push_back({message, buttons[random_() % buttons.size()], {}});
+        return log.back().Pressed;
+    }
+    std::optional<std::string> Input(const std::string&, const std::string&) override {
+        log.push_back({{}, Answer::Ok, Entries ? Entries() : Entry{}});
+        return log.back().Typed;
+    }
+    std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
+
+    std::function<Entry()> Entries;
+    std::function<void(const Message&)> OnBox;
+    std::vector<Event> log;
+
+  private:
+    std::mt19937_64& random_;
+};
 
 class Operator {
   public:

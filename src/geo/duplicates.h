@@ -17,6 +17,7 @@ struct DuplicateLimits {
 struct DuplicatePass {
     int Side = 0;  // CardSide or ImageSide
     int Field = 0;
+    bool operator==(const DuplicatePass&) const = default;
 };
 
 struct DuplicatePair {
@@ -25,6 +26,7 @@ struct DuplicatePair {
     double Metres = 0;
     double Degrees = 0;     // 0 for circle tracks
     bool Reversed = false;  // straight lines driven the opposite way
+    bool operator==(const DuplicatePair&) const = default;
 };
 
 // Whether two passes are probably one line: a pair with how far apart they

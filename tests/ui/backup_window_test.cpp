@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "ui/select_directory.h"
 #include "ui/window_harness.h"
 
 namespace swathkit {
@@ -98,34 +97,6 @@ TEST(BackupWindow, LeavingTheDialogSavesNothingAndSaveCopiesTheWholeCard) {
         EXPECT_TRUE(fs::is_directory(h.target / file) ||
                     Bytes(h.target / file) == Bytes(h.root / file))
             << file;
-}
-
-// The folder the dialog opens on is the one "Save" takes while nothing else
-// is highlighted, so it must be in sight once the list has been read, even
-// with many folders above it.
-TEST(BackupWindow, SelectDirectoryOpensWithItsStartFolderInSight) {
-    TempFolder work;
-    const fs::path start = work.path() / "Backups" / "zz-Tuesday";
-    fs::create_directories(start);
-    for (int i = 0; i < 40; ++i)
-        fs::create_directories(work.path() / "Backups" / ("a" + std::to_string(i)));
-
-    SelectDirectory dialog(nullptr, QString::fromStdString(start.string()));
-    dialog.show();
-    auto* dir1 = dialog.findChild<QTreeView*>("Dir1");
-    auto* model = qobject_cast<QFileSystemModel*>(dir1->model());
-    const QModelIndex backups = model->index(QString::fromStdString(start.parent_path().string()));
-    for (int tries = 0; tries < 200 && model->rowCount(backups) < 41; ++tries) QTest::qWait(10);
-    ASSERT_EQ(model->rowCount(backups), 41);
-    QTest::qWait(100);  // the rows sorted and laid out
-    const QModelIndex current = dir1->currentIndex();
-    EXPECT_EQ(model->filePath(current).toStdString(), start.string());
-    EXPECT_TRUE(dir1->viewport()->rect().contains(dir1->visualRect(current)))
-        << "the start folder is out of sight";
-
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.ChosenDirectory().toStdString(), start.string());
 }
 
 }  // namespace
