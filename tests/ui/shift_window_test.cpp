@@ -16,9 +16,13 @@ using namespace testing;
 // Right-clicks in a list and clicks the item named; the items enabled.
 QStringList RightClick(WindowHarness& h, int side, const QString& pick = {}) {
     QStringList enabled;
-    QTimer::singleShot(20, [&] {
+    // Looked for until it is up: a busy machine can take its time to show it.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
+        if (menu == nullptr || !menu->isVisible())
+            return;
+        poll.stop();
         for (QAction* action : menu->actions()) {
             if (action->isEnabled() && !action->isSeparator())
                 enabled << action->text();
@@ -27,9 +31,14 @@ QStringList RightClick(WindowHarness& h, int side, const QString& pick = {}) {
         }
         menu->close();
     });
+    poll.start(10);
     QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5},
                             h.List(side)->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(h.List(side)->viewport(), &click);
+    // Keys reach the list's shortcuts only once the window is active again,
+    // as it is when the operator goes on with the mouse.
+    h.window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     return enabled;
 }
 
