@@ -6,11 +6,15 @@
 
 namespace swathkit {
 
+std::string FieldNumText(int slot) {
+    return "+" + FormatPicture(slot, 9, 0);
+}
+
 CardImage NewBlankImage() {
     CardImage image;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         GuidanceLine& line = image.Line(slot);
-        line.FieldNum = "+" + FormatPicture(slot, 9, 0);
+        line.FieldNum = FieldNumText(slot);
         line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
     }
     return image;

@@ -64,6 +64,9 @@ struct ImageTable {
     const CardImage& Current(int side) const { return At(side, 0); }
 };
 
+// The field number text a slot carries: "+000000012".
+std::string FieldNumText(int slot);
+
 CardImage NewBlankImage();
 bool LineInUse(const GuidanceLine& line);
 bool SameCoordinates(const GuidanceLine& a, const GuidanceLine& b);

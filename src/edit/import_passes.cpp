@@ -28,10 +28,6 @@ bool HasOwnField(const PlacedLine& line) {
     return line.Field >= kFirstUsableField && line.Field <= kSlotCount;
 }
 
-std::string FieldNumText(int field) {
-    return "+" + FormatPicture(field, 9, 0);
-}
-
 // The lowest free field from `from` up; 0 when there is none.
 int FirstFreeField(const CardImage& image, int from) {
     for (int field = from; field <= kSlotCount; ++field) {
@@ -55,8 +51,7 @@ std::string ImportRefusal(const PlacedLine& line, TrackKind checked) {
     if (!line.Straight && checked == TrackKind::Straight)
         return "a circle track, and Straight Track is checked";
     const GeoPoint p = line.Point;
-    if (!std::isfinite(p.Latitude) || !std::isfinite(p.Longitude) || std::fabs(p.Latitude) > 90 ||
-        std::fabs(p.Longitude) > 180)
+    if (!OnEarth(p))
         return "coordinates out of range";
     if (line.Straight && !std::isfinite(line.Heading))
         return "no heading";

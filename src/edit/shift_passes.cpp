@@ -112,7 +112,7 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
         const GeoPoint from{LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
         // The ellipsoid would pin such a point to a pole or wrap it round
         // the earth, and the pass would come out as some other line.
-        if (!(std::fabs(from.Latitude) <= 90 && std::fabs(from.Longitude) <= 180)) {
+        if (!OnEarth(from)) {
             unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(*slot);
             continue;
         }

@@ -51,10 +51,6 @@ std::string Truncated(const std::string& text, std::size_t limit) {
 
 // What a file of lines can place: a latitude past a pole or a longitude past
 // the antimeridian is a damaged card text, and would make the file invalid.
-bool IsPlace(GeoPoint p) {
-    return std::fabs(p.Latitude) <= 90 && std::fabs(p.Longitude) <= 180;
-}
-
 // The written segment of a straight line, cut where it crosses the
 // antimeridian so that no piece spans the whole map: unwrapped into one
 // continuous run of longitudes, each piece lies within one band of 360
@@ -291,7 +287,7 @@ std::vector<std::string> ExportLimitations(ExportFormat format, bool straight) {
 std::string ExportText(ExportFormat format, const CardImage& image, bool straight,
                        const std::string& name) {
     std::vector<PlacedLine> lines = PlacedLines(image, straight);
-    std::erase_if(lines, [](const PlacedLine& line) { return !IsPlace(line.Point); });
+    std::erase_if(lines, [](const PlacedLine& line) { return !OnEarth(line.Point); });
     switch (format) {
         case ExportFormat::TaskData:
             return TaskDataText(lines, name);
@@ -353,7 +349,7 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
         AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
         result.File = path.parent_path() / DefaultExportName(format);
     for (const PlacedLine& line : PlacedLines(image, straight)) {
-        if (IsPlace(line.Point))
+        if (OnEarth(line.Point))
             ++result.Passes;
         else
             result.LeftOut.push_back(line.Field);

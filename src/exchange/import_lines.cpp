@@ -60,10 +60,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-bool OnEarth(GeoPoint point) {
-    return std::fabs(point.Latitude) <= 90 && std::fabs(point.Longitude) <= 180;
-}
-
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
              int field) {
     if (!OnEarth(point))

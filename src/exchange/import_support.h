@@ -53,9 +53,6 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
              int field = -1);
 void Skip(ImportResult& result, std::string name, std::string reason);
 
-// Within -90..90 and -180..180.
-bool OnEarth(GeoPoint point);
-
 // A straight line drawn as points (KML, GeoJSON): at point, or the first,
 // along heading, or the way from the first to the next point elsewhere.
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,

@@ -60,6 +60,10 @@ double DistanceMetres(GeoPoint a, GeoPoint b) {
     return metres;
 }
 
+bool OnEarth(GeoPoint point) {
+    return std::fabs(point.Latitude) <= 90 && std::fabs(point.Longitude) <= 180;
+}
+
 double BearingDegrees(GeoPoint a, GeoPoint b) {
     double metres = 0, azimuth = 0, arrival = 0;
     Ellipsoid().Inverse(ClampLatitude(a.Latitude), a.Longitude, ClampLatitude(b.Latitude),

@@ -29,6 +29,10 @@ struct PlacedLine {
 // track kind shown, which decides how the passes are read.
 std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight);
 
+// Whether the point is a place: latitude within -90..90 and longitude
+// within -180..180 (not a number is no place).
+bool OnEarth(GeoPoint point);
+
 // The distance on the ground (the geodesic on the WGS 84 ellipsoid), in
 // metres, true to well under a millimetre anywhere on earth.
 double DistanceMetres(GeoPoint a, GeoPoint b);
