@@ -36,8 +36,8 @@ TEST(Shift, EachFormOfEntryMovesOnlyTheSelectedPointsAndUndoGivesTheTextsBack) {
         h.ExpectWritten(ImageSide);
         CardImage now = h.program.Table.Current(ImageSide);
         for (int slot : {12, 77}) {
-            const GeoPoint aimed = Travel(At(before.Line(slot)), heading, metres);
-            EXPECT_LT(DistanceMetres(aimed, At(now.Line(slot))), 0.001) << slot;
+            const GeoPoint aimed = Travel(PointOf(before.Line(slot)), heading, metres);
+            EXPECT_LT(DistanceMetres(aimed, PointOf(now.Line(slot))), 0.001) << slot;
             now.Line(slot).Latitude = before.Line(slot).Latitude;
             now.Line(slot).Longitude = before.Line(slot).Longitude;
         }
@@ -76,8 +76,8 @@ TEST(Shift, OnTheCardNonsenseChangesNothingAndAShiftIsBackedUp) {
     FillLineList(h.program, h.ports, CardSide, h.program.Table.Current(CardSide));
     h.cardList.Select({"12"});
     mnuShift_Click(h.program, h.ports, CardSide, Answer(ShiftEntry{false, "1.5", "0"}));
-    const GeoPoint moved = At(h.program.Table.Current(CardSide).Line(12));
-    EXPECT_NEAR(DistanceMetres(At(before.At(CardSide, 0).Line(12)), moved), 1.5, 0.001);
+    const GeoPoint moved = PointOf(h.program.Table.Current(CardSide).Line(12));
+    EXPECT_NEAR(DistanceMetres(PointOf(before.At(CardSide, 0).Line(12)), moved), 1.5, 0.001);
     h.ExpectWritten(CardSide);
     h.ExpectBackups({h.cardAsRead});
 }

@@ -109,7 +109,7 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
         if (!slot || !seen.insert(*slot).second || !LineInUse(image.Line(*slot)))
             continue;
         GuidanceLine& line = image.Line(*slot);
-        const GeoPoint from{LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
+        const GeoPoint from = PointOf(line);
         // The ellipsoid would pin such a point to a pole or wrap it round
         // the earth, and the pass would come out as some other line.
         if (!OnEarth(from)) {

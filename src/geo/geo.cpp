@@ -46,7 +46,7 @@ std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight) {
         PlacedLine placed;
         placed.Field = slot;
         placed.Straight = straight;
-        placed.Point = {LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
+        placed.Point = PointOf(line);
         placed.Heading = straight ? HeadingDegrees(line) : 0;
         lines.push_back(placed);
     }
@@ -58,6 +58,10 @@ double DistanceMetres(GeoPoint a, GeoPoint b) {
     Ellipsoid().Inverse(ClampLatitude(a.Latitude), a.Longitude, ClampLatitude(b.Latitude),
                         b.Longitude, metres);
     return metres;
+}
+
+GeoPoint PointOf(const GuidanceLine& line) {
+    return {LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
 }
 
 bool OnEarth(GeoPoint point) {

@@ -29,6 +29,9 @@ struct PlacedLine {
 // track kind shown, which decides how the passes are read.
 std::vector<PlacedLine> PlacedLines(const CardImage& image, bool straight);
 
+// Where a pass lies, read from its coordinate texts.
+GeoPoint PointOf(const GuidanceLine& line);
+
 // Whether the point is a place: latitude within -90..90 and longitude
 // within -180..180 (not a number is no place).
 bool OnEarth(GeoPoint point);

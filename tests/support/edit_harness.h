@@ -21,11 +21,6 @@ inline std::map<int, std::string> Passes(const std::vector<int>& fields) {
     return latitudes;
 }
 
-// Where a pass lies, as the map and the shift read it.
-inline GeoPoint At(const GuidanceLine& line) {
-    return {LeadingNumber(line.Latitude), LeadingNumber(line.Longitude)};
-}
-
 // A card in a folder and a master copy, started up as the window starts.
 struct EditHarness : Harness {
     EditHarness(const std::map<int, std::string>& card, const std::map<int, std::string>& image) {

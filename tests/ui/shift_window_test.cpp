@@ -73,7 +73,8 @@ TEST(ListMenus, KeysAndMenusActAsTheButtonsAndShiftGoesThroughItsDialog) {
     });
     RightClick(h, CardSide, "Shift...");
     const CardImage written = ReadLineFile(h.CardFile());
-    EXPECT_LT(DistanceMetres(Travel(At(card.Line(40)), 90, 1.5), At(written.Line(40))), 0.001);
+    EXPECT_LT(DistanceMetres(Travel(PointOf(card.Line(40)), 90, 1.5), PointOf(written.Line(40))),
+              0.001);
     // "Edit > Shift Passes..." acts on the list last used.
     h.Select(0, {"12"});
     h.script.Step([](QWidget* modal) {
