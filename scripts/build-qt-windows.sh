@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds Qt 6 (qtbase) for 64-bit Windows with MinGW-w64 from Debian's own
+# source package, as DLLs laid out the way windeployqt lays them out, and
+# installs it into a cache folder outside the tree. Debian ships no Qt for
+# Windows; its source cross-builds with Debian's MinGW and Debian's own Qt
+# host tools (moc, rcc, uic), which must be the same version.
+#
+# Prints the installed folder (for CMAKE_PREFIX_PATH) as its only output;
+# the build's own output goes to a log beside it. Rebuilds only when the
+# folder for this source version and these options is missing.
+set -euo pipefail
+tree=$(cd "$(dirname "$0")/.." && pwd)
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/swathkit"
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+
+# Only what the program and its window tests need: Core, Gui, Widgets,
+# Concurrent, PrintSupport, Test, and the windows and offscreen platforms.
+options=(
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+  -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_icu=OFF
+  -DFEATURE_concurrent=ON -DFEATURE_printsupport=ON -DFEATURE_testlib=ON
+  # The offscreen platform draws its text with FreeType, Qt's own copy.
+  -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF -DFEATURE_fontconfig=OFF
+  -DFEATURE_harfbuzz=ON -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  # Debian's source leaves out the tablet library of the windows platform,
+  # and Qt 6.4's DirectWrite 3 font database compiles only with Direct2D.
+  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+)
+key=$(printf '%s\n' "$version" "${options[@]}" | sha256sum | cut -c1-12)
+prefix="$cache/qt6-mingw-${version//[^0-9A-Za-z.]/_}-$key"
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+work="$cache/qt6-mingw-work"
+log="$cache/qt6-mingw-build.log"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+echo "Building Qt $version for Windows into $prefix (log: $log)" >&2
+{
+  cd "$work"
+  apt-get source -qq --download-only "qt6-base=$version"
+  dpkg-source -x qt6-base_*.dsc src
+  cat >toolchain.cmake <<TOOLCHAIN
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+TOOLCHAIN
+  launcher=()
+  if command -v ccache >/dev/null; then
+    # Qt's precompiled headers would otherwise miss the cache every time.
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S src -B build -G Ninja "${options[@]}" "${launcher[@]}" \
+    -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  cmake --build build
+  cmake --install build
+  # The MinGW runtime the DLLs import, beside them as Windows looks for it.
+  for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
+    cp "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$prefix/bin/"
+  done
+} >"$log" 2>&1 || { echo "Building Qt for Windows failed; the end of $log:" >&2; tail -n 40 "$log" >&2; exit 1; }
+rm -rf "$work"
+touch "$prefix/.complete"
+echo "$prefix"
