@@ -389,11 +389,10 @@ TEST(Shell, StartUpShowsTheCardBesideTheMasterCopyAndHelpComesFromTheProgramsFol
     EXPECT_EQ(h.imageList.ItemTexts(), (Texts{"40"}));
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), master);
     EXPECT_FALSE(h.program.ImageChanged);
-    // Switching the kind reloads the card only; the image side keeps its
-    // straight master copy.
+    // Switching the kind reloads the card beside the image of that kind.
     mnuCircleTrack_Click(h.program, h.ports);
     EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"20"}));
-    EXPECT_TRUE(h.program.Table.At(ImageSide, 0).IsStraight);
+    EXPECT_TRUE(h.program.Table.At(ImageSide, 0).IsCircle);
 
     // A program folder named in letters outside the Windows code page.
     const fs::path folder = h.work.path() / u8"Programme \u00c5s \u0141\u00f3d\u017a";
@@ -531,7 +530,7 @@ struct FaultHarness : Changing {
         MakeWorkFolder(program, ports.Disk);
         WriteFile(MasterCopyFile(program, true), LineFileText(lines, LineLayout::MasterCopy));
         LoadCard(program, ports, true);
-        program.Table.At(ImageSide, 0) = LoadMasterCopy(program, ports.Disk);
+        program.Table.At(ImageSide, 0) = LoadMasterCopy(program, ports);
         program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
     }
     void Change(int side) {

@@ -74,31 +74,39 @@ TEST(Erase, ThenUndoThenUndo) {
 }
 
 // One renumbering command on the image side: which pass each field holds
-// afterwards (0 for an empty field), read back from the master copy.
+// afterwards (0 for an empty field), read back from the master copy, and
+// the "Replace Pass" questions on the way, each answered yes.
 TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
+    using Moves = std::vector<std::pair<int, const char*>>;
     // Change or copy, the image's passes, the selected passes with the field
-    // typed for each, and which pass each field then holds (0: none).
-    const std::tuple<bool, std::vector<int>, std::vector<std::pair<int, const char*>>,
-                     std::map<int, int>>
-        cases[] = {
-            {false, {12, 40}, {{12, "40"}}, {{12, 12}, {40, 12}}},
-            {true, {12, 40}, {{12, "40"}}, {{12, 0}, {40, 12}}},
-            {false, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 20}, {21, 20}, {22, 21}}},
-            {true, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 0}, {21, 20}, {22, 21}}},
-            {true, {20, 21}, {{20, "19"}, {21, "20"}}, {{19, 20}, {20, 21}, {21, 0}}},
-            {true, {20, 30}, {{20, "30"}, {30, "20"}}, {{20, 30}, {30, 20}}},
-            {true, {12}, {{12, "12"}}, {{12, 12}}},
-        };
-    for (const auto& [clearSource, image, entries, expected] : cases) {
+    // typed for each, which pass each field then holds (0: none), and the
+    // passes that were about to be replaced (a pass already copied to its
+    // new field is not asked for).
+    const std::tuple<bool, std::vector<int>, Moves, std::map<int, int>, Moves> cases[] = {
+        {false, {12, 40}, {{12, "40"}}, {{12, 12}, {40, 12}}, {{12, "40"}}},
+        {true, {12, 40}, {{12, "40"}}, {{12, 0}, {40, 12}}, {{12, "40"}}},
+        {false, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 20}, {21, 20}, {22, 21}}, {{20, "21"}}},
+        {true, {20, 21}, {{20, "21"}, {21, "22"}}, {{20, 0}, {21, 20}, {22, 21}}, {{20, "21"}}},
+        {true, {20, 21}, {{20, "19"}, {21, "20"}}, {{19, 20}, {20, 21}, {21, 0}}, {}},
+        {true, {20, 30}, {{20, "30"}, {30, "20"}}, {{20, 30}, {30, 20}}, {{20, "30"}}},
+        {true, {12}, {{12, "12"}}, {{12, 12}}, {}},
+    };
+    for (const auto& [clearSource, image, entries, expected, questions] : cases) {
         SCOPED_TRACE(::testing::PrintToString(expected));
         EditHarness h(Passes({7}), Passes(image));
         Texts selection;
         for (const auto& [n, entry] : entries) {
             selection.push_back(std::to_string(n));
             h.dialogs.ExpectInput("Copy field #" + std::to_string(n) +
-                                      " to which field: \r\nYou will not be prompted to overwrite!",
+                                      " to which field: \r\nYou will be asked before a pass is "
+                                      "replaced.",
                                   entry);
         }
+        for (const auto& [n, target] : questions)
+            h.dialogs.Expect(
+                {"Pass #" + std::to_string(n) + " will replace pass #" + target + ". Is this ok?",
+                 Buttons::YesNoCancel, Icon::None, "Replace Pass"},
+                Answer::Yes);
         h.imageList.Select(selection);
         (clearSource ? cmdShuffle_Click : cmdCopyField_Click)(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
@@ -115,6 +123,35 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
         EXPECT_EQ(h.program.Table.Current(ImageSide), want);
         EXPECT_EQ(h.program.Table.At(ImageSide, 1), ImageWith(Passes(image)));
     }
+}
+
+// 12.5 is no field, and a field in use is given up only on a yes.
+TEST(ShuffleFields, OnlyWholeFieldsAndNoPassReplacedUnasked) {
+    EditHarness h(Passes({7}), Passes({12, 40}));
+    const std::string prompt = "Copy field #12 to which field: ";
+    h.imageList.Select({"12"});
+    h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", "12.5");
+    h.dialogs.Expect({"You've entered an invalid number.\r\nA field number is a whole number "
+                      "from 6 to 250. Re-Enter?",
+                      Buttons::YesNo, Icon::None, "Invalid Number"},
+                     Answer::Yes);
+    h.dialogs.ExpectInput(prompt, "40");
+    h.dialogs.ExpectTitle("Replace Pass", Answer::No);
+    h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", " 41 ");
+    cmdShuffle_Click(h.program, h.ports, ImageSide);
+    // Copy Field of the pass, now 41, onto 40 again: Cancel keeps 40.
+    h.imageList.Select({"41"});
+    h.dialogs.ExpectInput(
+        "Copy field #41 to which field: \r\nYou will be asked before a pass "
+        "is replaced.",
+        "40");
+    h.dialogs.ExpectTitle("Replace Pass", Answer::Cancel);
+    cmdCopyField_Click(h.program, h.ports, ImageSide);
+    EXPECT_TRUE(h.dialogs.Done());
+    CardImage want = ImageWith(Passes({40, 41}));
+    want.Line(41).Latitude = Pass(12);
+    EXPECT_EQ(h.program.Table.Current(ImageSide), want);
+    EXPECT_EQ(ReadLineFile(h.MasterPath()), want);
 }
 
 }  // namespace

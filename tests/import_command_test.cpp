@@ -29,7 +29,7 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
                       "Replace Pass"},
                      Answer::No);
     h.dialogs.ExpectInput(
-        "Copy field #6 to which field: \r\nYou will not be prompted to overwrite!", "41");
+        "Copy field #6 to which field: \r\nYou will be asked before a pass is replaced.", "41");
     // Field 3 is no field of a line's own; the circle is of the other kind.
     const std::vector<PlacedLine> lines = {
         Straight(50, 10), Straight(51, 20, 6), Straight(52, 30, 9),  Straight(54, 40, 3),

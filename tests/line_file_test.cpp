@@ -209,8 +209,10 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         MakeWorkFolder(h.program, h.ports.Disk);
         const fs::path master = MasterCopyFile(h.program, true);
         WriteFile(master, damaged);
-        if (!Readable(file))
+        if (!Readable(file)) {
+            h.dialogs.ExpectTitle("Damaged Master Copy", Answer::Ok);
             h.dialogs.ExpectTitle("Damaged Card File", Answer::Ok);
+        }
         StartUp(h.program, h.ports);
         // The card is there, so its commands are offered. A damaged card
         // file shows the passes it still holds, says so once, and is never
@@ -224,7 +226,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
             for (const std::string& item : h.cardList.ItemTexts())
                 EXPECT_TRUE(item == "12" || item == "13" || item == "40") << item;
             salvaged += !h.cardList.rows.empty();
-            EXPECT_TRUE(h.imageList.rows.empty());
+            EXPECT_EQ(h.imageList.rows.empty(), h.cardList.rows.empty());
             h.dialogs.ExpectTitle("Damaged Card File", Answer::No);
             UndoLastChange(h.program, h.ports, CardSide);
         }
@@ -232,19 +234,20 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         EXPECT_TRUE(Bytes(root / "pflines" / "ablines.dat") == damaged);
         EXPECT_TRUE(Bytes(master) == damaged);
 
-        // The other kind on the same card still loads, and the image side
-        // still saves, keeping a master copy it could not read aside.
+        // The damaged master copy was kept aside as it was read.
+        const fs::path kept = master.parent_path() / "Master_Copy_Straight.unreadable-12062026.dat";
+        EXPECT_TRUE(Readable(file) ? !fs::exists(kept) : Bytes(kept) == damaged);
+        // The other kind on the same card still loads, with the image of
+        // its kind, which still saves.
         mnuCircleTrack_Click(h.program, h.ports);
         EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"20"}));
-        h.program.Table.At(ImageSide, 1) = h.program.Table.Current(ImageSide);
         h.program.Table.Current(ImageSide).Line(30) = circles.Line(20);
         h.program.ImageChanged = true;
         SaveImage(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
         EXPECT_TRUE(Bytes(root / "pflines" / "ablines.dat") == damaged);
-        EXPECT_EQ(ReadLineFile(master), h.program.Table.Current(ImageSide));
-        const fs::path kept = master.parent_path() / "Master_Copy_Straight.unreadable-12062026.dat";
-        EXPECT_TRUE(Readable(file) ? !fs::exists(kept) : Bytes(kept) == damaged);
+        EXPECT_EQ(ReadLineFile(MasterCopyFile(h.program, false)),
+                  h.program.Table.Current(ImageSide));
     }
     EXPECT_EQ(salvaged, 3);
 }
@@ -260,10 +263,10 @@ TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {
     EXPECT_FALSE(WriteMasterCopy(h.program, h.ports, image));
     EXPECT_TRUE(h.progress.steps.empty());  // no animation after a failure
     EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk), image);
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports), image);
     EXPECT_TRUE(fs::is_empty(h.program.WorkFolder));  // made, but nothing written until a change
     h.program.Menus.StraightTrack = false;
-    const CardImage circle = LoadMasterCopy(h.program, h.ports.Disk);
+    const CardImage circle = LoadMasterCopy(h.program, h.ports);
     EXPECT_TRUE(circle.IsCircle && !circle.IsStraight);
 
     // Each kind is written to its own file and read back; the image's own
@@ -275,38 +278,52 @@ TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {
     const fs::path straightFile = h.program.WorkFolder / "Master_Copy_Straight.dat";
     EXPECT_EQ(Bytes(straightFile), LineFileText(straight, LineLayout::MasterCopy));
     EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Circles.dat").size(), 28250u);
-    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk).Line(30).Latitude, "+0000000000010.00000000");
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports).Line(30).Latitude, "+0000000000010.00000000");
     h.program.Menus.StraightTrack = true;
-    EXPECT_EQ(LoadMasterCopy(h.program, h.ports.Disk), straight);
+    EXPECT_EQ(LoadMasterCopy(h.program, h.ports), straight);
     EXPECT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_FALSE(fs::exists(TemporaryFileFor(straightFile)));
 }
 
-TEST(MasterCopy, AnUnreadableCopyIsKeptAsideOnceADayAndNeverSavedOverTheOtherKind) {
+TEST(MasterCopy, ADamagedCopyIsSalvagedKeptAsideAtStartUpAndSaidWhere) {
     Harness h;
     MakeWorkFolder(h.program, h.ports.Disk);
     const fs::path straightFile = h.program.WorkFolder / "Master_Copy_Straight.dat";
     const fs::path circleFile = h.program.WorkFolder / "Master_Copy_Circles.dat";
-    WriteFile(straightFile, "+000000001  ,only one line\r\n");
+    const fs::path kept = h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026.dat";
+    // Its last line lost, as a save cut short leaves it.
+    std::string damaged =
+        LineFileText(ImageWith({{12, Pass(12)}, {40, Pass(40)}}), LineLayout::MasterCopy);
+    damaged.resize(damaged.rfind("\r\n", damaged.size() - 3) + 2);
+    WriteFile(straightFile, damaged);
     WriteFile(circleFile,
               LineFileText(ImageWith({{40, "+0000000000001.00000000"}}, false), LineLayout::Card));
     const std::string circleBytes = Bytes(circleFile);
-    CardImage image = LoadMasterCopy(h.program, h.ports.Disk);
+    h.dialogs.Expect({"The master copy " + straightFile.string() +
+                          " is damaged: record 250 could not be read.\r\n"
+                          "The passes that could be read are shown in the Temporary Card "
+                          "Image.\r\nThe damaged file has been kept as " +
+                          kept.string() + ".",
+                      Buttons::Ok, Icon::Exclamation, "Damaged Master Copy"},
+                     Answer::Ok);
+    StartUp(h.program, h.ports);
+    EXPECT_EQ(h.imageList.ItemTexts(), (Texts{"12", "40"}));
+    EXPECT_EQ(Bytes(kept), damaged);
+    // The first save replaces it whole; the other kind's copy is untouched.
+    CardImage image = h.program.Table.Current(ImageSide);
     image.Line(6).Latitude = "+0000000000045.00000000";
     ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
-    EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026.dat"),
-              "+000000001  ,only one line\r\n");
+    EXPECT_EQ(ReadLineFile(straightFile), image);
     EXPECT_EQ(Bytes(circleFile), circleBytes);
-    // Only the first save keeps the old file; a later one just replaces.
-    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
     EXPECT_EQ(std::distance(fs::directory_iterator(h.program.WorkFolder), {}), 3);
 
     // A second damaged start on the same day keeps a second copy.
     WriteFile(straightFile, "again");
-    image = LoadMasterCopy(h.program, h.ports.Disk);
-    ASSERT_TRUE(WriteMasterCopy(h.program, h.ports, image));
+    h.dialogs.ExpectTitle("Damaged Master Copy", Answer::Ok);
+    image = LoadMasterCopy(h.program, h.ports);
     EXPECT_EQ(Bytes(h.program.WorkFolder / "Master_Copy_Straight.unreadable-12062026-1.dat"),
               "again");
+    EXPECT_TRUE(h.dialogs.Done());
 
     // Its save shows progress in ten steps on the monotonic clock.
     h.progress.steps.clear();

@@ -1,10 +1,14 @@
 // A random operator: the editing commands on both sides with random
 // selections, random answers to every box and random field numbers typed,
 // while cards are swapped in the reader without a Refresh, damaged in the
-// cab, or copied onto one another. After every command the promises the
-// program makes a farmer are checked:
-// - the master copy file always holds the image side, and a card file the
-//   program writes holds the card side;
+// cab, or copied onto one another, and while the track kind is switched and
+// a second program saves into the same work folder. After every command the
+// promises the program makes a farmer are checked:
+// - the master copy file always holds the image side (unless the second
+//   program has saved since), and a card file the program writes holds the
+//   card side;
+// - no line leaves a master copy file unless the operator said yes to a
+//   question or undid;
 // - a card file loses only lines the card side showed, so no card is ever
 //   written with another card's lines;
 // - no line leaves a card or the image unless the operator said yes to a
@@ -174,7 +178,7 @@ class Operator {
         const int side =
             fakes_.controls.enabled[static_cast<int>(Command::MoveLines0)] ? Int(0, 1) : ImageSide;
         const std::string on = " side " + std::to_string(side);
-        const int pick = Int(0, 11);
+        const int pick = Int(0, 12);
         if (pick < 6) {
             FakeList& list = side == CardSide ? fakes_.cardList : fakes_.imageList;
             for (std::size_t i = 0; pick < 5 && i < list.selected.size(); ++i)
@@ -187,7 +191,8 @@ class Operator {
                 cmdUndo_Click(program, ports_, side);
                 cmdUndo_Click(program, ports_, side);
             });
-            Check(Answered("Card Changed") || program.Table.Current(side) == before,
+            Check(Answered("Card Changed") || Answered("Master Copy Changed") ||
+                      program.Table.Current(side) == before,
                   "two Undos did not give the side back");
         } else if (pick == 7) {
             Do("refresh", [&] { cmdRefresh_Click(program, ports_); });
@@ -212,7 +217,7 @@ class Operator {
             else if (size > 0)
                 bytes[static_cast<std::size_t>(Int(0, size - 1))] = '\0';
             Do("damage " + file.filename().string(), [&] { WriteFile(file, bytes); });
-        } else {
+        } else if (pick == 11) {
             Do("copy card to card", [&] {
                 dialogs_.OnBox = [&](const Message& box) {
                     if (box.Title == "Continue with Card" && Chance(0.5))
@@ -220,6 +225,26 @@ class Operator {
                 };
                 mnuCardtoCard_Click(program, ports_);
                 dialogs_.OnBox = {};
+            });
+        } else {
+            // Started on the same work folder, it takes passes from the card
+            // into its image and is closed again.
+            Do("second program", [&] {
+                Fakes second;
+                second.program.WorkFolder = program.WorkFolder;
+                second.drives.entries = fakes_.drives.entries;
+                second.drives.current = fakes_.drives.current;
+                Ports ports = second.Wire(dialogs_);
+                StartUp(second.program, ports);
+                for (std::size_t i = 0; i < second.cardList.selected.size(); ++i)
+                    second.cardList.selected[i] = Chance(0.3);
+                cmdMoveLines_Click(second.program, ports, CardSide);
+                const CardImage& image = second.program.Table.Current(ImageSide);
+                const fs::path file = MasterCopyFile(program, true);
+                Check(
+                    !fs::exists(file) || Bytes(file) == LineFileText(image, LineLayout::MasterCopy),
+                    "the second program's master copy does not hold its image");
+                stale_.insert(true);
             });
         }
     }
@@ -231,14 +256,23 @@ class Operator {
     }
 
     // Whether the operator let lines go in this command: a yes to a
-    // question that says so, a field number typed (those overwrite without
-    // asking), or an Undo.
+    // question that says so, or an Undo. A typed field number lets nothing
+    // go: a pass it would replace is asked for.
     bool OperatorLetGo(const std::string& command) const {
         static const std::set<std::string> asks = {"Replace Pass", "Verify Clear",
                                                    "Damaged Card File"};
         return command.starts_with("undo") || std::ranges::any_of(dialogs_.log, [](const auto& e) {
-                   return e.Typed || (e.Pressed == Answer::Yes && asks.contains(e.Box.Title));
+                   return e.Pressed == Answer::Yes && asks.contains(e.Box.Title);
                });
+    }
+
+    // The lines of both master copies, by kind (straight first).
+    std::array<Lines, 2> MasterLines() const {
+        std::array<Lines, 2> lines;
+        for (const bool straight : {true, false})
+            lines[straight ? 0 : 1] =
+                LinesOf(SalvageLineFile(Bytes(MasterCopyFile(fakes_.program, straight))).Image);
+        return lines;
     }
 
     // Ends the run: the operator's seed and commands are reported.
@@ -253,6 +287,7 @@ class Operator {
         const auto backupsBefore = Backups();
         const Lines shownBefore = LinesOf(program.Table.Current(CardSide));
         const Lines imageBefore = LinesOf(program.Table.Current(ImageSide));
+        const auto mastersBefore = MasterLines();
         dialogs_.log.clear();
         act();
         history += "\n  " + command;
@@ -263,11 +298,22 @@ class Operator {
 
         const CardImage& image = program.Table.Current(ImageSide);
         const fs::path master = MasterCopyFile(program, image.IsStraight);
-        Check(!fs::exists(master) || Bytes(master) == LineFileText(image, LineLayout::MasterCopy),
+        const bool holds =
+            !fs::exists(master) || Bytes(master) == LineFileText(image, LineLayout::MasterCopy);
+        if (holds)
+            stale_.erase(image.IsStraight);
+        Check(holds || stale_.contains(image.IsStraight) || command == "second program",
               "the master copy file does not hold the image side");
-        Check(command == "start-up" || Minus(imageBefore, LinesOf(image)).empty() ||
-                  OperatorLetGo(command),
+        // The image is another kind's after a switch, and another program's
+        // save after the box that says so.
+        Check(command == "start-up" || command == "track kind" || Answered("Master Copy Changed") ||
+                  Minus(imageBefore, LinesOf(image)).empty() || OperatorLetGo(command),
               "a line left the image unasked");
+        const auto mastersAfter = MasterLines();
+        for (int kind : {0, 1})
+            Check(Minus(mastersBefore[kind], mastersAfter[kind]).empty() || OperatorLetGo(command),
+                  std::string("a line left the ") + (kind ? "circle" : "straight") +
+                      " master copy unasked");
 
         const auto backupsAfter = Backups();
         for (const auto& [file, after] : CardFiles()) {
@@ -299,6 +345,9 @@ class Operator {
     fs::path base_, reader_;
     std::vector<fs::path> places_;
     int inReader_ = -1;
+    // The kinds (true: straight) whose master copy the second program has
+    // saved since this one last did.
+    std::set<bool> stale_;
 };
 
 TEST(RandomOperator, NoLineIsLostAndNoCardIsWrittenWithAnothersLines) {

@@ -130,7 +130,7 @@ TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
     // The clash goes to another field; 90 is not chosen.
     h.dialogs.ExpectTitle("Replace Pass", Answer::No);
     h.dialogs.ExpectInput(
-        "Copy field #40 to which field: \r\nYou will not be prompted to overwrite!", "41");
+        "Copy field #40 to which field: \r\nYou will be asked before a pass is replaced.", "41");
     EXPECT_TRUE(RestoreIntoImage(h.program, h.ports, backup, {12, 40, 77}));
     EXPECT_TRUE(h.dialogs.Done());
     const CardImage& image = h.program.Table.Current(ImageSide);

@@ -7,6 +7,7 @@
 #include "core/master_copy.h"
 #include "core/number_text.h"
 #include "core/save_progress.h"
+#include "display/line_list.h"
 
 namespace swathkit {
 
@@ -35,13 +36,21 @@ void SaveImage(Program& program, Ports& ports, int side) {
         }
         WriteCardFile(program, ports, program.Table.Current(CardSide));
     } else if (side == ImageSide) {
-        WriteMasterCopy(program, ports, program.Table.Current(ImageSide));
+        // Refused, the image may show another program's save now.
+        if (!WriteMasterCopy(program, ports, program.Table.Current(ImageSide)))
+            FillLineList(program, ports, ImageSide, program.Table.Current(ImageSide));
     } else {
         ShowBadSave(ports);
     }
 }
 
 void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
+    // Lines of one kind never go into the other kind's file.
+    const std::optional<TrackKind> kind = KindOf(image);
+    if (kind && kind != program.Menus.Kind()) {
+        ShowCardWriteFailed(ports);
+        return;
+    }
     WriteCardBytes(program, ports, LineFileText(image, LineLayout::Card));
 }
 

@@ -18,9 +18,23 @@ void FillBothLists(Program& program, Ports& ports) {
 }
 
 void ChooseTrackKind(Program& program, Ports& ports, bool straight) {
-    // Only the card side follows the kind; the temporary card image keeps
-    // the lines and the master copy it was loaded with.
     program.Menus.StraightTrack = straight;
+    // The temporary card image follows the kind as the card does, so that
+    // passes only ever go between two sides of one kind and each kind's
+    // image into its own master copy. The image left keeps its Undo and any
+    // change its master copy could not take, for the switch back.
+    std::array<CardImage, 2>& image = program.Table.Images[ImageSide];
+    if (KindOf(image[0]) != program.Menus.Kind()) {
+        std::optional<std::array<CardImage, 2>> parked = std::move(program.OtherKindImage);
+        program.OtherKindImage = image;
+        if (parked && KindOf((*parked)[0]) == program.Menus.Kind()) {
+            image = std::move(*parked);
+        } else {
+            image[0] = LoadMasterCopy(program, ports);
+            image[1] = image[0];
+        }
+        FillLineList(program, ports, ImageSide, image[0]);
+    }
     LoadCard(program, ports, true);
     ports.CardList.Focus();
 }
@@ -31,7 +45,7 @@ void StartUp(Program& program, Ports& ports) {
     ImageTable& table = program.Table;
     table.At(CardSide, 0) = NewBlankImage();
     table.At(CardSide, 1) = table.At(CardSide, 0);
-    table.At(ImageSide, 0) = LoadMasterCopy(program, ports.Disk);
+    table.At(ImageSide, 0) = LoadMasterCopy(program, ports);
     table.At(ImageSide, 1) = table.At(ImageSide, 0);
     FillBothLists(program, ports);
     SetCardCommandsEnabled(program, ports, false);

@@ -39,12 +39,13 @@ SalvagedLines SalvageLineFile(std::string_view bytes, bool whole = true);
 // "record 30", "records 30, 45 and 121 to 250": which records were lost.
 std::string DescribeRecords(const std::vector<int>& slots);
 
-// The kind flags come from the path: "ircle" anywhere in it makes a circle
-// image.
+// The kind flags come from the file's name: "ircle" in it makes a circle
+// image. Not the folders above it: a card labelled "Circle1" holds
+// straight lines in its ablines.dat all the same.
 void SetKindFromPath(CardImage& image, const fs::path& path);
 
 // The image held in the file, or nothing when it cannot be read whole. The
-// kind flags come from the path: "ircle" anywhere in it makes a circle image.
+// kind flags come from the file's name, as SetKindFromPath says.
 std::optional<CardImage> TryReadLineFile(const fs::path& path, Files& files = RealFiles());
 
 // The exact bytes of a line file for the image.

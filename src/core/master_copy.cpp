@@ -19,6 +19,41 @@ fs::path UnreadableKeepName(Files& files, const fs::path& master, const Date& to
     return keep;
 }
 
+// Keeps a damaged master copy aside at once and says so; one that cannot be
+// kept is kept by the first save, which fails while it cannot.
+void ReportDamage(Program& program, Ports& ports, const fs::path& path, const std::string& what,
+                  bool readable) {
+    const fs::path keep = UnreadableKeepName(ports.Disk, path, ports.Time.Today());
+    const bool kept = ports.Disk.Copy(path, keep);
+    if (!kept)
+        program.UnreadMasterCopy = path;
+    std::string prompt = "The master copy " + path.string() + " " + what + "\r\n";
+    prompt += readable ? "The passes that could be read are shown in the Temporary Card Image.\r\n"
+                       : "The Temporary Card Image starts empty.\r\n";
+    prompt += kept ? "The damaged file has been kept as " + keep.string() + "."
+                   : "It could not be kept aside, so it is not saved over until it can be.";
+    ports.Ask.Show({prompt, Buttons::Ok, Icon::Exclamation, "Damaged Master Copy"});
+}
+
+CardImage ReadMasterCopy(Program& program, Ports& ports, const fs::path& path, bool straight) {
+    CardImage image = NewBlankImage();
+    const std::optional<FileContents> contents = ports.Disk.Read(path, kLineFileLimit);
+    program.MasterCopySeen[path] = contents;
+    if (contents) {
+        SalvagedLines read = SalvageLineFile(contents->Bytes, contents->Whole);
+        image = std::move(read.Image);
+        if (!read.Lost.empty())
+            ReportDamage(program, ports, path,
+                         "is damaged: " + DescribeRecords(read.Lost) + " could not be read.",
+                         read.Lost.size() < static_cast<std::size_t>(kSlotCount));
+    } else if (ports.Disk.Exists(path)) {
+        ReportDamage(program, ports, path, "could not be read.", false);
+    }
+    image.IsStraight = straight;
+    image.IsCircle = !straight;
+    return image;
+}
+
 }  // namespace
 
 fs::path MasterCopyFile(const Program& program, bool straight) {
@@ -26,25 +61,11 @@ fs::path MasterCopyFile(const Program& program, bool straight) {
            (std::string("Master_Copy_") + (straight ? "Straight.dat" : "Circles.dat"));
 }
 
-CardImage LoadMasterCopy(Program& program, Files& files) {
+CardImage LoadMasterCopy(Program& program, Ports& ports) {
     // A folder that cannot be made shows as the first save's failure.
-    (void)MakeWorkFolder(program, files);
+    (void)MakeWorkFolder(program, ports.Disk);
     const bool straight = program.Menus.StraightTrack;
-    const fs::path path = MasterCopyFile(program, straight);
-
-    // An unreadable copy starts the image afresh: the empty image a failed
-    // read gives has no field numbers, and saving passes into it would make
-    // a file that cannot be read back either.
-    CardImage image = NewBlankImage();
-    if (files.Read(path, 0)) {
-        if (auto read = TryReadLineFile(path, files))
-            image = *read;
-        else
-            program.UnreadMasterCopy = path;
-    }
-    image.IsStraight = straight;
-    image.IsCircle = !straight;
-    return image;
+    return ReadMasterCopy(program, ports, MasterCopyFile(program, straight), straight);
 }
 
 bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
@@ -53,6 +74,26 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
         ports.Ask.Show(kMasterCopySaveFailed);
         return false;
     };
+    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
+    // A file that is there but cannot be read cannot be compared either.
+    if (!now && ports.Disk.IsFile(path))
+        return fail();
+    const auto seen = program.MasterCopySeen.find(path);
+    if (now && (seen == program.MasterCopySeen.end() || seen->second != now)) {
+        ports.Ask.Show({"The master copy " + path.string() +
+                            " has been saved by another program since this one read it.\r\n"
+                            "Nothing has been written to it. Its own passes are shown now; make "
+                            "your change again.\r\n"
+                            "(Undo shows the Temporary Card Image as it was here.)",
+                        Buttons::Ok, Icon::Exclamation, "Master Copy Changed"});
+        CardImage fresh = ReadMasterCopy(program, ports, path, image.IsStraight);
+        ImageTable& table = program.Table;
+        if (KindOf(table.Current(ImageSide)) == KindOf(fresh)) {
+            table.At(ImageSide, 1) = table.At(ImageSide, 0);
+            table.At(ImageSide, 0) = std::move(fresh);
+        }
+        return false;
+    }
     if (program.UnreadMasterCopy == path && ports.Disk.IsFile(path)) {
         if (!ports.Disk.Copy(path, UnreadableKeepName(ports.Disk, path, ports.Time.Today()))) {
             return fail();
@@ -60,8 +101,10 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
     }
     if (program.UnreadMasterCopy == path)
         program.UnreadMasterCopy.reset();
-    if (!ports.Disk.Replace(path, LineFileText(image, LineLayout::MasterCopy)))
+    std::string text = LineFileText(image, LineLayout::MasterCopy);
+    if (!ports.Disk.Replace(path, text))
         return fail();
+    program.MasterCopySeen[path] = FileContents{std::move(text), true};
     ShowSaveProgress(ports, 1, 1.0);
     return true;
 }

@@ -3,6 +3,7 @@
 // reach the outside world through.
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,14 @@ struct MenuChoices {
     TrackKind Kind() const { return StraightTrack ? TrackKind::Straight : TrackKind::Circle; }
 };
 
+// The kind of lines an image holds; nothing for an image that holds no kind
+// (the blank card side while no card is found).
+inline std::optional<TrackKind> KindOf(const CardImage& image) {
+    if (image.IsStraight == image.IsCircle)
+        return std::nullopt;
+    return image.IsStraight ? TrackKind::Straight : TrackKind::Circle;
+}
+
 // The card's line file as the program last read or wrote it. Cards from one
 // display share a drive letter or mount point and are swapped without a
 // Refresh, so a card is written only while its file is still exactly this.
@@ -46,6 +55,13 @@ struct Program {
     // A master copy that was there at start-up but could not be read: the
     // first save keeps it aside before replacing it.
     std::optional<fs::path> UnreadMasterCopy;
+    // Each master copy as this program last read or wrote it; nothing for a
+    // file that was not there. Another program on the same work folder may
+    // have saved its own image since, and that is never written over.
+    std::map<fs::path, std::optional<FileContents>> MasterCopySeen;
+    // The temporary card image of the kind not checked, both generations,
+    // as the track kind was switched away from it.
+    std::optional<std::array<CardImage, 2>> OtherKindImage;
 
     // Nothing while no card file has been read whole enough to compare.
     std::optional<CardFileSeen> CardFile;

@@ -87,9 +87,11 @@ ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus) {
 }
 
 bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLine>& lines) {
+    // The image's own kind: the lines are saved into its master copy.
+    const std::optional<TrackKind> kind = KindOf(program.Table.Current(ImageSide));
     std::vector<PlacedLine> coming;
     for (const PlacedLine& line : lines) {
-        if (ImportRefusal(line, program.Menus.Kind()).empty())
+        if (kind && ImportRefusal(line, *kind).empty())
             coming.push_back(line);
     }
     if (coming.empty())

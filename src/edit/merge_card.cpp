@@ -5,6 +5,7 @@
 
 #include "card/save.h"
 #include "display/line_list.h"
+#include "edit/move_passes.h"
 
 namespace swathkit {
 
@@ -168,6 +169,8 @@ bool ReadyToMerge(const MergePlan& plan, const CardImage& card, const CardImage&
 }
 
 std::optional<MergePlan> StartMerge(const Program& program, Ports& ports) {
+    if (!SidesOfOneKind(program, ports))
+        return std::nullopt;
     const bool straight = program.Menus.StraightTrack;
     MergePlan plan =
         PlanMerge(program.Table.Current(CardSide), program.Table.Current(ImageSide), straight);
@@ -181,7 +184,8 @@ std::optional<MergePlan> StartMerge(const Program& program, Ports& ports) {
 
 bool ApplyMerge(Program& program, Ports& ports, const MergePlan& plan) {
     const CardImage& card = program.Table.Current(CardSide);
-    if (!ReadyToMerge(plan, card, program.Table.Current(ImageSide)))
+    if (!SidesOfOneKind(program, ports) ||
+        !ReadyToMerge(plan, card, program.Table.Current(ImageSide)))
         return false;
     program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
     CardImage& image = program.Table.Current(ImageSide);

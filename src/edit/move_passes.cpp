@@ -1,5 +1,6 @@
 #include "edit/move_passes.h"
 
+#include <algorithm>
 #include <string>
 
 #include "card/save.h"
@@ -14,11 +15,27 @@ int OtherSide(int side) {
     return side == CardSide ? ImageSide : CardSide;
 }
 
-// An entry that does not fit a 16-bit number is as wrong as one outside
-// 1..250, so it reads as 0 and gets "You've entered an invalid number".
+// A field is typed as a whole number: digits, blanks around them and a
+// plus sign at most. Anything else ("12.5", "12abc", a number too long to
+// be a field) reads as 0 and gets "You've entered an invalid number";
+// rounding 12.5 to a field would put the pass where nobody asked.
 int EnteredNumber(const std::optional<std::string>& entry) {
     // Cancel in the input box is an empty entry.
-    return LeadingWholeNumber(entry.value_or(std::string())).value_or(0);
+    std::string_view text = entry ? std::string_view(*entry) : std::string_view();
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    return std::stoi(std::string(text));
+}
+
+const char* KindText(std::optional<TrackKind> kind) {
+    if (!kind)
+        return "no lines";
+    return *kind == TrackKind::Straight ? "straight lines" : "circle tracks";
 }
 
 }  // namespace
@@ -31,7 +48,21 @@ void ShowNothingSelectedToMove(Ports& ports) {
          Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
 }
 
+bool SidesOfOneKind(const Program& program, Ports& ports) {
+    const std::optional<TrackKind> card = KindOf(program.Table.Current(CardSide));
+    const std::optional<TrackKind> image = KindOf(program.Table.Current(ImageSide));
+    if (card && card == image)
+        return true;
+    ports.Ask.Show({std::string("Your Card shows ") + KindText(card) +
+                        " and the Temporary Card Image " + KindText(image) +
+                        ".\r\nPasses go only between lines of one kind; nothing has been moved.",
+                    Buttons::Ok, Icon::Exclamation, "Different Track Kinds"});
+    return false;
+}
+
 void MoveSelectedPasses(Program& program, Ports& ports, int side) {
+    if (!SidesOfOneKind(program, ports))
+        return;
     const int other = OtherSide(side);
     // Taken before the selection is looked at, so that a click with nothing
     // selected leaves an Undo that changes nothing.
@@ -60,39 +91,53 @@ void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, in
     if (!IsSlotNumber(n) || !LineInUse(source))
         return;
     CardImage& destination = program.Table.At(other, 0);
-    GuidanceLine& target = destination.Line(n);
-    if (SameCoordinates(target, source) || !LineInUse(target)) {
-        target = source;
-        program.ImageChanged = true;
+    const std::optional<int> m =
+        ConfirmTarget(ports, destination, program.Table.At(other, 1), source, n, n, {});
+    if (!m)
         return;
-    }
+    destination.Line(*m) = source;
+    // Moved to another field, the slot keeps its own number text: the pass
+    // is now field m.
+    if (*m != n)
+        destination.Line(*m).FieldNum = program.Table.At(other, 1).Line(*m).FieldNum;
+    program.ImageChanged = true;
+}
 
-    const std::string number = std::to_string(n);
-    const Answer answer =
-        ports.Ask.Show({"Pass #" + number + " will replace pass #" + number + ". Is this ok?",
-                        Buttons::YesNoCancel, Icon::None, "Replace Pass"});
-    if (answer == Answer::Yes) {
-        target = source;
-        program.ImageChanged = true;
-    } else if (answer == Answer::No) {
+std::optional<int> ConfirmTarget(Ports& ports, const CardImage& image, const CardImage& before,
+                                 const GuidanceLine& source, int n, int target,
+                                 const std::vector<int>& movedAway) {
+    for (;;) {
+        const GuidanceLine& there = image.Line(target);
+        // A pass this command has already copied to its new field can go.
+        const bool gone =
+            std::find(movedAway.begin(), movedAway.end(), target) != movedAway.end() &&
+            there == before.Line(target);
+        if (!LineInUse(there) || SameCoordinates(there, source) || gone)
+            return target;
+        const Answer answer =
+            ports.Ask.Show({"Pass #" + std::to_string(n) + " will replace pass #" +
+                                std::to_string(target) + ". Is this ok?",
+                            Buttons::YesNoCancel, Icon::None, "Replace Pass"});
+        if (answer == Answer::Yes)
+            return target;
+        if (answer != Answer::No)
+            return std::nullopt;
         const std::optional<int> m = AskTargetField(ports, n);
         if (!m)
-            return;
-        // The slot keeps its own number text: the pass is now field m.
-        destination.Line(*m) = source;
-        destination.Line(*m).FieldNum = program.Table.At(other, 1).Line(*m).FieldNum;
-        program.ImageChanged = true;
+            return std::nullopt;
+        target = *m;
     }
 }
 
 std::optional<int> AskTargetField(Ports& ports, int n) {
     const std::string question = "Copy field #" + std::to_string(n) + " to which field: ";
-    int m = EnteredNumber(
-        ports.Ask.Input(question + "\r\nYou will not be prompted to overwrite!", "Field Shuffle"));
+    int m = EnteredNumber(ports.Ask.Input(
+        question + "\r\nYou will be asked before a pass is replaced.", "Field Shuffle"));
     while (m < kFirstUsableField || m > kSlotCount) {
-        const char* prompt = m >= 1 && m < kFirstUsableField
-                                 ? "You've can not assign to Field 1-5. Re-Enter?"
-                                 : "You've entered an invalid number. Re-Enter?";
+        const std::string prompt =
+            std::string(m >= 1 && m < kFirstUsableField ? "You've can not assign to Field 1-5."
+                                                        : "You've entered an invalid number.") +
+            "\r\nA field number is a whole number from 6 to 250. Re-Enter?";
         if (ports.Ask.Show({prompt, Buttons::YesNo, Icon::None, "Invalid Number"}) != Answer::Yes)
             return std::nullopt;
         m = EnteredNumber(ports.Ask.Input(question, "Field Shuffle"));
@@ -103,7 +148,7 @@ std::optional<int> AskTargetField(Ports& ports, int n) {
 bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
                       const std::vector<int>& fields) {
     if (backup.State == BackupFileState::Missing || backup.State == BackupFileState::Foreign ||
-        backup.Kind != program.Menus.Kind())
+        backup.Kind != KindOf(program.Table.Current(ImageSide)))
         return false;
     if (fields.empty()) {
         ShowNothingSelectedToMove(ports);

@@ -23,9 +23,12 @@ void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearS
     program.Table.At(side, 1) = program.Table.At(side, 0);
     const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
     std::vector<FieldMove> moves;
+    std::vector<int> movedAway;
     for (const std::string& text : selected) {
-        if (const auto move = ShuffleField(program, ports, text, side))
+        if (const auto move = ShuffleField(program, ports, text, side, movedAway)) {
             moves.push_back(*move);
+            movedAway.push_back(move->From);
+        }
     }
     if (selected.empty())
         ShowNothingSelectedToMove(ports);
@@ -48,7 +51,7 @@ void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearS
 }
 
 std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
-                                      int side) {
+                                      int side, const std::vector<int>& movedAway) {
     const std::optional<int> slot = SlotOfItem(itemText);
     if (!slot)
         return std::nullopt;
@@ -60,10 +63,14 @@ std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::strin
     // that blank would only wipe the target field.
     if (!LineInUse(before))
         return std::nullopt;
-    const std::optional<int> m = AskTargetField(ports, n);
-    if (!m)
+    const std::optional<int> typed = AskTargetField(ports, n);
+    if (!typed)
         return std::nullopt;
     CardImage& image = program.Table.At(side, 0);
+    const std::optional<int> m =
+        ConfirmTarget(ports, image, program.Table.At(side, 1), before, n, *typed, movedAway);
+    if (!m)
+        return std::nullopt;
     image.Line(*m) = before;
     image.Line(*m).FieldNum = program.Table.At(side, 1).Line(*m).FieldNum;
     program.ImageChanged = true;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/program.h"
 
@@ -19,9 +20,11 @@ struct FieldMove {
 };
 
 // Copies one selected pass, as it was before the command, to the field the
-// operator types in. It never blanks the old field: the command does that
-// once every pass has been copied, and only where no pass has landed.
+// operator types in, asking first where that field holds another pass
+// (unless that pass is one of movedAway, copied elsewhere already). It never
+// blanks the old field: the command does that once every pass has been
+// copied, and only where no pass has landed.
 std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
-                                      int side);
+                                      int side, const std::vector<int>& movedAway);
 
 }  // namespace swathkit

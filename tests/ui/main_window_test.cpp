@@ -64,7 +64,8 @@ TEST(MainWindow, CardCommandsCaptionsSelectionAndMenus) {
     EXPECT_TRUE(h.Find<QAction>("mnuCircleTrack")->isChecked());
     EXPECT_FALSE(h.Find<QAction>("mnuStraightTrack")->isChecked());
     EXPECT_EQ(h.ItemTexts(0), (QStringList{"9"}));
-    EXPECT_EQ(h.List(1)->columnCount(), 4);  // the image list keeps its last fill
+    // The image follows the kind: the circle master copy, drawn as circles.
+    EXPECT_EQ(h.List(1)->columnCount(), h.List(0)->columnCount());
 
     fs::remove_all(h.root);
     h.dialogs.ExpectTitle("Error with Card", Answer::Ok);
@@ -93,6 +94,9 @@ TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
     straight.IsStraight = circles.IsCircle = true;
     MakeCard(h.root, &straight, &circles);
     h.WriteMaster(straight);
+    Program work;
+    work.WorkFolder = h.setup.WorkFolder;
+    WriteFile(MasterCopyFile(work, false), LineFileText(circles, LineLayout::MasterCopy));
     h.Open();
     // The card's root is as long as the machine makes it; its label carries
     // the whole text as its tip.
@@ -138,10 +142,15 @@ TEST(EditWindow, PassesGoAcrossAreErasedUndoneAndRenumberedThroughTheRealBoxes) 
 
     h.Select(0, {"12", "40", "77"});
     h.script.Box("Replace Pass", QMessageBox::No);
-    h.script.Input("Copy field #40 to which field: \nYou will not be prompted to overwrite!", "3");
-    h.script.Box("Invalid Number", "You've can not assign to Field 1-5. Re-Enter?",
+    h.script.Input("Copy field #40 to which field: \nYou will be asked before a pass is replaced.",
+                   "3");
+    h.script.Box("Invalid Number",
+                 "You've can not assign to Field 1-5.\nA field number is a whole number from 6 to "
+                 "250. Re-Enter?",
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     h.script.Input("Copy field #40 to which field: ", "90");
+    h.script.Box("Replace Pass", "Pass #40 will replace pass #90. Is this ok?",
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     h.List(1)->setFocus();
     h.Press("cmdMoveLines_0");
     EXPECT_EQ(h.window->focusWidget(), h.List(0));
@@ -169,7 +178,7 @@ TEST(EditWindow, PassesGoAcrossAreErasedUndoneAndRenumberedThroughTheRealBoxes) 
 
     // The card side's "Change Field #" rewrites the card after a backup.
     h.Click(0, "12");
-    h.script.Input("Copy field #12 to which field: \nYou will not be prompted to overwrite!",
+    h.script.Input("Copy field #12 to which field: \nYou will be asked before a pass is replaced.",
                    "250");
     h.Press("cmdShuffle_0");
     EXPECT_EQ(h.ItemTexts(0), (QStringList{"40", "77", "250"}));
