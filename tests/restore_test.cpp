@@ -96,12 +96,12 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     const std::string before = Bytes(h.Lines());
 
     h.dialogs.ExpectTitle("Write to Card", Answer::No);
-    EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string()));
+    EXPECT_FALSE(RestoreToCard(h.program, h.ports, backup, picked.string(), {}));
     EXPECT_EQ(Bytes(h.Lines()), before);
     EXPECT_FALSE(fs::exists(BackupFolder(h.program) / "12062026"));
 
     h.dialogs.ExpectTitle("Write to Card", Answer::Yes);
-    EXPECT_TRUE(RestoreToCard(h.program, h.ports, backup, picked.string()));
+    EXPECT_TRUE(RestoreToCard(h.program, h.ports, backup, picked.string(), {}));
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_EQ(Bytes(h.Lines()), foreign);
     EXPECT_EQ(Bytes(BackupFolder(h.program) / "12062026" / "0" / "ablines.dat"), before);
@@ -114,9 +114,39 @@ TEST(Restore, WriteToCardPutsBackTheBackupsOwnBytesAfterAFreshBackup) {
     damaged.State = BackupFileState::Damaged;
     BackupLineFile circles = backup;
     circles.Kind = TrackKind::Circle;
-    EXPECT_FALSE(RestoreToCard(h.program, h.ports, damaged, "x") ||
-                 RestoreToCard(h.program, h.ports, circles, "x"));
+    EXPECT_FALSE(RestoreToCard(h.program, h.ports, damaged, "x", {}) ||
+                 RestoreToCard(h.program, h.ports, circles, "x", {}));
     EXPECT_EQ(Bytes(h.Lines()), foreign);
+}
+
+// A backup of card A, with card B in the reader: it says whose it is, and
+// one field selected writes that field, after a warning that defaults to No.
+TEST(Restore, EachBackupKnowsItsCardAndOnlyTheSelectedFieldsAreWritten) {
+    RestoreHarness h;
+    h.Card(ImageWith({{12, Lat(12)}, {40, Lat(40)}}));
+    const fs::path folder = BackupCardFiles(h.program, h.ports).value();
+    const BackupCard ofA = ReadBackupCard(h.ports.Disk, folder);
+    EXPECT_EQ(ofA.Label, "CARD");
+    EXPECT_EQ(DescribeBackupCard(ofA, CardInReader(h.ports)), "CARD (this card)");
+    const BackupLineFile backup = ReadBackupLineFile(h.ports.Disk, folder, TrackKind::Straight);
+
+    // Card B: the same label, its own cardinfo.bin and passes.
+    const CardImage cardB = ImageWith({{40, Lat(40, "42")}, {77, Lat(77)}});
+    MakeCard(h.root, &cardB);
+    WriteFile(h.root / "cardinfo.bin", "card B");
+    LoadCard(h.program, h.ports, true);
+    EXPECT_EQ(DescribeBackupCard(ofA, CardInReader(h.ports)), "CARD (another card)");
+    const std::string question =
+        "This backup was made from another card (CARD) than the one in the reader (CARD).\r\n"
+        "Write fields 12 and 77 of the backup x onto the card " +
+        CardRoot(h.drives.CurrentText()) +
+        "?\r\nThe backup has no pass in field 77: the card's is erased.\r\n"
+        "The card's other straight lines stay as they are; all are backed up first.";
+    h.dialogs.Expect({question, Buttons::YesNo, Icon::Exclamation, "Write to Card", Answer::No},
+                     Answer::Yes);
+    EXPECT_TRUE(RestoreToCard(h.program, h.ports, backup, "x", ofA, {12, 77}));
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(ReadLineFile(h.Lines()), ImageWith({{12, Lat(12)}, {40, Lat(40, "42")}}));
 }
 
 TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {

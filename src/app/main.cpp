@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLockFile>
 #include <QStringList>
 #include <QTimer>
 
@@ -7,6 +8,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const swathkit::fs::path work = swathkit::DefaultWorkFolder();
+    QLockFile lock(QString::fromStdU16String(swathkit::WorkFolderLockFile(work).u16string()));
+    {
+        swathkit::QtDialogs ask(nullptr);
+        if (!swathkit::TakeWorkFolder(lock, ask, work))
+            return 1;
+    }
     // Declared before the window, which uses it until it is destroyed.
     swathkit::QtHelpViewer help;
     swathkit::WindowSetup setup;

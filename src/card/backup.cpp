@@ -1,6 +1,7 @@
 #include "card/backup.h"
 
 #include "card/card.h"
+#include "card/restore.h"
 #include "core/error_messages.h"
 #include "core/master_copy.h"
 #include "core/version.h"
@@ -97,6 +98,7 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
             return std::nullopt;
         }
     }
+    NoteBackupCard(ports, folder);
     return folder;
 }
 

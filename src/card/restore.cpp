@@ -52,6 +52,28 @@ const char* KindText(TrackKind kind) {
     return kind == TrackKind::Straight ? "straight lines" : "circle tracks";
 }
 
+// A label is a few letters; a file that long is not one.
+constexpr std::size_t kLabelLimit = 256;
+
+// "CARD" of "e: [CARD]" or "/media/farm/CARD [CARD]"; empty without one.
+std::string CardLabel(const std::string& driveText) {
+    const std::size_t open = driveText.rfind(" [");
+    if (open == std::string::npos || !driveText.ends_with("]"))
+        return {};
+    return driveText.substr(open + 2, driveText.size() - open - 3);
+}
+
+// "field 12", "fields 12, 40 and 77".
+std::string FieldList(const std::vector<int>& fields) {
+    std::string text = fields.size() == 1 ? "field " : "fields ";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == fields.size() ? " and " : ", ";
+        text += std::to_string(fields[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string FolderTimeText(const fs::path& folder) {
@@ -197,25 +219,102 @@ std::string DifferenceSummary(const std::vector<DifferenceRow>& rows) {
     return text.empty() ? "No passes in the backup or on the card." : text + ".";
 }
 
+void NoteBackupCard(Ports& ports, const fs::path& folder) {
+    (void)ports.Disk.Replace(folder / kBackupLabelFile, CardLabel(ports.Drives.CurrentText()));
+}
+
+BackupCard ReadBackupCard(Files& files, const fs::path& folder) {
+    BackupCard card;
+    if (const auto label = files.Read(folder / kBackupLabelFile, kLabelLimit))
+        card.Label = label->Bytes;
+    const fs::path info = ExistingSpelling(files, folder / kCardInfoFile);
+    if (files.IsFile(info)) {
+        if (const auto bytes = files.Read(info, kLineFileLimit))
+            card.CardInfo = bytes->Bytes;
+    }
+    return card;
+}
+
+BackupCard CardInReader(Ports& ports) {
+    const std::string drive = ports.Drives.CurrentText();
+    BackupCard card;
+    card.Label = CardLabel(drive);
+    const fs::path info = CardFilePath(ports.Disk, drive, "", kCardInfoFile);
+    if (ports.Disk.IsFile(info)) {
+        if (const auto bytes = ports.Disk.Read(info, kLineFileLimit))
+            card.CardInfo = bytes->Bytes;
+    }
+    return card;
+}
+
+std::optional<bool> SameCard(const BackupCard& backup, const BackupCard& reader) {
+    if (backup.CardInfo && reader.CardInfo)
+        return *backup.CardInfo == *reader.CardInfo;
+    if (!backup.Label.empty() && !reader.Label.empty())
+        return AsciiLower(backup.Label) == AsciiLower(reader.Label);
+    return std::nullopt;
+}
+
+std::string DescribeBackupCard(const BackupCard& backup, const BackupCard& reader) {
+    const std::optional<bool> same = SameCard(backup, reader);
+    std::string text = backup.Label.empty() ? "unknown card" : backup.Label;
+    if (same)
+        text += *same ? " (this card)" : " (another card)";
+    return text;
+}
+
 bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,
-                   const std::string& backupName) {
+                   const std::string& backupName, const BackupCard& from,
+                   const std::vector<int>& fields) {
     // A damaged file would put its unreadable records onto the card for
     // good; a file of the other kind would land in the wrong file.
+    const CardImage& card = program.Table.Current(CardSide);
     if (backup.State != BackupFileState::Whole || !backup.Contents.Whole ||
-        backup.Kind != program.Menus.Kind())
+        backup.Kind != program.Menus.Kind() || KindOf(card) != backup.Kind)
         return false;
     if (!CheckCard(program, ports, true))
         return false;
     const std::string what = KindText(backup.Kind);
-    const std::string question = "Replace the " + what + " on the card " +
-                                 CardRoot(ports.Drives.CurrentText()) +
-                                 " with those of the backup " + backupName + " (" +
-                                 Counted(backup.Passes, "pass", "passes") +
-                                 ")?\r\nThe card's own " + what + " are backed up first.";
-    if (ports.Ask.Show({question, Buttons::YesNo, Icon::Question, "Write to Card"}) != Answer::Yes)
+    const std::string root = CardRoot(ports.Drives.CurrentText());
+    std::string question;
+    const BackupCard reader = CardInReader(ports);
+    const bool another = SameCard(from, reader) == false;
+    if (another)
+        question = "This backup was made from another card (" +
+                   (from.Label.empty() ? std::string("its label unknown") : from.Label) +
+                   ") than the one in the reader (" +
+                   (reader.Label.empty() ? std::string("no label") : reader.Label) + ").\r\n";
+    std::string bytes = backup.Contents.Bytes;
+    if (fields.empty()) {
+        question += "Replace all the " + what + " on the card " + root +
+                    " with those of the backup " + backupName + " (" +
+                    Counted(backup.Passes, "pass", "passes") + ")?\r\nThe card's own " + what +
+                    " are backed up first.";
+    } else {
+        // Only these fields; the card's other lines stay as they are.
+        CardImage image = card;
+        std::vector<int> emptied;
+        for (int field : fields) {
+            if (!IsSlotNumber(field))
+                return false;
+            const GuidanceLine& line = backup.Image.Line(field);
+            image.Line(field) = LineInUse(line) ? line : NewBlankImage().Line(field);
+            image.Line(field).FieldNum = card.Line(field).FieldNum;
+            if (!LineInUse(line))
+                emptied.push_back(field);
+        }
+        bytes = LineFileText(image, LineLayout::Card);
+        question += "Write " + FieldList(fields) + " of the backup " + backupName +
+                    " onto the card " + root + "?\r\n";
+        if (!emptied.empty())
+            question +=
+                "The backup has no pass in " + FieldList(emptied) + ": the card's is erased.\r\n";
+        question += "The card's other " + what + " stay as they are; all are backed up first.";
+    }
+    if (ports.Ask.Show({question, Buttons::YesNo, another ? Icon::Exclamation : Icon::Question,
+                        "Write to Card", Answer::No}) != Answer::Yes)
         return false;
-    // The backup's own bytes: the card gets back exactly what it held.
-    if (!WriteCardBytes(program, ports, backup.Contents.Bytes))
+    if (!WriteCardBytes(program, ports, bytes))
         return false;
     LoadCard(program, ports, false);
     return true;

@@ -74,13 +74,44 @@ std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardIm
 // "3 only in the backup, 1 only on the card, 2 different, 40 the same".
 std::string DifferenceSummary(const std::vector<DifferenceRow>& rows);
 
+// Which card a backup was made from: the label the drive chooser showed for
+// it and the bytes of its cardinfo.bin, each empty when not known.
+struct BackupCard {
+    std::string Label;
+    std::optional<std::string> CardInfo;
+};
+
+// Kept beside the card's files in every automatic backup, for the label.
+inline constexpr const char* kBackupLabelFile = "cardlabel.txt";
+
+// Notes the label of the card in the reader in a new backup folder; a
+// backup is no worse for lacking it.
+void NoteBackupCard(Ports& ports, const fs::path& folder);
+
+BackupCard ReadBackupCard(Files& files, const fs::path& folder);
+
+// The card in the reader, as a backup records it.
+BackupCard CardInReader(Ports& ports);
+
+// Whether a backup is of the card in the reader: by cardinfo.bin where both
+// have one, else by label; nothing when neither tells.
+std::optional<bool> SameCard(const BackupCard& backup, const BackupCard& reader);
+
+// "FARM2 (this card)", "FARM1 (another card)", "unknown card".
+std::string DescribeBackupCard(const BackupCard& backup, const BackupCard& reader);
+
 // The backup's line file onto the card in place of the card's own, after the
-// operator has said yes: through the card's checked write, which backs the
-// card up first and refuses a card swapped since it was read. The card is
-// read afresh afterwards. Only a whole file of the checked kind is written;
-// true when the card now holds its bytes.
+// operator has said yes to a question that says exactly what is written:
+// with fields given, only those fields take what the backup holds there (a
+// pass, or nothing) and the card's other lines stay; without, the whole
+// file. A backup of another card is warned of in that question, which
+// defaults to No. Through the card's checked write, which backs the card up
+// first and refuses a card swapped since it was read; the card is read
+// afresh afterwards. Only a whole file of the card side's kind is written;
+// true when the card now holds what was asked.
 bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,
-                   const std::string& backupName);
+                   const std::string& backupName, const BackupCard& from,
+                   const std::vector<int>& fields = {});
 
 // "12/06/2026 no. 2", or the folder's path for a picked folder.
 std::string BackupName(const BackupFolderEntry& entry);

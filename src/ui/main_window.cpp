@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
@@ -60,6 +61,25 @@ QPixmap ArrowPicture(bool right, QSize size) {
 }
 
 }  // namespace
+
+fs::path WorkFolderLockFile(const fs::path& folder) {
+    return folder / "Swathkit.lock";
+}
+
+bool TakeWorkFolder(QLockFile& lock, Dialogs& ask, const fs::path& folder) {
+    RealFiles().MakeFolder(folder);
+    // Held for as long as the program runs: only a lock whose program has
+    // gone is stale.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
+        return true;
+    ask.Show({std::string(kProgramName) + " is already running with the work folder " +
+                  folder.string() +
+                  ".\r\nUse the window that is open: two copies would each save their own "
+                  "Temporary Card Image over the other's.",
+              Buttons::Ok, Icon::Information, kProgramName});
+    return false;
+}
 
 AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     setObjectName("AB_Main");

@@ -15,6 +15,7 @@
 #include "ui/qt_ports.h"
 
 class QAction;
+class QLockFile;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -38,6 +39,16 @@ struct WindowSetup {
     Dialogs* Ask = nullptr;      // message boxes of the window's own when null
     HelpViewer* Help = nullptr;  // none when null: "Help" then says the file is missing
 };
+
+// One copy of the program per work folder: two would each save their own
+// temporary card image over the other's. Takes the folder's lock file into
+// lock for as long as this copy runs; false, after telling the operator,
+// while another copy holds it. A folder that cannot hold a lock file is
+// no reason not to start.
+bool TakeWorkFolder(QLockFile& lock, Dialogs& ask, const fs::path& folder);
+
+// The lock file TakeWorkFolder uses in the work folder.
+fs::path WorkFolderLockFile(const fs::path& folder);
 
 class AB_Main final : public QMainWindow, private WindowControls, private SaveProgressView {
     Q_OBJECT

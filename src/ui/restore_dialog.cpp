@@ -14,7 +14,7 @@ namespace swathkit {
 
 namespace {
 
-enum ListColumn { kDay, kNumber, kMade, kStraight, kCircle };
+enum ListColumn { kDay, kNumber, kMade, kStraight, kCircle, kCard };
 enum CompareColumn { kField, kInBackup, kOnCard, kDifference };
 
 QString Text(const std::string& text) {
@@ -60,6 +60,19 @@ const char* KindText(TrackKind kind) {
     return kind == TrackKind::Straight ? "straight lines" : "circle tracks";
 }
 
+// What the list shows of a backup folder.
+std::array<std::string, 3> Describe(Files& disk, const fs::path& folder, const BackupCard& reader) {
+    const BackupSummary summary = ReadBackup(disk, folder);
+    return {DescribeBackupFile(summary.Straight), DescribeBackupFile(summary.Circle),
+            DescribeBackupCard(ReadBackupCard(disk, folder), reader)};
+}
+
+void SetDescription(QTreeWidgetItem* item, const std::array<std::string, 3>& texts) {
+    item->setText(kStraight, Text(texts[0]));
+    item->setText(kCircle, Text(texts[1]));
+    item->setText(kCard, Text(texts[2]));
+}
+
 }  // namespace
 
 RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
@@ -77,7 +90,7 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
 
     backups_ = new QTreeWidget(this);
     backups_->setObjectName("lstBackups");
-    backups_->setHeaderLabels({"Day", "No.", "Made", "Straight lines", "Circle tracks"});
+    backups_->setHeaderLabels({"Day", "No.", "Made", "Straight lines", "Circle tracks", "Card"});
     backups_->setRootIsDecorated(false);
     backups_->setAllColumnsShowFocus(true);
     backups_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -106,8 +119,8 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     writeToCard_ = new QPushButton("Write to Card", this);
     writeToCard_->setObjectName("cmdWriteToCard");
     writeToCard_->setToolTip(
-        "The backup's line file replaces the card's, after a new backup "
-        "of the card");
+        "The selected fields of the backup onto the card, or its whole line file "
+        "when none is selected, after a new backup of the card");
     auto* close = new QPushButton("Close", this);
     close->setObjectName("cmdClose");
 
@@ -138,13 +151,11 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
             ShownChanged();
     });
     connect(&listing_, &QFutureWatcherBase::resultReadyAt, this, [this](int index) {
-        const auto [straight, circle] = listing_.resultAt(index);
+        const std::array<std::string, 3> texts = listing_.resultAt(index);
         for (int i = 0; i < backups_->topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = backups_->topLevelItem(i);
-            if (item->data(kDay, Qt::UserRole).toInt() == index) {
-                item->setText(kStraight, Text(straight));
-                item->setText(kCircle, Text(circle));
-            }
+            if (item->data(kDay, Qt::UserRole).toInt() == index)
+                SetDescription(item, texts);
         }
     });
     Compare();
@@ -170,17 +181,13 @@ void RestoreDialog::Reload() {
         backups_->clear();
         for (std::size_t i = 0; i < entries_.size(); ++i) AddRow(entries_[i], static_cast<int>(i));
     }
-    for (std::size_t i = listed.size(); i < entries_.size(); ++i) {
-        const BackupSummary summary = ReadBackup(ports_.Disk, entries_[i].Folder);
-        QTreeWidgetItem* item = backups_->topLevelItem(static_cast<int>(entries_.size() - 1 - i));
-        item->setText(kStraight, Text(DescribeBackupFile(summary.Straight)));
-        item->setText(kCircle, Text(DescribeBackupFile(summary.Circle)));
-    }
+    const BackupCard reader = CardInReader(ports_);
+    for (std::size_t i = listed.size(); i < entries_.size(); ++i)
+        SetDescription(backups_->topLevelItem(static_cast<int>(entries_.size() - 1 - i)),
+                       Describe(ports_.Disk, entries_[i].Folder, reader));
     Files* disk = &ports_.Disk;
-    listing_.setFuture(QtConcurrent::mapped(listed, [disk](const BackupFolderEntry& entry) {
-        const BackupSummary summary = ReadBackup(*disk, entry.Folder);
-        return std::make_pair(DescribeBackupFile(summary.Straight),
-                              DescribeBackupFile(summary.Circle));
+    listing_.setFuture(QtConcurrent::mapped(listed, [disk, reader](const BackupFolderEntry& entry) {
+        return Describe(*disk, entry.Folder, reader);
     }));
     chosen_.reset();
     for (int i = 0; i < backups_->topLevelItemCount(); ++i) {
@@ -208,8 +215,7 @@ void RestoreDialog::AddRow(const BackupFolderEntry& entry, int at) {
         item->setToolTip(kDay, Text(entry.Folder.string()));
     }
     item->setText(kMade, Text(entry.Made));
-    item->setText(kStraight, "reading...");
-    item->setText(kCircle, "reading...");
+    SetDescription(item, {"reading...", "reading...", "reading..."});
     item->setData(kDay, Qt::UserRole, at);
     backups_->insertTopLevelItem(entry.Number >= 0 ? at : 0, item);
 }
@@ -222,10 +228,8 @@ void RestoreDialog::OpenFolder() {
     picked_.push_back(entry);
     entries_.push_back(entry);
     AddRow(entry, static_cast<int>(entries_.size() - 1));
-    const BackupSummary summary = ReadBackup(ports_.Disk, entry.Folder);
     QTreeWidgetItem* item = backups_->topLevelItem(0);
-    item->setText(kStraight, Text(DescribeBackupFile(summary.Straight)));
-    item->setText(kCircle, Text(DescribeBackupFile(summary.Circle)));
+    SetDescription(item, Describe(ports_.Disk, entry.Folder, CardInReader(ports_)));
     backups_->setCurrentItem(item);
 }
 
@@ -237,6 +241,7 @@ void RestoreDialog::Choose() {
         if (index < entries_.size()) {
             chosen_ =
                 ReadBackupLineFile(ports_.Disk, entries_[index].Folder, program_.Menus.Kind());
+            chosenCard_ = ReadBackupCard(ports_.Disk, entries_[index].Folder);
             chosenName_ = BackupName(entries_[index]);
             chosenFolder_ = entries_[index].Folder;
         }
@@ -261,7 +266,9 @@ void RestoreDialog::Compare() {
     } else {
         const TrackKind kind = chosen_->Kind;
         const CardImage& card = program_.Table.Current(CardSide);
-        QString text = Text("Backup " + chosenName_ + ", " + KindText(kind) + ": ");
+        QString text = Text("Backup " + chosenName_ + " of " +
+                            DescribeBackupCard(chosenCard_, CardInReader(ports_)) + ", " +
+                            KindText(kind) + ": ");
         switch (chosen_->State) {
             case BackupFileState::Missing:
                 text += Text(std::string("it holds no ") + KindText(kind) + ".");
@@ -325,7 +332,14 @@ void RestoreDialog::IntoImage() {
 void RestoreDialog::WriteToCard() {
     if (!chosen_)
         return;
-    RestoreToCard(program_, ports_, *chosen_, chosenName_);
+    // Exactly what is selected, or the whole file when nothing is.
+    std::vector<int> fields;
+    for (int i = 0; i < compare_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = compare_->topLevelItem(i);
+        if (item->isSelected())
+            fields.push_back(item->text(kField).toInt());
+    }
+    RestoreToCard(program_, ports_, *chosen_, chosenName_, chosenCard_, fields);
     // The write made a backup of its own.
     Reload();
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -52,9 +53,11 @@ class RestoreDialog final : public QDialog {
     std::vector<BackupFolderEntry> entries_;  // the listing, then the folders picked
     std::vector<BackupFolderEntry> picked_;
     std::optional<BackupLineFile> chosen_;  // the chosen backup's file of the checked kind
+    BackupCard chosenCard_;                 // the card it was made from
     std::string chosenName_;
     fs::path chosenFolder_;
-    QFutureWatcher<std::pair<std::string, std::string>> listing_;
+    // What each backup holds: its straight lines, circle tracks and card.
+    QFutureWatcher<std::array<std::string, 3>> listing_;
     QTreeWidget* backups_ = nullptr;
     QTreeWidget* compare_ = nullptr;
     QLabel* status_ = nullptr;

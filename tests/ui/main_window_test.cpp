@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QProgressBar>
 
 #include "ui/window_harness.h"
@@ -73,6 +74,27 @@ TEST(MainWindow, CardCommandsCaptionsSelectionAndMenus) {
     enabled(false);
     EXPECT_TRUE(h.ItemTexts(0).isEmpty());
     EXPECT_TRUE(h.dialogs.Done());
+}
+
+// A second copy on the work folder is told so and does not start; once the
+// first has gone, it can.
+TEST(MainWindow, OneCopyOfTheProgramPerWorkFolder) {
+    TempFolder work;
+    const fs::path folder = work.path() / "Swathkit";
+    const QString name = QString::fromStdU16String(WorkFolderLockFile(folder).u16string());
+    ScriptedDialogs told;
+    auto first = std::make_unique<QLockFile>(name);
+    ASSERT_TRUE(TakeWorkFolder(*first, told, folder));
+    QLockFile second(name);
+    told.Expect({"Swathkit is already running with the work folder " + folder.string() +
+                     ".\r\nUse the window that is open: two copies would each save their own "
+                     "Temporary Card Image over the other's.",
+                 Buttons::Ok, Icon::Information, "Swathkit"},
+                Answer::Ok);
+    EXPECT_FALSE(TakeWorkFolder(second, told, folder));
+    EXPECT_TRUE(told.Done());
+    first.reset();
+    EXPECT_TRUE(TakeWorkFolder(second, told, folder));
 }
 
 // The lists against the font they are drawn with: no column header and no

@@ -70,11 +70,11 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     dialog->WaitForListing();
     auto* backups = dialog->findChild<QTreeWidget*>("lstBackups");
     auto* compare = dialog->findChild<QTreeWidget*>("lstCompare");
-    EXPECT_EQ(Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 0 passes",
-                                          "12/06/2026 | 1 | 2 passes | 0 passes",
-                                          "12/06/2026 | 0 | 3 passes | 0 passes",
+    EXPECT_EQ(Rows(backups), (QStringList{"12/06/2026 | 2 | 3 passes | 0 passes | CARD (this card)",
+                                          "12/06/2026 | 1 | 2 passes | 0 passes | CARD (this card)",
+                                          "12/06/2026 | 0 | 3 passes | 0 passes | CARD (this card)",
                                           "12/05/2026 | 0 | damaged: 1 pass "
-                                          "readable | none"}));
+                                          "readable | none | unknown card"}));
     // A damaged backup can be looked at but is never offered for the card.
     auto* write = dialog->findChild<QPushButton*>("cmdWriteToCard");
     ClickRow(backups, 3);
@@ -90,8 +90,8 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
                            "77 | +041.000770  -093.250000 | +041.005770  -093.250000 | "
                            "different line"}));
     EXPECT_EQ(dialog->findChild<QLabel*>("lblCompare")->text(),
-              "Backup 12/06/2026 no. 0, straight lines: 1 only in the backup, 1 only on the "
-              "card, 1 different, 1 the same.");
+              "Backup 12/06/2026 no. 0 of CARD (this card), straight lines: 1 only in the "
+              "backup, 1 only on the card, 1 different, 1 the same.");
 
     // On the map as a third set.
     LineMapWindow* map = h.Map();
@@ -108,13 +108,20 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"12", "50", "77"}));
     EXPECT_EQ(h.Master().Line(77).Latitude, OnA(77));
 
-    // Onto the card: the first backup's very bytes, after a fourth backup.
-    h.script.Box(
-        "Write to Card",
-        QString::fromStdString("Replace the straight lines on the card " + h.root.string() +
-                               " with those of the backup 12/06/2026 no. 0 (3 passes)?\n"
-                               "The card's own straight lines are backed up first."),
-        QMessageBox::NoButton, QMessageBox::Yes);
+    // Onto the card with no row selected: the first backup's very bytes,
+    // after a fourth backup. The question says so and defaults to No.
+    compare->clearSelection();
+    h.script.Step([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), QString::fromStdString(
+                                   "Replace all the straight lines on the card " + h.root.string() +
+                                   " with those of the backup 12/06/2026 no. 0 (3 "
+                                   "passes)?\nThe card's own straight lines are backed up "
+                                   "first."));
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
     QTest::mouseClick(write, Qt::LeftButton);
     EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat") == edited);
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
