@@ -153,13 +153,15 @@ TEST(CoordinateText, DecimalAndDmsForms) {
 }
 
 TEST(CoordinateText, HeadingsFollowTheCompassAndAbsurdNumbersGiveTexts) {
-    // East, north, heading; on the axes the true direction.
+    // East, north, heading: the true direction, on the axes too and for the
+    // short components some cards store (north between 0 and 1).
     const char* const rows[][3] = {
-        {"1", "1", "045.0000"},     {"2", "1", "063.4349"},      {"1", "-1", "135.0000"},
-        {"-1", "-1", "225.0000"},   {"-1", "1", "315.0000"},     {"10", "-0.5", "092.8624"},
-        {"0.5", "0.5", "090.0000"}, {"-0.5", "0.5", "270.0000"}, {"0", "1", "000.0000"},
-        {"1", "0", "090.0000"},     {"0", "-1", "180.0000"},     {"-1", "0", "270.0000"},
-        {"0", "0", "000.0000"},     {"0", "0.5", "000.0000"}};
+        {"1", "1", "045.0000"},        {"2", "1", "063.4349"},      {"1", "-1", "135.0000"},
+        {"-1", "-1", "225.0000"},      {"-1", "1", "315.0000"},     {"10", "-0.5", "092.8624"},
+        {"0.5", "0.5", "045.0000"},    {"-0.5", "0.5", "315.0000"}, {"0", "1", "000.0000"},
+        {"1", "0", "090.0000"},        {"0", "-1", "180.0000"},     {"-1", "0", "270.0000"},
+        {"0", "0", "000.0000"},        {"0", "0.5", "000.0000"},    {"-0.78", "0.63", "308.9275"},
+        {"-0.05", "0.99", "357.1087"}, {"-0", "-0", "000.0000"}};
     for (const auto& row : rows) {
         // The map draws the angle the list shows.
         EXPECT_NEAR(HeadingDegrees(Heading(row[0], row[1])), std::stod(row[2]), 5e-5) << row[0];
