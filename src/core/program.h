@@ -32,7 +32,7 @@ struct MenuChoices {
 struct CardFileSeen {
     fs::path Path;
     FileContents Contents;
-    std::string Damage;  // the records that could not be read; empty when whole
+    std::string Damage;  // what is wrong with it (DescribeDamage); empty when whole
 };
 
 struct Program {
