@@ -203,11 +203,11 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
     MenuChoices menus;
     const auto rows = ListRows(image, menus);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0][0] + rows[2][0] + rows[3][0] + rows[2][2], D("312250+0*0'0''"));
-    EXPECT_EQ(rows[1],
-              (std::vector<std::string>{"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}));
+    EXPECT_EQ(rows[0].Cells[0] + rows[2].Cells[0] + rows[3].Cells[0] + rows[2].Cells[2],
+              D("312250+0*0'0''"));
+    EXPECT_EQ(rows[1], (ListRow{6, {"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}}));
     menus.ShowDMS = false;
-    EXPECT_EQ(ListRows(image, menus)[3][2], "+041.500000");
+    EXPECT_EQ(ListRows(image, menus)[3].Cells[2], "+041.500000");
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ struct FieldMove {
     int To = 0;
 };
 
-// Copies one selected pass, as it was before the command, to the field the
-// operator types in. It never blanks the old field: the command does that
-// once every pass has been copied, and only where no pass has landed.
-std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
-                                      int side);
+// Copies the pass of slot n, selected and as it was before the command, to
+// the field the operator types in. It never blanks the old field: the
+// command does that once every pass has been copied, and only where no pass
+// has landed.
+std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, int n, int side);
 
 }  // namespace swathkit
