@@ -121,29 +121,26 @@ SalvagedLines SalvageLineFile(std::string_view bytes, bool whole) {
         return {std::move(*image), {}, true};
     // Damaged: the lines no longer follow their slots one by one, so each
     // good record goes to the slot its field number names. A record standing
-    // on its own line number wins a slot that two records name.
-    std::vector<std::pair<int, GuidanceLine>> records;  // line number, record
+    // on its own line number wins a slot that two records name; otherwise
+    // the first one does.
+    std::vector<std::optional<GuidanceLine>> ownLine(kSlotCount + 1), elsewhere(kSlotCount + 1);
     LineSplitter lines(bytes);
     for (int number = 1; const std::optional<TextLine> text = lines.Next(); ++number) {
         if (!Complete(*text, whole))
             continue;
-        if (std::optional<GuidanceLine> line = LineOfFiveFields(text->Text);
-            line && SlotNamed(*line))
-            records.emplace_back(number, std::move(*line));
+        std::optional<GuidanceLine> line = LineOfFiveFields(text->Text);
+        const int slot = line ? SlotNamed(*line) : 0;
+        if (slot == 0)
+            continue;
+        std::optional<GuidanceLine>& keep = number == slot ? ownLine[slot] : elsewhere[slot];
+        if (!keep)
+            keep = std::move(line);
     }
     SalvagedLines read{NewBlankImage(), {}, false};
-    std::vector<bool> filled(kSlotCount + 1, false);
-    for (const bool ownLine : {true, false}) {
-        for (auto& [number, line] : records) {
-            const int slot = SlotNamed(line);
-            if ((number == slot) == ownLine && !filled[slot]) {
-                filled[slot] = true;
-                read.Image.Line(slot) = line;
-            }
-        }
-    }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (!filled[slot])
+        if (std::optional<GuidanceLine>& line = ownLine[slot] ? ownLine[slot] : elsewhere[slot])
+            read.Image.Line(slot) = std::move(*line);
+        else
             read.Lost.push_back(slot);
     }
     BlankReservedSlots(read.Image);
