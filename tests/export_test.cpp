@@ -53,11 +53,10 @@ TEST(Export, TaskDataHoldsOneGuidanceGroupOfPatterns) {
               "GPN2|77|2|5|6|");  // C: A+
     // Short direction components, as some cards store them, keep their
     // true heading (about 357 degrees, not 270).
-    CardImage shortComponents = Lines();
-    shortComponents.Line(12).HeadingNorth = "+0000000000000.99000000";
-    shortComponents.Line(12).HeadingEast = "-0000000000000.05000000";
-    ASSERT_TRUE(
-        doc.load_string(ExportText(ExportFormat::TaskData, shortComponents, true, "x").c_str()));
+    CardImage shortOnes = Lines();
+    shortOnes.Line(12).HeadingNorth = "0.99";
+    shortOnes.Line(12).HeadingEast = "-0.05";
+    ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, shortOnes, true, "x").c_str()));
     EXPECT_EQ(Attrs(doc.select_node("//GPN").node(), {"G"}), "357.1087|");
 
     // Circle tracks become pivots round their centres, with no heading.
