@@ -40,21 +40,20 @@ class SilentDialogs final : public Dialogs {
 // of it.
 class AllSelectedList final : public LineList {
   public:
-    void Show(const std::vector<Column>& newColumns,
-              const std::vector<std::vector<std::string>>& newRows) override {
+    void Show(const std::vector<Column>& newColumns, const std::vector<ListRow>& newRows) override {
         columns = newColumns;
         rows = newRows;
     }
-    std::vector<std::string> SelectedItemTexts() override {
-        std::vector<std::string> texts;
-        for (const auto& row : rows) texts.push_back(row.front());
-        return texts;
+    std::vector<int> SelectedSlots() override {
+        std::vector<int> chosen;
+        for (const ListRow& row : rows) chosen.push_back(row.Slot);
+        return chosen;
     }
     void DeselectFirstItem() override {}
     void Focus() override {}
 
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows;
+    std::vector<ListRow> rows;
 };
 
 class NoProgress final : public SaveProgressView {

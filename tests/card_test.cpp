@@ -205,6 +205,7 @@ struct Changing : Harness {
         program.Table.At(side, 1) = program.Table.Current(side);
         GuidanceLine& line = program.Table.Current(side).Line(slot);
         line = program.Table.Current(side).Line(12);
+        line.FieldNum = FieldNumText(slot);
         line.Latitude = latitude;
         program.ImageChanged = true;
         if (save)

@@ -153,13 +153,15 @@ TEST(CoordinateText, DecimalAndDmsForms) {
 }
 
 TEST(CoordinateText, HeadingsFollowTheCompassAndAbsurdNumbersGiveTexts) {
-    // East, north, heading; on the axes the true direction.
+    // East, north, heading: the true direction, on the axes too and for the
+    // short components some cards store (north between 0 and 1).
     const char* const rows[][3] = {
-        {"1", "1", "045.0000"},     {"2", "1", "063.4349"},      {"1", "-1", "135.0000"},
-        {"-1", "-1", "225.0000"},   {"-1", "1", "315.0000"},     {"10", "-0.5", "092.8624"},
-        {"0.5", "0.5", "090.0000"}, {"-0.5", "0.5", "270.0000"}, {"0", "1", "000.0000"},
-        {"1", "0", "090.0000"},     {"0", "-1", "180.0000"},     {"-1", "0", "270.0000"},
-        {"0", "0", "000.0000"},     {"0", "0.5", "000.0000"}};
+        {"1", "1", "045.0000"},        {"2", "1", "063.4349"},      {"1", "-1", "135.0000"},
+        {"-1", "-1", "225.0000"},      {"-1", "1", "315.0000"},     {"10", "-0.5", "092.8624"},
+        {"0.5", "0.5", "045.0000"},    {"-0.5", "0.5", "315.0000"}, {"0", "1", "000.0000"},
+        {"1", "0", "090.0000"},        {"0", "-1", "180.0000"},     {"-1", "0", "270.0000"},
+        {"0", "0", "000.0000"},        {"0", "0.5", "000.0000"},    {"-0.78", "0.63", "308.9275"},
+        {"-0.05", "0.99", "357.1087"}, {"-0", "-0", "000.0000"}};
     for (const auto& row : rows) {
         // The map draws the angle the list shows.
         EXPECT_NEAR(HeadingDegrees(Heading(row[0], row[1])), std::stod(row[2]), 5e-5) << row[0];
@@ -201,11 +203,11 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
     MenuChoices menus;
     const auto rows = ListRows(image, menus);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0][0] + rows[2][0] + rows[3][0] + rows[2][2], D("312250+0*0'0''"));
-    EXPECT_EQ(rows[1],
-              (std::vector<std::string>{"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}));
+    EXPECT_EQ(rows[0].Cells[0] + rows[2].Cells[0] + rows[3].Cells[0] + rows[2].Cells[2],
+              D("312250+0*0'0''"));
+    EXPECT_EQ(rows[1], (ListRow{6, {"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}}));
     menus.ShowDMS = false;
-    EXPECT_EQ(ListRows(image, menus)[3][2], "+041.500000");
+    EXPECT_EQ(ListRows(image, menus)[3].Cells[2], "+041.500000");
 }
 
 }  // namespace

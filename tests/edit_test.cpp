@@ -52,7 +52,7 @@ TEST(Erase, ThenUndoThenUndo) {
     h.dialogs.ExpectTitle("Verify Clear", Answer::No);
     cmdClear_Click(h.program, h.ports, CardSide);
     h.ExpectBackups({});
-    EXPECT_EQ(h.cardList.SelectedItemTexts(), (Texts{"12", "77"}));
+    EXPECT_EQ(h.cardList.SelectedSlots(), (std::vector<int>{12, 77}));
     h.dialogs.ExpectTitle("Verify Clear", Answer::Yes);
     cmdClear_Click(h.program, h.ports, CardSide);
     EXPECT_TRUE(h.controls.enabled[static_cast<int>(Command::Undo0)]);

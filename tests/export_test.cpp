@@ -51,6 +51,13 @@ TEST(Export, TaskDataHoldsOneGuidanceGroupOfPatterns) {
     EXPECT_EQ(Attrs(second, {"A", "B", "C"}) + Attrs(second.child("LSG"), {"A"}) +
                   Attrs(second.child("LSG").child("PNT"), {"A"}),
               "GPN2|77|2|5|6|");  // C: A+
+    // Short direction components, as some cards store them, keep their
+    // true heading (about 357 degrees, not 270).
+    CardImage shortOnes = Lines();
+    shortOnes.Line(12).HeadingNorth = "0.99";
+    shortOnes.Line(12).HeadingEast = "-0.05";
+    ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, shortOnes, true, "x").c_str()));
+    EXPECT_EQ(Attrs(doc.select_node("//GPN").node(), {"G"}), "357.1087|");
 
     // Circle tracks become pivots round their centres, with no heading.
     ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, Lines(), false, "x").c_str()));

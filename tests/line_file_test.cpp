@@ -53,9 +53,11 @@ CardImage RandomImage(std::mt19937& random) {
     CardImage image = NewBlankImage();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         GuidanceLine& line = image.Line(slot);
-        for (std::string* text : {&line.FieldNum, &line.Latitude, &line.Longitude,
-                                  &line.HeadingNorth, &line.HeadingEast})
+        for (std::string* text :
+             {&line.Latitude, &line.Longitude, &line.HeadingNorth, &line.HeadingEast})
             *text = samples[random() % std::size(samples)];
+        if (random() % 2)
+            line.FieldNum = std::to_string(slot);  // the field number, written otherwise
     }
     return image;
 }
@@ -104,21 +106,18 @@ TEST(LineFile, EveryImageReadsBackAndRewritesToTheSameBytes) {
     }
 }
 
-TEST(LineFile, PositionNotNumberDecidesTheSlotAndFlagsComeFromThePath) {
+TEST(LineFile, FlagsComeFromThePath) {
     TempFolder folder;
-    std::string text = Lines(250);
-    text.replace(6 * 114, 10, "+000000012");
     for (const char* name : {"circles.dat", "CIRCLES.DAT"})
-        WriteFile(folder.path() / "pflines" / name, text);
+        WriteFile(folder.path() / "pflines" / name, Lines(250));
     const CardImage image = ReadLineFile(folder.path() / "pflines" / "circles.dat");
-    EXPECT_EQ(image.Line(7).FieldNum, "+000000012");
     EXPECT_EQ(image.Line(7).Latitude, "+0000000000041.50000000");
     EXPECT_TRUE(image.IsCircle && !image.IsStraight);
     const CardImage capitals = ReadLineFile(folder.path() / "pflines" / "CIRCLES.DAT");
     EXPECT_TRUE(!capitals.IsCircle && capitals.IsStraight);
 }
 
-TEST(LineFile, AnyLineEndOrBlanksAreAcceptedFieldsCountedNotLinesOverlongOnesFail) {
+TEST(LineFile, AnyLineEndOrBlanksAreAcceptedOddLinesAndOverlongFieldsFail) {
     const auto crlf = ParseLineFile(Lines(250));
     ASSERT_TRUE(crlf);
     EXPECT_EQ(crlf->Line(250).HeadingEast, "+0000000000004.00000000");
@@ -142,19 +141,9 @@ TEST(LineFile, AnyLineEndOrBlanksAreAcceptedFieldsCountedNotLinesOverlongOnesFai
     ASSERT_TRUE(longer);
     EXPECT_EQ(longer->Line(250).FieldNum, "+000000250");
 
-    // An extra field on line 10 shifts every record after it by one field.
-    std::string shifted = Lines(251);
-    const std::size_t line10 = 9 * 114;
-    shifted.insert(line10 + 112, ",extra");
-    const auto image = ParseLineFile(shifted);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->Line(10).HeadingEast, "+0000000000004.00000000");
-    EXPECT_EQ(image->Line(11).FieldNum, "extra");
-    EXPECT_EQ(image->Line(11).Latitude, "+000000011");
-
-    // A missing field: the 250 records need one line more.
-    std::string missing = Lines(250);
-    missing.erase(line10 + 86, 26);  // HeadingEast of line 10
+    // A line of four fields, even with a 251st line to make up the count.
+    std::string missing = Lines(251);
+    missing.erase(9 * 114 + 86, 26);  // HeadingEast of line 10
     EXPECT_FALSE(ParseLineFile(missing));
 
     // An overlong field fails and leaves nothing open. Binary, NUL bytes,
@@ -241,7 +230,10 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         // its kind, which still saves.
         mnuCircleTrack_Click(h.program, h.ports);
         EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"20"}));
-        h.program.Table.Current(ImageSide).Line(30) = circles.Line(20);
+        h.program.Table.At(ImageSide, 1) = h.program.Table.Current(ImageSide);
+        GuidanceLine& slot30 = h.program.Table.Current(ImageSide).Line(30);
+        slot30 = circles.Line(20);
+        slot30.FieldNum = FieldNumText(30);
         h.program.ImageChanged = true;
         SaveImage(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
@@ -250,6 +242,78 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
                   h.program.Table.Current(ImageSide));
     }
     EXPECT_EQ(salvaged, 3);
+}
+
+// A card of passes 12, 13, 14 and 40 whose file an ordinary accident has
+// spoilt: each good record is found in its own slot, the records really lost
+// are named, every command acts on the pass its row shows, and the file is
+// not written before the operator agrees.
+TEST(Damaged, LinesOutOfShapeAreReadByTheirFieldNumbersAndTheLossIsNamed) {
+    const CardImage card =
+        ImageWith({{12, Pass(12)}, {13, Pass(13)}, {14, Pass(14)}, {40, Pass(40)}});
+    const std::string good = LineFileText(card, LineLayout::Card);
+    const auto at = [](int line) { return static_cast<std::size_t>(line - 1) * 114; };
+    std::string crcrlf = good;
+    for (std::size_t i = 0; (i = crcrlf.find("\r\n", i)) != std::string::npos; i += 3)
+        crcrlf.insert(i, "\r");
+    const std::string allRead =
+        "not every line holds one record, though every record could be read";
+    const struct {
+        const char* name;
+        std::string bytes;
+        Texts items;
+        std::string damage;
+    } variants[] = {
+        {"extra comma",
+         std::string(good).insert(at(12) + 111, ","),
+         {"13", "14", "40"},
+         "record 12 could not be read"},
+        {"empty line", std::string(good).insert(at(11), "\r\n"), {"12", "13", "14", "40"}, allRead},
+        {"CR CR LF", crcrlf, {"12", "13", "14", "40"}, allRead},
+        {"line missing",
+         std::string(good).erase(at(12), 114),
+         {"13", "14", "40"},
+         "record 12 could not be read"},
+        {"cut in the last field",
+         good.substr(0, good.size() - 6),
+         {"12", "13", "14", "40"},
+         "record 250 could not be read"},
+        {"400-digit latitude",
+         std::string(good).replace(at(13) + 13, 23, std::string(400, '9')),
+         {"12", "14", "40"},
+         "record 13 could not be read"},
+        {"another slot's number",
+         std::string(good).replace(at(7), 10, "+000000012"),
+         {"12", "13", "14", "40"},
+         "record 7 could not be read"},
+    };
+    for (const auto& variant : variants) {
+        SCOPED_TRACE(variant.name);
+        Harness h;
+        MakeCard(h.root, nullptr);
+        WriteFile(h.Lines(), variant.bytes);
+        h.dialogs.ExpectTitle("Damaged Card File", Answer::Ok);
+        StartUp(h.program, h.ports);
+        const std::string prompt = h.dialogs.shown.empty() ? "" : h.dialogs.shown[0].Prompt;
+        EXPECT_NE(prompt.find("is damaged: " + variant.damage + ".\r\n"), std::string::npos)
+            << prompt;
+        EXPECT_EQ(h.cardList.ItemTexts(), variant.items);
+
+        // Every row moved into the image takes the pass it shows.
+        h.cardList.Select(variant.items);
+        cmdMoveLines_Click(h.program, h.ports, CardSide);
+        EXPECT_EQ(h.imageList.ItemTexts(), variant.items);
+        for (const std::string& item : variant.items) {
+            const int slot = std::stoi(item);
+            EXPECT_EQ(h.program.Table.Current(ImageSide).Line(slot), card.Line(slot)) << slot;
+        }
+
+        // The first write asks; a No leaves the file as it was.
+        h.dialogs.ExpectTitle("Damaged Card File", Answer::No);
+        UndoLastChange(h.program, h.ports, CardSide);
+        EXPECT_TRUE(h.dialogs.Done());
+        EXPECT_TRUE(Bytes(h.Lines()) == variant.bytes);
+    }
 }
 
 TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {

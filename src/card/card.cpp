@@ -95,7 +95,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     SalvagedLines read =
         contents ? SalvageLineFile(contents->Bytes, contents->Whole) : SalvageLineFile("", false);
     SetKindFromPath(read.Image, path);
-    const std::string damage = read.Lost.empty() ? "" : DescribeRecords(read.Lost);
+    const std::string damage = DescribeDamage(read);
     if (contents)
         program.CardFile = CardFileSeen{path, *contents, damage};
     program.CardScratch = std::move(read.Image);
@@ -106,7 +106,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     ports.ImageList.DeselectFirstItem();
     if (!damage.empty()) {
         ports.Ask.Show({"The card's line file " + path.string() + " is damaged: " + damage +
-                            " could not be read.\r\n"
+                            ".\r\n"
                             "The passes that could be read are shown; move them into the "
                             "Temporary Card Image to keep them.\r\n"
                             "The card is not written before you have agreed.",

@@ -148,7 +148,7 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
     }
     file.Contents = *contents;
     SalvagedLines read = SalvageLineFile(contents->Bytes, contents->Whole);
-    const bool whole = read.Lost.empty() && ParseLineFile(contents->Bytes, contents->Whole);
+    const bool whole = read.Whole;
     if (whole)
         file.State = BackupFileState::Whole;
     else if (read.Lost.size() < static_cast<std::size_t>(kSlotCount))
@@ -158,7 +158,7 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
     if (file.State == BackupFileState::Foreign)
         read.Image = NewBlankImage();
     else if (!whole)
-        file.Damage = DescribeRecords(read.Lost);
+        file.Damage = DescribeDamage(read);
     // The kind is the file's name, not whatever the folder above is called.
     read.Image.IsStraight = kind == TrackKind::Straight;
     read.Image.IsCircle = !read.Image.IsStraight;

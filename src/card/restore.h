@@ -29,7 +29,7 @@ std::string FolderTimeText(const fs::path& folder);
 enum class BackupFileState {
     Missing,  // no such file in the folder
     Whole,    // every record read: can go back onto the card
-    Damaged,  // some records could not be read: the rest can be looked at
+    Damaged,  // not whole, but some records can be read: they can be looked at
     Foreign,  // not a line file at all
 };
 
@@ -40,7 +40,7 @@ struct BackupLineFile {
     BackupFileState State = BackupFileState::Missing;
     FileContents Contents;  // the file's own bytes
     CardImage Image;        // what could be read of it
-    std::string Damage;     // the records lost, for a damaged file
+    std::string Damage;     // what is wrong with a damaged file (DescribeDamage)
     int Passes = 0;         // passes in use
 };
 

@@ -76,7 +76,7 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
     const std::string damage = seen->Damage;
     if (!damage.empty() &&
         ports.Ask.Show({"The card's line file is damaged: " + damage +
-                            " could not be read.\r\n"
+                            ".\r\n"
                             "Writing replaces it with the passes shown. The damaged file is "
                             "kept first in a new backup folder under\r\n" +
                             (BackupFolder(program) / FormatDate(ports.Time.Today())).string() +

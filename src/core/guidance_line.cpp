@@ -1,6 +1,7 @@
 #include "core/guidance_line.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "core/number_text.h"
 
@@ -40,24 +41,17 @@ bool SameCoordinates(const GuidanceLine& a, const GuidanceLine& b) {
 double HeadingDegrees(const GuidanceLine& line) {
     const double e = LeadingNumber(line.HeadingEast);
     const double n = LeadingNumber(line.HeadingNorth);
-    if (e == 0 || n == 0) {
-        // On an axis the compass direction is plain; the general rule below
-        // would give a line due north as 180 degrees.
-        if (e == 0)
-            return n < 0 ? 180 : 0;
-        return e > 0 ? 90 : 270;
-    }
-    // A north component in [0, 1) divides as if it were 1e-8, which is how
-    // these headings have always been shown.
-    const double q = std::floor(n) == 0 ? e / 0.00000001 : e / n;
-    double h = std::atan(q) * 180 / 3.14159265358979;
-    if (e > 0 && n < 0)
-        h += 180;
-    else if (e < 0 && n > 0)
-        h += 360;
-    else if (e < 0 && n < 0)
-        h += 180;
-    return h;
+    // The direction the two components point in, clockwise from north. The
+    // card's own short components (a north of 0.63 beside an east of -0.78)
+    // must not be taken as due east or west; the map, the duplicate search,
+    // the shift and the exports all draw and write this same angle.
+    if (e == 0 && n == 0)
+        return 0;  // no direction at all, whatever the zeros' signs
+    const double h = std::atan2(e, n) * 180 / std::numbers::pi;
+    // A hair west of north stays below 360.
+    if (h < 0)
+        return h + 360 < 360 ? h + 360 : 0.0;
+    return h + 0.0;
 }
 
 std::string StoredNumber(double value) {

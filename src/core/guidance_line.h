@@ -71,8 +71,9 @@ CardImage NewBlankImage();
 bool LineInUse(const GuidanceLine& line);
 bool SameCoordinates(const GuidanceLine& a, const GuidanceLine& b);
 
-// The compass heading of a straight line as a number, the same angle the
-// list shows.
+// The compass heading of a straight line, 0..360 clockwise from north: the
+// direction of (HeadingEast, HeadingNorth). The one angle the list, the map,
+// the duplicate search, the merge, the shift and the exports use.
 double HeadingDegrees(const GuidanceLine& line);
 
 // A coordinate or direction component as the card stores it: sign, 13

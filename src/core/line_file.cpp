@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/number_text.h"
+
 namespace swathkit {
 
 namespace {
@@ -10,44 +12,46 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Reads delimited fields: a comma or a line end closes a field, blanks
-// around a field are dropped (so the writers' separators never grow from
-// one save to the next), and a line end is only a separator, so a line with
-// too many fields shifts the records after it.
-class FieldReader {
-  public:
-    FieldReader(std::string_view bytes, bool whole) : bytes_(bytes), whole_(whole) {}
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
-    std::optional<std::string> Next() {
-        while (pos_ < bytes_.size() && IsBlank(bytes_[pos_])) ++pos_;
+// One line of the file: CR LF, LF or CR alone ends it.
+struct TextLine {
+    std::string_view Text;
+    bool Ended = false;  // a line end follows it
+};
+
+class LineSplitter {
+  public:
+    explicit LineSplitter(std::string_view bytes) : bytes_(bytes) {}
+
+    std::optional<TextLine> Next() {
         if (pos_ >= bytes_.size())
             return std::nullopt;
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && !IsTerminator(bytes_[pos_])) {
-            if (bytes_[pos_] == '\0' || pos_ - start >= kFieldLimit)
-                return std::nullopt;
+        const std::size_t end = std::min(bytes_.find_first_of("\r\n", pos_), bytes_.size());
+        TextLine line{bytes_.substr(pos_, end - pos_), end < bytes_.size()};
+        pos_ = end;
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
             ++pos_;
-        }
-        // A field cut off by the read limit is not a field.
-        if (pos_ >= bytes_.size() && !whole_)
-            return std::nullopt;
-        std::size_t end = pos_;
-        while (end > start && IsBlank(bytes_[end - 1])) --end;
-        if (pos_ < bytes_.size()) {
-            const char terminator = bytes_[pos_++];
-            if (terminator == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n')
-                ++pos_;
-        }
-        return std::string(bytes_.substr(start, end - start));
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\n')
+            ++pos_;
+        return line;
     }
 
   private:
-    static bool IsTerminator(char c) { return c == ',' || c == '\r' || c == '\n'; }
-
     std::string_view bytes_;
-    bool whole_;
     std::size_t pos_ = 0;
 };
+
+// A line that ends at the end of the bytes may have been cut inside its last
+// field. Its field is known to be over only when the bytes are the whole
+// file and the blank a card line carries after its last field is there.
+bool Complete(const TextLine& line, bool whole) {
+    return line.Ended || (whole && !line.Text.empty() && IsBlank(line.Text.back()));
+}
 
 void BlankReservedSlots(CardImage& image) {
     for (int slot = 1; slot < kFirstUsableField; ++slot) {
@@ -56,37 +60,57 @@ void BlankReservedSlots(CardImage& image) {
     }
 }
 
-// The five fields of one line, or nothing when the line does not hold
-// exactly five good ones.
+// The five fields of one line, blanks around each dropped (so the writers'
+// separators never grow from one save to the next), or nothing when the line
+// does not hold exactly five good ones. A number too long for a double is
+// not good: it could only ever be shown as some other number.
 std::optional<GuidanceLine> LineOfFiveFields(std::string_view text) {
-    FieldReader reader(text, true);
     GuidanceLine line;
-    for (std::string* field :
-         {&line.FieldNum, &line.Latitude, &line.Longitude, &line.HeadingNorth, &line.HeadingEast}) {
-        auto value = reader.Next();
-        if (!value)
+    std::string* const fields[] = {&line.FieldNum, &line.Latitude, &line.Longitude,
+                                   &line.HeadingNorth, &line.HeadingEast};
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos <= text.size(); ++count) {
+        const std::size_t comma = std::min(text.find(',', pos), text.size());
+        const std::string_view field = Trimmed(text.substr(pos, comma - pos));
+        if (count == std::size(fields) || field.size() > kFieldLimit ||
+            field.find('\0') != std::string_view::npos)
             return std::nullopt;
-        *field = std::move(*value);
+        *fields[count] = std::string(field);
+        pos = comma + 1;
     }
-    if (reader.Next())
+    if (count != std::size(fields))
         return std::nullopt;
+    for (std::size_t i = 1; i < count; ++i) {
+        if (!LeadingNumberFits(*fields[i]))
+            return std::nullopt;
+    }
     return line;
+}
+
+// The slot a record's field number text names; 0 when it names none.
+int SlotNamed(const GuidanceLine& line) {
+    const double number = LeadingNumber(line.FieldNum);
+    return number >= 1 && number <= kSlotCount && number == static_cast<int>(number)
+               ? static_cast<int>(number)
+               : 0;
 }
 
 }  // namespace
 
 std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole) {
-    FieldReader reader(bytes, whole);
+    // Whole means each of the first 250 lines is the record of its own slot:
+    // a line of more or fewer fields, or one numbered for another slot,
+    // would put every later record in the wrong slot.
+    LineSplitter lines(bytes);
     CardImage image;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        GuidanceLine& line = image.Line(slot);
-        for (std::string* field : {&line.FieldNum, &line.Latitude, &line.Longitude,
-                                   &line.HeadingNorth, &line.HeadingEast}) {
-            auto text = reader.Next();
-            if (!text)
-                return std::nullopt;
-            *field = std::move(*text);
-        }
+        const std::optional<TextLine> text = lines.Next();
+        if (!text || !Complete(*text, whole))
+            return std::nullopt;
+        std::optional<GuidanceLine> line = LineOfFiveFields(text->Text);
+        if (!line || SlotNamed(*line) != slot)
+            return std::nullopt;
+        image.Line(slot) = std::move(*line);
     }
     BlankReservedSlots(image);
     return image;
@@ -94,30 +118,41 @@ std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole) {
 
 SalvagedLines SalvageLineFile(std::string_view bytes, bool whole) {
     if (auto image = ParseLineFile(bytes, whole))
-        return {std::move(*image), {}};
-    // Damaged: the records are no longer trusted to follow one another, so
-    // each line stands for its own slot and spoils only that slot.
-    SalvagedLines read{NewBlankImage(), {}};
-    std::size_t pos = 0;
+        return {std::move(*image), {}, true};
+    // Damaged: the lines no longer follow their slots one by one, so each
+    // good record goes to the slot its field number names. A record standing
+    // on its own line number wins a slot that two records name; otherwise
+    // the first one does.
+    std::vector<std::optional<GuidanceLine>> ownLine(kSlotCount + 1), elsewhere(kSlotCount + 1);
+    LineSplitter lines(bytes);
+    for (int number = 1; const std::optional<TextLine> text = lines.Next(); ++number) {
+        if (!Complete(*text, whole))
+            continue;
+        std::optional<GuidanceLine> line = LineOfFiveFields(text->Text);
+        const int slot = line ? SlotNamed(*line) : 0;
+        if (slot == 0)
+            continue;
+        std::optional<GuidanceLine>& keep = number == slot ? ownLine[slot] : elsewhere[slot];
+        if (!keep)
+            keep = std::move(line);
+    }
+    SalvagedLines read{NewBlankImage(), {}, false};
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
-        // A last line without its line end may have been cut off, unless it
-        // is the 250th of a whole file.
-        const bool ended = end < bytes.size() || (whole && slot == kSlotCount);
-        auto line = pos < bytes.size() && ended ? LineOfFiveFields(bytes.substr(pos, end - pos))
-                                                : std::nullopt;
-        if (line)
+        if (std::optional<GuidanceLine>& line = ownLine[slot] ? ownLine[slot] : elsewhere[slot])
             read.Image.Line(slot) = std::move(*line);
         else
             read.Lost.push_back(slot);
-        pos = end;
-        if (pos < bytes.size() && bytes[pos] == '\r')
-            ++pos;
-        if (pos < bytes.size() && bytes[pos] == '\n')
-            ++pos;
     }
     BlankReservedSlots(read.Image);
     return read;
+}
+
+std::string DescribeDamage(const SalvagedLines& read) {
+    if (read.Whole)
+        return "";
+    if (!read.Lost.empty())
+        return DescribeRecords(read.Lost) + " could not be read";
+    return "not every line holds one record, though every record could be read";
 }
 
 std::string DescribeRecords(const std::vector<int>& slots) {

@@ -20,21 +20,29 @@ enum class LineLayout { Card, MasterCopy };
 inline constexpr std::size_t kLineFileLimit = 1 << 20;
 inline constexpr std::size_t kFieldLimit = 4096;
 
-// The lines of 250 records, or nothing when the bytes do not hold them all.
-// Slots 1 to 5 come back blanked. whole says whether the bytes are the
-// whole file or stop at the read limit.
+// The lines of 250 records, or nothing when the bytes are not a whole line
+// file: each of the first 250 lines holds five fields and the field number
+// of its own slot, and the last of them is not cut off. Slots 1 to 5 come
+// back blanked. whole says whether the bytes are the whole file or stop at
+// the read limit.
 std::optional<CardImage> ParseLineFile(std::string_view bytes, bool whole = true);
 
 // What can be trusted of a card's line file. A whole file reads as
-// ParseLineFile reads it. A damaged one is read line by line: a line of five
-// good fields keeps its slot, any other line (a stray NUL, an over-long
-// field, a line cut off) and every line missing at the end leaves its slot
-// blank with its field number, and is listed in Lost.
+// ParseLineFile reads it. In a damaged one each line of five good fields
+// goes to the slot its field number names; every slot that no such line
+// names (a line cut off, a stray NUL, a number too long to read, a line
+// missing) is left blank with its field number and listed in Lost.
 struct SalvagedLines {
     CardImage Image;
     std::vector<int> Lost;
+    bool Whole = false;
 };
 SalvagedLines SalvageLineFile(std::string_view bytes, bool whole = true);
+
+// What is wrong with a damaged file, to follow "is damaged: ": "record 12
+// could not be read", or that its lines are out of order with nothing lost.
+// Empty for a whole file.
+std::string DescribeDamage(const SalvagedLines& read);
 
 // "record 30", "records 30, 45 and 121 to 250": which records were lost.
 std::string DescribeRecords(const std::vector<int>& slots);

@@ -35,7 +35,14 @@ double Clamp(double value) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+namespace {
+
+struct ParsedNumber {
+    double Value = 0.0;
+    bool TooLarge = false;  // more than a double holds: clamped to its largest
+};
+
+ParsedNumber ParseLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     bool negative = false;
@@ -62,15 +69,28 @@ double LeadingNumber(std::string_view text) {
         }
     }
     if (digits.find_first_of("0123456789") == std::string::npos)
-        return 0.0;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return {};
+    ParsedNumber parsed;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), parsed.Value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         // Too large for a double, or too small to be anything but zero.
-        value = significantBeforePoint ? std::numeric_limits<double>::max() : 0.0;
+        parsed.TooLarge = significantBeforePoint;
+        parsed.Value = parsed.TooLarge ? std::numeric_limits<double>::max() : 0.0;
     }
-    return Clamp(negative ? -value : value);
+    parsed.Value = Clamp(negative ? -parsed.Value : parsed.Value);
+    return parsed;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    return ParseLeadingNumber(text).Value;
+}
+
+bool LeadingNumberFits(std::string_view text) {
+    return !ParseLeadingNumber(text).TooLarge;
 }
 
 std::optional<std::int16_t> LeadingWholeNumber(std::string_view text) {

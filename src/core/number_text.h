@@ -15,6 +15,10 @@ namespace swathkit {
 // text does not begin with a number. Always finite.
 double LeadingNumber(std::string_view text);
 
+// False when that number has more digits than a double can hold (it then
+// reads as the largest double, which is not the number written).
+bool LeadingNumberFits(std::string_view text);
+
 // The leading number rounded to the nearest whole number, halves to even;
 // nothing when the result does not fit a 16-bit signed integer.
 std::optional<std::int16_t> LeadingWholeNumber(std::string_view text);

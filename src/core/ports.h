@@ -47,16 +47,23 @@ struct Column {
     bool operator==(const Column&) const = default;
 };
 
-// One of the two report-style lists. An item is its row of cell texts, the
-// first being the item text.
+// An item of a list: its cell texts, the first being the item text, and the
+// slot it shows. Commands act on the slot, never on a number read back from
+// the text.
+struct ListRow {
+    int Slot = 0;
+    std::vector<std::string> Cells;
+    bool operator==(const ListRow&) const = default;
+};
+
+// One of the two report-style lists.
 class LineList {
   public:
     virtual ~LineList() = default;
     // Rebuilds the list whole; no item is selected afterwards.
-    virtual void Show(const std::vector<Column>& columns,
-                      const std::vector<std::vector<std::string>>& rows) = 0;
-    // The item texts of the selected items, in list order.
-    virtual std::vector<std::string> SelectedItemTexts() = 0;
+    virtual void Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) = 0;
+    // The slots of the selected items, in list order.
+    virtual std::vector<int> SelectedSlots() = 0;
     virtual void DeselectFirstItem() = 0;
     virtual void Focus() = 0;
 };

@@ -41,7 +41,7 @@ inline std::optional<TrackKind> KindOf(const CardImage& image) {
 struct CardFileSeen {
     fs::path Path;
     FileContents Contents;
-    std::string Damage;  // the records that could not be read; empty when whole
+    std::string Damage;  // what is wrong with it (DescribeDamage); empty when whole
 };
 
 struct Program {

@@ -18,8 +18,8 @@ std::vector<Column> ListColumns(const MenuChoices& menus) {
     return columns;
 }
 
-std::vector<std::vector<std::string>> ListRows(const CardImage& image, const MenuChoices& menus) {
-    std::vector<std::vector<std::string>> rows;
+std::vector<ListRow> ListRows(const CardImage& image, const MenuChoices& menus) {
+    std::vector<ListRow> rows;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const GuidanceLine& line = image.Line(slot);
         if (!LineInUse(line))
@@ -32,7 +32,7 @@ std::vector<std::vector<std::string>> ListRows(const CardImage& image, const Men
             row.push_back(FormatCoordinate(line.Latitude, menus.ShowDMS));
             row.push_back(FormatCoordinate(line.Longitude, menus.ShowDMS));
         }
-        rows.push_back(std::move(row));
+        rows.push_back({slot, std::move(row)});
     }
     return rows;
 }
@@ -48,13 +48,6 @@ void SetCardCommandsEnabled(Program& program, Ports& ports, bool enabled) {
           Command::CopyField0, Command::Save, Command::MoveLines1}) {
         ports.Controls.SetEnabled(command, enabled);
     }
-}
-
-std::optional<int> SlotOfItem(std::string_view itemText) {
-    const std::optional<std::int16_t> slot = LeadingWholeNumber(itemText);
-    if (!slot || !IsSlotNumber(*slot))
-        return std::nullopt;
-    return *slot;
 }
 
 }  // namespace swathkit

@@ -13,17 +13,12 @@ namespace swathkit {
 std::vector<Column> ListColumns(const MenuChoices& menus);
 
 // One row per slot in use, in slot order.
-std::vector<std::vector<std::string>> ListRows(const CardImage& image, const MenuChoices& menus);
+std::vector<ListRow> ListRows(const CardImage& image, const MenuChoices& menus);
 
 void FillLineList(const Program& program, Ports& ports, int index, const CardImage& image);
 
 // Switches the commands that need a card: the card side's buttons, both
 // arrows and "Save Image". The image side's buttons are never touched.
 void SetCardCommandsEnabled(Program& program, Ports& ports, bool enabled);
-
-// The slot a list item stands for: its text read as a whole number. Nothing
-// when the text names no slot (a field number that could not be read shows
-// as 0), so that no command ever reaches outside 1..250.
-std::optional<int> SlotOfItem(std::string_view itemText);
 
 }  // namespace swathkit

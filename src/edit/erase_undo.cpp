@@ -11,7 +11,7 @@
 namespace swathkit {
 
 void EraseSelectedPasses(Program& program, Ports& ports, int side) {
-    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    const std::vector<int> selected = ports.List(side).SelectedSlots();
     // Nothing is touched before the operator has said yes: the side's undo
     // copy still holds the change before.
     if (selected.empty()) {
@@ -29,12 +29,11 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
     if (side == CardSide)
         ports.Controls.SetEnabled(Command::Undo0, true);
     CardImage& image = program.Table.At(side, 0);
-    for (const std::string& text : selected) {
-        const std::optional<int> slot = SlotOfItem(text);
-        if (!slot)
+    for (const int slot : selected) {
+        if (!IsSlotNumber(slot))
             continue;
         // The slot keeps its field number text, so it still names its field.
-        GuidanceLine& line = image.Line(*slot);
+        GuidanceLine& line = image.Line(slot);
         line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
         line.LineFlag = false;
     }

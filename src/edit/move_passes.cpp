@@ -67,21 +67,19 @@ void MoveSelectedPasses(Program& program, Ports& ports, int side) {
     // Taken before the selection is looked at, so that a click with nothing
     // selected leaves an Undo that changes nothing.
     program.Table.At(other, 1) = program.Table.At(other, 0);
-    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
-    for (const std::string& text : selected) MovePassAcross(program, ports, text, side);
+    const std::vector<int> selected = ports.List(side).SelectedSlots();
+    for (const int slot : selected) MovePassAcross(program, ports, slot, side);
     if (selected.empty())
         ShowNothingSelectedToMove(ports);
     FillLineList(program, ports, other, program.Table.At(other, 0));
     SaveImage(program, ports, other);
 }
 
-void MovePassAcross(Program& program, Ports& ports, std::string_view itemText, int side) {
-    const std::optional<int> slot = SlotOfItem(itemText);
-    if (!slot)
+void MovePassAcross(Program& program, Ports& ports, int n, int side) {
+    if (!IsSlotNumber(n))
         return;
-    const int n = *slot;
-    // An item whose field number text names another, empty slot: copying
-    // that blank across could only wipe a pass on the other side.
+    // A list drawn before the slot was emptied: copying that blank across
+    // could only wipe a pass on the other side.
     const GuidanceLine source = program.Table.At(side, 0).Line(n);
     if (LineInUse(source))
         CopyPassInto(program, ports, source, n, OtherSide(side));

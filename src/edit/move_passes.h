@@ -23,9 +23,9 @@ bool SidesOfOneKind(const Program& program, Ports& ports);
 // other side changes, gets its undo copy and is written.
 void MoveSelectedPasses(Program& program, Ports& ports, int side);
 
-// One selected pass, named by its item text, copied across; asks before a
+// The pass of slot n, selected in the list, copied across; asks before a
 // different pass is replaced.
-void MovePassAcross(Program& program, Ports& ports, std::string_view itemText, int side);
+void MovePassAcross(Program& program, Ports& ports, int n, int side);
 
 // A pass of field n copied into the current image of the side other,
 // wherever it came from; asks before a different pass is replaced. The

@@ -83,7 +83,7 @@ std::optional<Offset> ReadEntry(Ports& ports, const ShiftEntry& entry) {
 }  // namespace
 
 void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShift& ask) {
-    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    const std::vector<int> selected = ports.List(side).SelectedSlots();
     if (selected.empty()) {
         ports.Ask.Show(
             {"Select the passes to shift first.  You can select multiple fields by \r\n"
@@ -100,20 +100,16 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
 
     program.Table.At(side, 1) = program.Table.At(side, 0);
     CardImage& image = program.Table.At(side, 0);
-    // Two items can name one slot (a field number text repeated on a
-    // damaged card); that pass still moves once.
-    std::set<int> seen;
     std::string unplaced;
-    for (const std::string& text : selected) {
-        const std::optional<int> slot = SlotOfItem(text);
-        if (!slot || !seen.insert(*slot).second || !LineInUse(image.Line(*slot)))
+    for (const int slot : std::set<int>(selected.begin(), selected.end())) {
+        if (!IsSlotNumber(slot) || !LineInUse(image.Line(slot)))
             continue;
-        GuidanceLine& line = image.Line(*slot);
+        GuidanceLine& line = image.Line(slot);
         const GeoPoint from = PointOf(line);
         // The ellipsoid would pin such a point to a pole or wrap it round
         // the earth, and the pass would come out as some other line.
         if (!OnEarth(from)) {
-            unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(*slot);
+            unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(slot);
             continue;
         }
         const GeoPoint to = Travel(from, offset->Heading, offset->Metres);

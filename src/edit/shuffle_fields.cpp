@@ -21,11 +21,11 @@ GuidanceLine BlankSlot(int slot) {
 
 void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource) {
     program.Table.At(side, 1) = program.Table.At(side, 0);
-    const std::vector<std::string> selected = ports.List(side).SelectedItemTexts();
+    const std::vector<int> selected = ports.List(side).SelectedSlots();
     std::vector<FieldMove> moves;
     std::vector<int> movedAway;
-    for (const std::string& text : selected) {
-        if (const auto move = ShuffleField(program, ports, text, side, movedAway)) {
+    for (const int slot : selected) {
+        if (const auto move = ShuffleField(program, ports, slot, side, movedAway)) {
             moves.push_back(*move);
             movedAway.push_back(move->From);
         }
@@ -50,12 +50,10 @@ void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearS
     SaveImage(program, ports, side);
 }
 
-std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
-                                      int side, const std::vector<int>& movedAway) {
-    const std::optional<int> slot = SlotOfItem(itemText);
-    if (!slot)
+std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, int n, int side,
+                                      const std::vector<int>& movedAway) {
+    if (!IsSlotNumber(n))
         return std::nullopt;
-    const int n = *slot;
     // The copy is taken from the image as it was before the command, so a
     // field written earlier in this command is never copied on.
     const GuidanceLine& before = program.Table.At(side, 1).Line(n);

@@ -19,12 +19,12 @@ struct FieldMove {
     int To = 0;
 };
 
-// Copies one selected pass, as it was before the command, to the field the
-// operator types in, asking first where that field holds another pass
-// (unless that pass is one of movedAway, copied elsewhere already). It never
-// blanks the old field: the command does that once every pass has been
-// copied, and only where no pass has landed.
-std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, std::string_view itemText,
-                                      int side, const std::vector<int>& movedAway);
+// Copies the pass of slot n, selected and as it was before the command, to
+// the field the operator types in, asking first where that field holds
+// another pass (unless that pass is one of movedAway, copied elsewhere
+// already). It never blanks the old field: the command does that once every
+// pass has been copied, and only where no pass has landed.
+std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, int n, int side,
+                                      const std::vector<int>& movedAway);
 
 }  // namespace swathkit

@@ -8,6 +8,7 @@
 
 #include "commands/commands.h"
 #include "ui/list_follow.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -116,7 +117,7 @@ void DuplicatePassesDialog::SelectInLists(int row) {
         QTreeWidget* list = lists_[pass.Side];
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = list->topLevelItem(i);
-            if (SlotOfItem(item->text(0).toStdString()) == pass.Field) {
+            if (ListItemSlot(item) == pass.Field) {
                 item->setSelected(true);
                 list->scrollToItem(item);
             }

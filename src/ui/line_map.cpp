@@ -15,6 +15,7 @@
 #include "commands/commands.h"
 #include "core/number_text.h"
 #include "ui/list_follow.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -53,8 +54,8 @@ std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeW
     for (int side : {CardSide, ImageSide}) {
         for (int i = 0; i < lists[side]->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* item = lists[side]->topLevelItem(i);
-            if (const auto slot = SlotOfItem(item->text(0).toStdString()))
-                listed[side][*slot] = listed[side][*slot] || item->isSelected();
+            if (const int slot = ListItemSlot(item); IsSlotNumber(slot))
+                listed[side][slot] = listed[side][slot] || item->isSelected();
         }
     }
     return PassesShown(program, listed);

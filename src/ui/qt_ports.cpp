@@ -109,8 +109,11 @@ std::optional<fs::path> QtDialogs::SelectDirectory() {
     return PathOf(QDir::toNativeSeparators(dialog.ChosenDirectory()));
 }
 
-void QtLineList::Show(const std::vector<Column>& columns,
-                      const std::vector<std::vector<std::string>>& rows) {
+int ListItemSlot(const QTreeWidgetItem* item) {
+    return item->data(0, Qt::UserRole).toInt();
+}
+
+void QtLineList::Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) {
     view_->clear();
     QStringList captions;
     for (const Column& column : columns) captions << Text(column.Caption);
@@ -121,10 +124,11 @@ void QtLineList::Show(const std::vector<Column>& columns,
     }
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const auto& row : rows) {
+    for (const ListRow& row : rows) {
         auto* item = new QTreeWidgetItem;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            item->setText(static_cast<int>(i), Text(row[i]));
+        for (std::size_t i = 0; i < row.Cells.size(); ++i)
+            item->setText(static_cast<int>(i), Text(row.Cells[i]));
+        item->setData(0, Qt::UserRole, row.Slot);
         items.push_back(item);
     }
     view_->addTopLevelItems(items);
@@ -140,14 +144,14 @@ void QtLineList::Show(const std::vector<Column>& columns,
     view_->clearSelection();
 }
 
-std::vector<std::string> QtLineList::SelectedItemTexts() {
-    std::vector<std::string> texts;
+std::vector<int> QtLineList::SelectedSlots() {
+    std::vector<int> chosen;
     for (int i = 0; i < view_->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = view_->topLevelItem(i);
         if (item->isSelected())
-            texts.push_back(Utf8(item->text(0)));
+            chosen.push_back(ListItemSlot(item));
     }
-    return texts;
+    return chosen;
 }
 
 void QtLineList::DeselectFirstItem() {

@@ -36,12 +36,14 @@ class QtDialogs final : public Dialogs {
     QWidget* owner_;
 };
 
+// The slot a list item shows; 0 for an item no list of lines drew.
+int ListItemSlot(const QTreeWidgetItem* item);
+
 class QtLineList final : public LineList {
   public:
     explicit QtLineList(QTreeWidget* view) : view_(view) {}
-    void Show(const std::vector<Column>& columns,
-              const std::vector<std::vector<std::string>>& rows) override;
-    std::vector<std::string> SelectedItemTexts() override;
+    void Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) override;
+    std::vector<int> SelectedSlots() override;
     void DeselectFirstItem() override;
     void Focus() override;
 

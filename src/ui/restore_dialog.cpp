@@ -279,7 +279,7 @@ void RestoreDialog::Compare() {
                 break;
             case BackupFileState::Damaged:
                 text += Text(chosen_->Path.string() + " is damaged: " + chosen_->Damage +
-                             " could not be read. Its other passes can go into the Temporary "
+                             ". Its other passes can go into the Temporary "
                              "Card Image; it is never written to the card. ");
                 [[fallthrough]];
             case BackupFileState::Whole: {

@@ -120,19 +120,18 @@ class RecordingProgress final : public SaveProgressView {
 // Holds what was last drawn, with a selection the test sets.
 class FakeList final : public LineList {
   public:
-    void Show(const std::vector<Column>& newColumns,
-              const std::vector<std::vector<std::string>>& newRows) override {
+    void Show(const std::vector<Column>& newColumns, const std::vector<ListRow>& newRows) override {
         columns = newColumns;
         rows = newRows;
         selected.assign(rows.size(), false);
         ++fills;
     }
-    std::vector<std::string> SelectedItemTexts() override {
-        std::vector<std::string> texts;
+    std::vector<int> SelectedSlots() override {
+        std::vector<int> chosen;
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (selected[i])
-                texts.push_back(rows[i][0]);
-        return texts;
+                chosen.push_back(rows[i].Slot);
+        return chosen;
     }
     void DeselectFirstItem() override {
         if (!selected.empty())
@@ -143,16 +142,16 @@ class FakeList final : public LineList {
     // Selects the items whose item text is one of texts.
     void Select(const std::vector<std::string>& texts) {
         for (std::size_t i = 0; i < rows.size(); ++i)
-            selected[i] = std::find(texts.begin(), texts.end(), rows[i][0]) != texts.end();
+            selected[i] = std::find(texts.begin(), texts.end(), rows[i].Cells[0]) != texts.end();
     }
     std::vector<std::string> ItemTexts() const {
         std::vector<std::string> texts;
-        for (const auto& row : rows) texts.push_back(row[0]);
+        for (const ListRow& row : rows) texts.push_back(row.Cells[0]);
         return texts;
     }
 
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows;
+    std::vector<ListRow> rows;
     std::vector<bool> selected;
     int fills = 0;
     int focused = 0;
