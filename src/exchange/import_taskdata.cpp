@@ -3,6 +3,7 @@
 // further files it names (XFR).
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -145,6 +146,15 @@ Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
         if (name.empty())
             name = Attr(pfd, "C");
     }
+    // Room for a line per pattern at once: a list that grows as it goes may
+    // take twice that, and a file of patterns is mostly lines.
+    std::size_t patterns = 0;
+    for (const pugi::xml_node& pfd : fields)
+        for (const pugi::xml_node& group : pfd.children(version3 ? "LSG" : "GGP"))
+            patterns += version3 ? 1
+                                 : static_cast<std::size_t>(std::distance(
+                                       group.children("GPN").begin(), group.children("GPN").end()));
+    result.Lines.reserve(std::min(patterns, kMaxImportLines));
     std::unordered_set<std::string> patternsSeen;
     for (const pugi::xml_node& pfd : fields) {
         if (stop.stop_requested())
