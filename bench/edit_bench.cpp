@@ -32,7 +32,7 @@ class SilentDialogs final : public Dialogs {
         ++shown;
         return std::nullopt;
     }
-    std::optional<std::string> SelectDirectory() override { return std::nullopt; }
+    std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
     int shown = 0;
 };
 
@@ -70,6 +70,9 @@ class SinkFiles final : public Files {
     bool Replace(const fs::path&, std::string_view bytes) override {
         written += bytes.size();
         return true;
+    }
+    bool ReplaceExactly(const fs::path& path, std::string_view bytes) override {
+        return Replace(path, bytes);
     }
     bool Copy(const fs::path&, const fs::path&) override { return true; }
     bool MakeFolder(const fs::path&) override { return true; }

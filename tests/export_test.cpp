@@ -8,6 +8,7 @@
 #include <set>
 #include <tuple>
 
+#include "commands/commands.h"
 #include "core/number_text.h"
 #include "exchange/export_lines.h"
 #include "geo/geo.h"
@@ -142,6 +143,34 @@ TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
             }
         }
     }
+}
+
+// On a disk that tells case apart a name spelled otherwise is another file:
+// left as it is and not asked about. Only a TaskData, which terminals look
+// for in capitals, asks about and takes the place of a taskdata.xml.
+TEST(Export, AnotherSpellingIsAnotherFileButForTaskData) {
+    TempFolder work;
+    WriteFile(work.path() / "LINES.KML", "old");
+    if (fs::exists(work.path() / "lines.kml"))
+        GTEST_SKIP() << "this disk does not tell case apart";
+    Program program;
+    program.Table.At(CardSide, 0) = Lines();
+    ScriptedDialogs ask;
+    ask.ExpectTitle("Export Lines", Answer::Ok);  // the passes written
+    EXPECT_TRUE(ExportLines(program, ask, RealFiles(), CardSide, ExportFormat::Kml,
+                            work.path() / "lines.kml"));
+    EXPECT_EQ(Bytes(work.path() / "LINES.KML"), "old");
+    EXPECT_EQ(Bytes(work.path() / "lines.kml"),
+              ExportText(ExportFormat::Kml, Lines(), true, "Your Card"));
+
+    WriteFile(work.path() / "taskdata.xml", "old");
+    ask.Expect({"taskdata.xml already exists. Replace it?", Buttons::YesNo, Icon::Question,
+                "Export Lines", Answer::No},
+               Answer::No);
+    EXPECT_FALSE(ExportLines(program, ask, RealFiles(), CardSide, ExportFormat::TaskData,
+                             work.path() / "TASKDATA.XML"));
+    EXPECT_FALSE(fs::exists(work.path() / "TASKDATA.XML"));
+    EXPECT_TRUE(ask.Done());
 }
 
 // Straight lines at the antimeridian: 50 m west of it heading east, on it

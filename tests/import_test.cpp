@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <stop_token>
 
 #include "core/number_text.h"
 #include "exchange/export_lines.h"
@@ -102,12 +104,17 @@ TEST(Import, FurtherFilesStayInTheirFolder) {
 }
 
 TEST(Import, FieldOnlyFromAWholeNumberName) {
-    const std::pair<std::string, int> names[] = {
-        {R"("name": "6")", 6},        {R"("name": " 250 ")", 250},
-        {R"("name": "5")", 0},        {R"("name": "251")", 0},
-        {R"("name": "Field 12")", 0}, {R"("name": "12.5")", 0},
-        {R"("name": "-7")", 0},       {R"("name": "9", "field": 3)", 9},
-        {R"("field": 77)", 77},       {R"("name": "x", "field": 78)", 78}};
+    const std::pair<std::string, int> names[] = {{R"("name": "6")", 6},
+                                                 {R"("name": " 250 ")", 250},
+                                                 {R"("name": "5")", 0},
+                                                 {R"("name": "251")", 0},
+                                                 {R"("name": "Field 12")", 0},
+                                                 {R"("name": "12.5")", 0},
+                                                 {R"("name": "-7")", 0},
+                                                 {R"("name": "9", "field": 3)", 9},
+                                                 {R"("field": 77)", 77},
+                                                 {R"("name": "x", "field": 78)", 78},
+                                                 {R"("field": 18446744073709551615)", 0}};
     for (const auto& [properties, field] : names) {
         const Read read =
             ReadGeoJson(R"({"type": "Feature", "properties": {)" + properties +
@@ -115,6 +122,12 @@ TEST(Import, FieldOnlyFromAWholeNumberName) {
         ASSERT_EQ(std::get<ImportResult>(read).Lines.size(), 1u) << properties;
         EXPECT_EQ(std::get<ImportResult>(read).Lines[0].Field, field) << properties;
     }
+    // A field number past what a signed number holds is named as written,
+    // never as the number it wraps to.
+    const Read huge = ReadGeoJson(
+        R"({"type": "Feature", "properties": {"field": 18446744073709551615}, "geometry": )"
+        R"({"type": "Point", "coordinates": [1, 2]}})");
+    EXPECT_EQ(std::get<ImportResult>(huge).Lines.at(0).Name, "18446744073709551615");
 }
 
 // A full card of each kind, in every format, comes back with the same
@@ -198,6 +211,75 @@ TEST(Import, RefusesFilesMadeToHurt) {
     }
     EXPECT_TRUE(std::holds_alternative<ImportResult>(
         ReadKml("<kml>" + nested(99, "<a>", "</a>") + "</kml>")));  // just within
+}
+
+std::string Repeated(const std::string& text, std::size_t times) {
+    std::string all;
+    all.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+// Files far past any real one: read in time linear in their size, shown in
+// part with a sentence that says so, or refused when their tree alone would
+// take many times the file; and a read stops when asked.
+TEST(Import, FilesPastTheLimitsAreCutOrRefusedAndAReadStopsWhenAsked) {
+    const std::string point = R"({"geometry": {"type": "Point", "coordinates": [1, 2]}},)";
+    const std::string collection = R"({"type": "FeatureCollection", "features": [)" +
+                                   Repeated(point, kMaxImportLines + 1) + Repeated("{},", 300'000) +
+                                   "{}]}";
+    const auto start = std::chrono::steady_clock::now();
+    const Read read = ReadGeoJson(collection);
+    // Reading the empty features once took a minute.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    const auto& result = std::get<ImportResult>(read);
+    EXPECT_EQ(result.Lines.size(), kMaxImportLines);
+    ASSERT_EQ(result.Skipped.size(), kMaxLeftOutRows);
+    EXPECT_EQ(result.Skipped.back(), (SkippedLine{"", "no point"}));
+    EXPECT_EQ(ImportNotes(result),
+              (std::vector<std::string>{
+                  "The file holds more than 100,000 lines; the first 100,000 are shown.",
+                  "More than 1,000 things in the file will not come in; the first 1,000 are "
+                  "listed."}));
+    EXPECT_TRUE(ImportNotes(std::get<ImportResult>(ReadGeoJson(R"({"type": "Point", )"
+                                                               R"("coordinates": [3, 4]})")))
+                    .empty());
+
+    // A million empty elements, or one feature of a million empty lists,
+    // would take far more than the file.
+    const std::pair<Read, std::string> refusals[] = {
+        {ReadKml("<kml>" + Repeated("<a/>", 1'000'000) + "</kml>"),
+         "The KML file holds more elements than any file of lines of its size"},
+        {ReadTaskData("<ISO11783_TaskData>" + Repeated("<a/>", 1'000'000) + "</ISO11783_TaskData>"),
+         "The TaskData file holds more elements than any file of lines of its size"},
+        {ReadGeoJson(R"({"type": "Feature", "geometry": {"type": "LineString", "coordinates": [)" +
+                     Repeated("[],", 1'000'000) + "[]]}}"),
+         "The GeoJSON file holds a feature larger than any line needs."}};
+    for (const auto& [refused, start] : refusals)
+        EXPECT_EQ(Described(refused).substr(0, start.size() + 8), "failed: " + start);
+    // Patterns as tightly written as XML allows still come in whole.
+    const std::string patterns =
+        R"(<ISO11783_TaskData VersionMajor="4"><PFD A="F"><GGP A="G">)" +
+        Repeated(R"(<GPN B="7" C="2" G="1"><LSG A="5"><PNT A="6" C="1" D="2"/></LSG></GPN>)",
+                 20'000) +
+        "</GGP></PFD></ISO11783_TaskData>";
+    EXPECT_EQ(std::get<ImportResult>(ReadTaskData(patterns)).Lines.size(), 20'000u);
+
+    // Asked to stop, every reader stops and brings nothing.
+    TempFolder work;
+    WriteFile(work.path() / "lines.geojson", collection);
+    WriteFile(
+        work.path() / "lines.kml",
+        ExportText(ExportFormat::Kml, ImageWith({{12, "+0000000000041.50000000"}}), true, "F"));
+    WriteFile(work.path() / "TASKDATA.XML", patterns);
+    std::stop_source stop;
+    stop.request_stop();
+    for (const fs::path file : {"lines.geojson", "lines.kml", "TASKDATA.XML"})
+        EXPECT_EQ(Described(ReadImportFile(work.path() / file, stop.get_token())),
+                  "failed: The reading was cancelled.")
+            << file;
+    EXPECT_EQ(Described(ReadImportFile(kData / "taskdata.zip", stop.get_token())),
+              "failed: The reading was cancelled.");
 }
 
 }  // namespace

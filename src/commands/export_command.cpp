@@ -31,11 +31,9 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
                    Icon::Information);
     if (file.filename().empty() || disk.IsFolder(file))
         return say("Please give the name of the file to write.", Icon::Exclamation);
-    // A TaskData file may be there under another spelling, which the export
-    // takes the place of.
-    const fs::path existing = ExistingSpelling(disk, file);
-    if (disk.Exists(existing) &&
-        ask.Show({NameText(existing.filename()) + " already exists. Replace it?", Buttons::YesNo,
+    const auto existing = ExportReplaces(disk, file, format);
+    if (existing &&
+        ask.Show({NameText(existing->filename()) + " already exists. Replace it?", Buttons::YesNo,
                   Icon::Question, kExportTitle, Answer::No}) != Answer::Yes)
         return false;
     const ExportResult result =

@@ -130,7 +130,10 @@ class RealFileSystem final : public Files {
     }
 
     bool Replace(const fs::path& path, std::string_view bytes) override {
-        const fs::path target = ExistingSpelling(*this, path);
+        return ReplaceExactly(ExistingSpelling(*this, path), bytes);
+    }
+
+    bool ReplaceExactly(const fs::path& target, std::string_view bytes) override {
         const fs::path temporary = TemporaryFileFor(target);
         if (!WriteDurably(steps_, temporary, bytes, PermissionsOf(target))) {
             Remove(temporary);

@@ -38,6 +38,10 @@ class Files {
     // exists, that file is the one replaced.
     virtual bool Replace(const fs::path& path, std::string_view bytes) = 0;
 
+    // The same at exactly this spelling: where the disk tells case apart, a
+    // file spelled otherwise is another file, and is left as it is.
+    virtual bool ReplaceExactly(const fs::path& path, std::string_view bytes) = 0;
+
     // Copies a regular file the same safe way.
     virtual bool Copy(const fs::path& from, const fs::path& to) = 0;
 

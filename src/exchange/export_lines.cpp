@@ -301,32 +301,50 @@ std::string ExportText(ExportFormat format, const CardImage& image, bool straigh
 
 namespace {
 
-// Replaces the file at exactly its own spelling. Where the folder holds it
-// under another (taskdata.xml), a replace on a case-insensitive disk would
-// keep that spelling: the old file is set aside, the new one written, and
-// the old one put back if that fails.
-bool ReplaceSpelledAs(Files& disk, const fs::path& path, const std::string& text) {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+// TASKDATA.XML for a TaskData asked for under any spelling of that name.
+fs::path ExportTarget(const fs::path& path, ExportFormat format) {
+    if (format == ExportFormat::TaskData &&
+        AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
+        return path.parent_path() / DefaultExportName(format);
+    return path;
+}
+
+// A TASKDATA.XML beside target spelled otherwise, which a terminal would
+// take for it; an empty path when there is none or target is another file,
+// nothing when the folder cannot be listed.
+std::optional<fs::path> OtherTaskData(Files& disk, const fs::path& target, ExportFormat format) {
+    if (format != ExportFormat::TaskData || target.filename() != DefaultExportName(format))
+        return fs::path();
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const auto entries = disk.List(folder);
     if (!entries)
+        return std::nullopt;
+    for (const fs::path& entry : *entries)
+        if (entry.filename() != target.filename() &&
+            AsciiLower(entry.filename().string()) == AsciiLower(target.filename().string()))
+            return target.parent_path() / entry.filename();
+    return fs::path();
+}
+
+// Replaces the file at exactly its own spelling. Where the folder holds the
+// TaskData under another (taskdata.xml), a replace on a case-insensitive
+// disk would keep that spelling: the old file is set aside, the new one
+// written, and the old one put back if that fails.
+bool ReplaceSpelledAs(Files& disk, const fs::path& path, ExportFormat format,
+                      const std::string& text) {
+    const auto other = OtherTaskData(disk, path, format);
+    if (!other)
         return false;
-    bool spelledSo = false;
-    fs::path existing;
-    for (const fs::path& entry : *entries) {
-        if (entry.filename() == path.filename())
-            spelledSo = true;
-        else if (AsciiLower(entry.filename().string()) == AsciiLower(path.filename().string()))
-            existing = path.parent_path() / entry.filename();
-    }
-    if (spelledSo || existing.empty())
-        return disk.Replace(path, text);
+    if (other->empty())
+        return disk.ReplaceExactly(path, text);
+    const fs::path existing = *other;
     fs::path aside = path;
     aside += ".swathkit-old";
     if (!disk.Copy(existing, aside) || !disk.Remove(existing)) {
         disk.Remove(aside);
         return false;
     }
-    if (disk.Replace(path, text)) {
+    if (disk.ReplaceExactly(path, text)) {
         disk.Remove(aside);
         return true;
     }
@@ -341,13 +359,20 @@ bool ReplaceSpelledAs(Files& disk, const fs::path& path, const std::string& text
 
 }  // namespace
 
+std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, ExportFormat format) {
+    const fs::path target = ExportTarget(path, format);
+    // On a disk that does not tell case apart the file is there under any
+    // spelling; the listing says which.
+    if (disk.Exists(target))
+        return ExistingSpelling(disk, target);
+    const auto other = OtherTaskData(disk, target, format);
+    return other && !other->empty() ? other : std::nullopt;
+}
+
 ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
                          const CardImage& image, bool straight, const std::string& name) {
     ExportResult result;
-    result.File = path;
-    if (format == ExportFormat::TaskData &&
-        AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
-        result.File = path.parent_path() / DefaultExportName(format);
+    result.File = ExportTarget(path, format);
     for (const PlacedLine& line : PlacedLines(image, straight)) {
         if (OnEarth(line.Point))
             ++result.Passes;
@@ -357,7 +382,7 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
     if (result.Passes == 0)
         return result;
     const std::string text = ExportText(format, image, straight, name);
-    result.Written = !text.empty() && ReplaceSpelledAs(disk, result.File, text);
+    result.Written = !text.empty() && ReplaceSpelledAs(disk, result.File, format, text);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The passes of one side written for other farm software.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,13 @@ struct ExportResult {
     std::size_t Passes = 0;    // passes in the file
     std::vector<int> LeftOut;  // fields not written: their coordinates are no place on earth
 };
+
+// The file an export to path would take the place of, to be asked about
+// first; none when there is none. It is the file the disk itself finds at
+// that name: on a disk that tells case apart LINES.KML is not lines.kml and
+// stays. Only a TaskData also takes the place of a TASKDATA.XML spelled
+// otherwise beside it, as terminals look for that one spelling.
+std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, ExportFormat format);
 
 // Written safely, the old file kept whole on failure. A TaskData file named
 // TASKDATA.XML in any case is written in capitals, which is how terminals

@@ -2,8 +2,15 @@
 // or MultiLineString is a straight line, a Point a circle's centre; the
 // properties this program's exports write (field, point, heading) win over
 // what the geometry says, so its own files come back exactly.
+//
+// The file is read as a stream of events: each feature is built alone,
+// turned into a line or a reason and dropped, so that the time is linear in
+// the file and the memory little more than the file itself.
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -15,8 +22,6 @@ using namespace import_detail;
 using nlohmann::json;
 
 namespace {
-
-struct TooDeep {};
 
 const json* Member(const json& object, const char* key) {
     if (!object.is_object())
@@ -63,12 +68,15 @@ void AddFeature(ImportResult& result, const json& feature) {
     const json* found = Member(feature, "properties");
     const json& properties = found && found->is_object() ? *found : none;
     const json* fieldValue = Member(properties, "field");
-    const bool hasField = fieldValue && fieldValue->is_number_integer();
+    // The number as the file writes it: a number past what a signed one
+    // holds is no field either, and must not come out as another.
+    const std::string fieldText =
+        fieldValue && fieldValue->is_number_integer() ? fieldValue->dump() : std::string();
     std::string name = StringMember(properties, "name");
-    if (name.empty() && hasField)
-        name = std::to_string(fieldValue->get<long long>());
+    if (name.empty())
+        name = fieldText;
     // A field number out of 6..250 says nothing; the name may still.
-    const int given = hasField ? FieldFromName(std::to_string(fieldValue->get<long long>())) : 0;
+    const int given = FieldFromName(fieldText);
     const int field = given != 0 ? given : -1;
 
     const json* geometry = Member(feature, "geometry");
@@ -93,40 +101,220 @@ void AddFeature(ImportResult& result, const json& feature) {
         field);
 }
 
+// One value of the file built as a tree, event by event, with what it
+// costs in memory counted as it grows.
+class ValueBuilder {
+  public:
+    // False once the value would pass what it may cost.
+    bool Add(json value, std::size_t& bytesLeft) {
+        // A value's slot, a container's own block, an object member's node
+        // and key, a string's text: more than each really takes.
+        std::size_t cost = 32;
+        if (value.is_structured())
+            cost += 64;
+        if (value.is_string())
+            cost += 32 + value.get_ref<const std::string&>().size();
+        if (!open_.empty() && open_.back()->is_object())
+            cost += 64 + key_.size();
+        if (cost > bytesLeft)
+            return false;
+        bytesLeft -= cost;
+        cost_ += cost;
+        const bool opens = value.is_structured();
+        json* placed = &root_;
+        if (open_.empty()) {
+            root_ = std::move(value);
+        } else if (open_.back()->is_array()) {
+            open_.back()->push_back(std::move(value));
+            placed = &open_.back()->back();
+        } else {
+            placed = &(*open_.back())[key_];
+            *placed = std::move(value);
+        }
+        if (opens)
+            open_.push_back(placed);
+        return true;
+    }
+    void Key(std::string key) { key_ = std::move(key); }
+    void Close() { open_.pop_back(); }
+    bool Done() const { return open_.empty(); }
+    json& Value() { return root_; }
+    std::size_t Cost() const { return cost_; }
+
+  private:
+    json root_;
+    std::vector<json*> open_;  // stable: only the innermost grows
+    std::string key_;
+    std::size_t cost_ = 0;
+};
+
+// The events of the whole file. At the top, only "type", "features" and a
+// feature's or geometry's own members are kept; each item of "features" is
+// built, read and dropped.
+class GeoJsonEvents final : public nlohmann::json_sax<json> {
+  public:
+    GeoJsonEvents(std::size_t textSize, const std::stop_token& stop)
+        : bytesLeft_(kTreeBytesPerByte * textSize + kTreeBytesExtra), stop_(stop) {}
+
+    bool null() override { return Value(nullptr); }
+    bool boolean(bool value) override { return Value(value); }
+    bool number_integer(number_integer_t value) override { return Value(value); }
+    bool number_unsigned(number_unsigned_t value) override { return Value(value); }
+    bool number_float(number_float_t value, const string_t&) override { return Value(value); }
+    bool string(string_t& value) override {
+        if (depth_ == 1 && rootObject_ && member_ == "type")
+            type_ = value;
+        return Value(std::move(value));
+    }
+    bool binary(binary_t&) override { return Value(nullptr); }
+    bool start_object(std::size_t) override { return Open(json::object()); }
+    bool start_array(std::size_t) override { return Open(json::array()); }
+    bool end_object() override { return Close(); }
+    bool end_array() override { return Close(); }
+    bool key(string_t& key) override {
+        if (depth_ == 1)
+            member_ = key;
+        if (building_)
+            building_->Key(std::move(key));
+        return Polled();
+    }
+    bool parse_error(std::size_t position, const std::string&,
+                     const nlohmann::detail::exception& error) override {
+        // 406: a number past what a double holds.
+        failure_ =
+            error.id == 406
+                ? "The file is not readable JSON: it holds a number too large to read."
+                : "The file is not readable JSON (at byte " + std::to_string(position) + ").";
+        return false;
+    }
+
+    // What the file held once every event is in, or why it will not come in.
+    Result Outcome() {
+        if (!failure_.empty())
+            return Fail(failure_);
+        if (type_ == "FeatureCollection") {
+            if (!featuresListed_)
+                return Fail("The GeoJSON FeatureCollection has no list of features.");
+            return std::move(features_);
+        }
+        ImportResult result;
+        if (type_ == "Feature") {
+            json feature = json::object();
+            for (auto& [key, value] : kept_)
+                if (key != "coordinates")
+                    feature[key] = std::move(value);
+            AddFeature(result, feature);
+        } else if (kept_.contains("coordinates")) {
+            json geometry = {{"type", type_}, {"coordinates", std::move(kept_["coordinates"])}};
+            AddFeature(result, json{{"geometry", std::move(geometry)}});
+        } else {
+            return Fail("The file is not GeoJSON: it holds no feature and no geometry.");
+        }
+        return result;
+    }
+
+  private:
+    enum class Building { Feature, Member };
+
+    bool Polled() {
+        if ((++events_ & kStopPollMask) == 0 && stop_.stop_requested()) {
+            failure_ = kStoppedText;
+            return false;
+        }
+        return true;
+    }
+
+    // Where a value that starts here goes: into the one being built, or it
+    // starts one, or it is only passed over.
+    bool Value(json value) {
+        if (!Polled())
+            return false;
+        const bool opens = value.is_structured();
+        if (!building_) {
+            if (depth_ == 0)
+                rootObject_ = value.is_object();
+            else if (depth_ == 1 && rootObject_ && member_ == "features") {
+                featuresListed_ = value.is_array();
+                features_ = ImportResult();
+                inFeatures_ = featuresListed_;
+            } else if (depth_ == 2 && inFeatures_)
+                Start(Building::Feature);
+            else if (depth_ == 1 && rootObject_ &&
+                     (member_ == "geometry" || member_ == "properties" || member_ == "coordinates"))
+                Start(Building::Member);
+        }
+        if (building_ && !building_->Add(std::move(value), bytesLeft_)) {
+            failure_ = "The GeoJSON file holds a feature larger than any line needs.";
+            return false;
+        }
+        if (opens) {
+            ++depth_;
+            return true;
+        }
+        return Finish();
+    }
+
+    bool Open(json container) {
+        if (depth_ >= kMaxDepth) {
+            failure_ = "The GeoJSON file is nested more than " + std::to_string(kMaxDepth) +
+                       " levels deep and is not read.";
+            return false;
+        }
+        return Value(std::move(container));
+    }
+
+    bool Close() {
+        --depth_;
+        if (depth_ == 1)
+            inFeatures_ = false;
+        if (building_)
+            building_->Close();
+        return Finish();
+    }
+
+    void Start(Building what) {
+        building_.emplace();
+        what_ = what;
+        keptMember_ = member_;
+    }
+
+    // A value built whole is read now; a member of the top is kept.
+    bool Finish() {
+        if (!building_ || !building_->Done())
+            return true;
+        if (what_ == Building::Feature) {
+            AddFeature(features_, building_->Value());
+            bytesLeft_ += building_->Cost();
+        } else {
+            kept_[keptMember_] = std::move(building_->Value());
+        }
+        building_.reset();
+        return true;
+    }
+
+    std::size_t bytesLeft_;
+    const std::stop_token& stop_;
+    unsigned events_ = 0;
+    int depth_ = 0;
+    bool rootObject_ = false;
+    std::string member_;  // the top's member being read
+    std::string type_;
+    bool featuresListed_ = false, inFeatures_ = false;
+    ImportResult features_;
+    std::optional<ValueBuilder> building_;
+    Building what_ = Building::Feature;
+    std::string keptMember_;
+    std::map<std::string, json> kept_;
+    std::string failure_;
+};
+
 }  // namespace
 
-std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text) {
-    json root;
-    try {
-        root = json::parse(text, [](int depth, json::parse_event_t, json&) {
-            if (depth >= kMaxDepth)
-                throw TooDeep{};
-            return true;
-        });
-    } catch (const TooDeep&) {
-        return Fail("The GeoJSON file is nested more than " + std::to_string(kMaxDepth) +
-                    " levels deep and is not read.");
-    } catch (const json::parse_error& error) {
-        return Fail("The file is not readable JSON (at byte " + std::to_string(error.byte) + ").");
-    } catch (const json::exception&) {
-        // A number past what a double holds ends the parse this way.
-        return Fail("The file is not readable JSON: it holds a number too large to read.");
-    }
-    ImportResult result;
-    const std::string type = StringMember(root, "type");
-    if (type == "FeatureCollection") {
-        const json* features = Member(root, "features");
-        if (!features || !features->is_array())
-            return Fail("The GeoJSON FeatureCollection has no list of features.");
-        for (const json& feature : *features) AddFeature(result, feature);
-    } else if (type == "Feature") {
-        AddFeature(result, root);
-    } else if (Member(root, "coordinates")) {
-        AddFeature(result, json{{"geometry", root}});
-    } else {
-        return Fail("The file is not GeoJSON: it holds no feature and no geometry.");
-    }
-    return result;
+std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text,
+                                                      std::stop_token stop) {
+    GeoJsonEvents events(text.size(), stop);
+    json::sax_parse(text, &events);
+    return events.Outcome();
 }
 
 }  // namespace swathkit

@@ -70,8 +70,13 @@ struct PlacemarkParts : pugi::xml_tree_walker {
 };
 
 struct Placemarks : pugi::xml_tree_walker {
+    explicit Placemarks(const std::stop_token& stop) : stop(stop) {}
+    const std::stop_token& stop;
     std::vector<pugi::xml_node> found;
+    unsigned seen = 0;
     bool for_each(pugi::xml_node& node) override {
+        if ((++seen & kStopPollMask) == 0 && stop.stop_requested())
+            return false;
         if (LocalName(node) == "Placemark")
             found.push_back(node);
         return true;
@@ -107,18 +112,28 @@ void AddPlacemark(ImportResult& result, pugi::xml_node mark) {
 
 }  // namespace
 
-std::variant<ImportResult, ImportFailure> ReadKml(const std::string& text) {
+namespace import_detail {
+
+Result ReadKmlText(std::string text, const std::stop_token& stop) {
     pugi::xml_document doc;
     if (auto failure = ParseXml(doc, text, "KML file"))
         return *failure;
     if (LocalName(doc.document_element()) != "kml")
         return Fail(std::string("The file is not KML: its first element is <") +
                     doc.document_element().name() + ">.");
-    Placemarks marks;
+    Placemarks marks(stop);
     doc.traverse(marks);
     ImportResult result;
-    for (const pugi::xml_node& mark : marks.found) AddPlacemark(result, mark);
+    for (const pugi::xml_node& mark : marks.found) {
+        if (stop.stop_requested())
+            break;
+        AddPlacemark(result, mark);
+    }
+    if (stop.stop_requested())
+        return Fail(kStoppedText);
     return result;
 }
+
+}  // namespace import_detail
 
 }  // namespace swathkit

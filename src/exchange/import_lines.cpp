@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <memory>
+#include <mutex>
 
 #include <zip.h>
 
@@ -66,6 +69,10 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
         return Skip(result, std::move(name), "coordinates out of range");
     if (straight && !std::isfinite(heading))
         return Skip(result, std::move(name), "no heading");
+    if (result.Lines.size() >= kMaxImportLines) {
+        result.MoreLines = true;
+        return;
+    }
     ImportedLine line;
     line.Field = field < 0 ? FieldFromName(name) : field;
     line.Name = std::move(name);
@@ -76,6 +83,10 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
 }
 
 void Skip(ImportResult& result, std::string name, std::string reason) {
+    if (result.Skipped.size() >= kMaxLeftOutRows) {
+        result.MoreLeftOut = true;
+        return;
+    }
     result.Skipped.push_back({std::move(name), std::move(reason)});
 }
 
@@ -100,6 +111,24 @@ void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoP
 
 namespace {
 
+// What the tree of the XML being parsed on this thread may still take; the
+// exports parse nothing and build their trees unbounded.
+constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
+thread_local std::size_t treeBytesLeft = kUnbounded;
+
+void* AllocateTree(std::size_t size) {
+    if (treeBytesLeft != kUnbounded) {
+        if (size > treeBytesLeft)
+            return nullptr;
+        treeBytesLeft -= size;
+    }
+    return std::malloc(size);
+}
+
+void FreeTree(void* block) {
+    std::free(block);
+}
+
 // pugixml builds the tree without recursion and walks it the same way, so
 // the depth is measured after the parse.
 struct DepthCheck : pugi::xml_tree_walker {
@@ -112,11 +141,20 @@ struct DepthCheck : pugi::xml_tree_walker {
 
 }  // namespace
 
-std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, const std::string& text,
+std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text,
                                       const char* what) {
+    // The same malloc and free as pugixml's own, so that trees built before
+    // this are freed alike.
+    static std::once_flag counted;
+    std::call_once(counted, [] { pugi::set_memory_management_functions(AllocateTree, FreeTree); });
     // Entities come only from the five XML predefines: pugixml never loads a
     // DTD or anything outside the text.
-    const pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size());
+    treeBytesLeft = kTreeBytesPerByte * text.size() + kTreeBytesExtra;
+    const pugi::xml_parse_result parsed = doc.load_buffer_inplace(text.data(), text.size());
+    treeBytesLeft = kUnbounded;
+    if (parsed.status == pugi::status_out_of_memory)
+        return Fail(std::string("The ") + what +
+                    " holds more elements than any file of lines of its size and is not read.");
     if (!parsed)
         return Fail(std::string("The ") + what + " is not readable XML (" + parsed.description() +
                     " at byte " + std::to_string(parsed.offset) + ").");
@@ -188,12 +226,13 @@ ExternalFile FromFolder(const fs::path& folder, std::uintmax_t& budget) {
     };
 }
 
-Result ReadTaskDataFile(const fs::path& path) {
+Result ReadTaskDataFile(const fs::path& path, const std::stop_token& stop) {
     std::uintmax_t budget = kMaxBytes;
     auto text = ReadWhole(path, budget);
     if (auto* failure = std::get_if<ImportFailure>(&text))
         return *failure;
-    return ReadTaskDataWith(std::get<std::string>(text), FromFolder(path.parent_path(), budget));
+    return ReadTaskDataWith(std::move(std::get<std::string>(text)),
+                            FromFolder(path.parent_path(), budget), stop);
 }
 
 struct ZipCloser {
@@ -206,7 +245,8 @@ struct ZipFileCloser {
 // One entry unpacked within the budget, stopping as soon as it passes what
 // it declared: a crafted zip may declare anything.
 std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t index,
-                                                std::uintmax_t& budget) {
+                                                std::uintmax_t& budget,
+                                                const std::stop_token& stop) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
@@ -222,6 +262,8 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
     std::string bytes;
     char chunk[1 << 16];
     for (;;) {
+        if (stop.stop_requested())
+            return Fail(kStoppedText);
         const zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
         if (got < 0)
             return Fail(std::string("The zip is damaged: ") + zip_file_strerror(file.get()) + ".");
@@ -237,7 +279,7 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
 
 }  // namespace
 
-Result ReadTaskDataZip(const std::string& bytes) {
+Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
@@ -278,34 +320,56 @@ Result ReadTaskDataZip(const std::string& bytes) {
         return Fail("The zip holds no TASKDATA.XML.");
 
     std::uintmax_t budget = kMaxBytes;
-    auto text = Unpack(archive.get(), entries.at(*main), budget);
+    auto text = Unpack(archive.get(), entries.at(*main), budget, stop);
     if (auto* failure = std::get_if<ImportFailure>(&text))
         return *failure;
     const std::string folder = main->substr(0, main->size() - std::string("taskdata.xml").size());
-    return ReadTaskDataWith(std::get<std::string>(text), [&](const std::string& name) {
-        const auto entry = entries.find(folder + Lower(name));
-        return entry != entries.end() ? Found(Unpack(archive.get(), entry->second, budget))
-                                      : FoundFile(std::nullopt);
-    });
+    return ReadTaskDataWith(
+        std::move(std::get<std::string>(text)),
+        [&](const std::string& name) {
+            const auto entry = entries.find(folder + Lower(name));
+            return entry != entries.end()
+                       ? Found(Unpack(archive.get(), entry->second, budget, stop))
+                       : FoundFile(std::nullopt);
+        },
+        stop);
 }
 
-Result ReadTaskData(const std::string& xml, const fs::path& folder) {
+Result ReadTaskData(const std::string& xml, const fs::path& folder, std::stop_token stop) {
     std::uintmax_t budget = kMaxBytes > xml.size() ? kMaxBytes - xml.size() : 0;
     if (folder.empty())
-        return ReadTaskDataWith(xml, [](const std::string&) { return FoundFile(std::nullopt); });
-    return ReadTaskDataWith(xml, FromFolder(folder, budget));
+        return ReadTaskDataWith(
+            xml, [](const std::string&) { return FoundFile(std::nullopt); }, stop);
+    return ReadTaskDataWith(xml, FromFolder(folder, budget), stop);
 }
 
-Result ReadImportFile(const fs::path& path) {
+Result ReadKml(const std::string& text, std::stop_token stop) {
+    return ReadKmlText(text, stop);
+}
+
+std::vector<std::string> ImportNotes(const ImportResult& result) {
+    std::vector<std::string> notes;
+    if (result.MoreLines)
+        notes.push_back("The file holds more than 100,000 lines; the first 100,000 are shown.");
+    if (result.MoreLeftOut)
+        notes.push_back(LeftOutNote());
+    return notes;
+}
+
+std::string LeftOutNote() {
+    return "More than 1,000 things in the file will not come in; the first 1,000 are listed.";
+}
+
+Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     std::error_code error;
     if (fs::is_directory(path, error)) {
         if (const auto main = FindInFolder(path, "TASKDATA.XML"))
-            return ReadTaskDataFile(*main);
+            return ReadTaskDataFile(*main, stop);
         return Fail("The folder " + path.filename().string() + " holds no TASKDATA.XML.");
     }
     const std::string extension = Lower(path.extension().string());
     if (extension == ".xml")
-        return ReadTaskDataFile(path);
+        return ReadTaskDataFile(path, stop);
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&
         extension != ".json")
         return Fail(
@@ -315,12 +379,12 @@ Result ReadImportFile(const fs::path& path) {
     auto bytes = ReadWhole(path, budget);
     if (auto* failure = std::get_if<ImportFailure>(&bytes))
         return *failure;
-    const std::string& text = std::get<std::string>(bytes);
+    std::string& text = std::get<std::string>(bytes);
     if (extension == ".zip")
-        return ReadTaskDataZip(text);
+        return ReadTaskDataZip(text, stop);
     if (extension == ".kml")
-        return ReadKml(text);
-    return ReadGeoJson(text);
+        return ReadKmlText(std::move(text), stop);
+    return ReadGeoJson(text, stop);
 }
 
 }  // namespace swathkit

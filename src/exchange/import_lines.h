@@ -3,7 +3,9 @@
 // TASKDATA.XML, its folder or a zip of it), KML and GeoJSON. Reading only:
 // the lines land in the temporary card image through ImportIntoImage.
 
+#include <cstddef>
 #include <filesystem>
+#include <stop_token>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,10 +31,23 @@ struct SkippedLine {
     bool operator==(const SkippedLine&) const = default;
 };
 
+// What a preview can show of one file: no real file of lines comes near
+// either number, and a file past them would only bury the operator.
+inline constexpr std::size_t kMaxImportLines = 100'000;
+inline constexpr std::size_t kMaxLeftOutRows = 1'000;
+
 struct ImportResult {
-    std::vector<ImportedLine> Lines;
-    std::vector<SkippedLine> Skipped;
+    std::vector<ImportedLine> Lines;   // the first kMaxImportLines
+    std::vector<SkippedLine> Skipped;  // the first kMaxLeftOutRows
+    bool MoreLines = false;            // the file held more lines than are kept
+    bool MoreLeftOut = false;          // and more left out than are listed
 };
+
+// The sentences a preview shows for what it does not show; none when the
+// whole file is there.
+std::vector<std::string> ImportNotes(const ImportResult& result);
+// The same for rows left out by the preview itself (lines of the other kind).
+std::string LeftOutNote();
 
 // Why a whole file could not be read, as one sentence for the operator.
 struct ImportFailure {
@@ -42,18 +57,25 @@ struct ImportFailure {
 // Reads the file the operator chose, by its kind (TASKDATA.XML, .zip, .kml,
 // .geojson, .json). Never reads outside that file, or outside its folder for
 // a TaskData's external files; refuses files too big, too deeply nested or a
-// zip that unpacks to too much, quickly and with a clear message.
-std::variant<ImportResult, ImportFailure> ReadImportFile(const std::filesystem::path& path);
+// zip that unpacks to too much, quickly and with a clear message; nor a
+// file whose elements would take more memory than a file of lines could
+// need. Stops within moments once stop is requested, and then fails.
+std::variant<ImportResult, ImportFailure> ReadImportFile(const std::filesystem::path& path,
+                                                         std::stop_token stop = {});
 
 // The same from text already in memory, for each format (the fuzzers' way
 // in). folder is where TaskData's external files are looked for; empty for
 // none.
 std::variant<ImportResult, ImportFailure> ReadTaskData(const std::string& xml,
-                                                       const std::filesystem::path& folder = {});
+                                                       const std::filesystem::path& folder = {},
+                                                       std::stop_token stop = {});
 // A zip of a TaskData, in memory: its TASKDATA.XML (the shallowest, in any
 // case) and the further files beside it inside the zip.
-std::variant<ImportResult, ImportFailure> ReadTaskDataZip(const std::string& bytes);
-std::variant<ImportResult, ImportFailure> ReadKml(const std::string& text);
-std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text);
+std::variant<ImportResult, ImportFailure> ReadTaskDataZip(const std::string& bytes,
+                                                          std::stop_token stop = {});
+std::variant<ImportResult, ImportFailure> ReadKml(const std::string& text,
+                                                  std::stop_token stop = {});
+std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text,
+                                                      std::stop_token stop = {});
 
 }  // namespace swathkit

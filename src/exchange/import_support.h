@@ -25,6 +25,17 @@ inline constexpr const char* kMaxBytesText = "64 MiB";
 // Real files nest a dozen levels at most.
 inline constexpr int kMaxDepth = 100;
 
+// The tree a file is read into may take this many bytes per byte of the
+// file, and a little more for small files: a file of lines takes less than
+// half of it, a file of nothing but empty elements would take twice as much.
+// With the file's own bytes that keeps a read under ten times the file.
+inline constexpr std::size_t kTreeBytesPerByte = 7;
+inline constexpr std::size_t kTreeBytesExtra = 1u << 20;
+
+// How often a long loop looks whether the operator cancelled.
+inline constexpr unsigned kStopPollMask = 0xFFF;
+inline constexpr const char* kStoppedText = "The reading was cancelled.";
+
 using Result = std::variant<ImportResult, ImportFailure>;
 
 inline ImportFailure Fail(std::string message) {
@@ -58,9 +69,9 @@ void Skip(ImportResult& result, std::string name, std::string reason);
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
                   std::optional<GeoPoint> point, std::optional<double> heading, int field = -1);
 
-// Parsed XML no deeper than kMaxDepth, or why not.
-std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, const std::string& text,
-                                      const char* what);
+// Parsed XML no deeper than kMaxDepth and no bigger in memory than its
+// share, or why not. The document is built in text, which must outlive it.
+std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text, const char* what);
 
 // An element's name without its namespace prefix ("kml:Placemark").
 std::string_view LocalName(const pugi::xml_node& node);
@@ -69,6 +80,7 @@ std::string_view LocalName(const pugi::xml_node& node);
 // before asking); nullopt when missing. May fail the whole read (too big).
 using FoundFile = std::variant<std::optional<std::string>, ImportFailure>;
 using ExternalFile = std::function<FoundFile(const std::string& name)>;
-Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external);
+Result ReadTaskDataWith(std::string xml, const ExternalFile& external, const std::stop_token& stop);
+Result ReadKmlText(std::string text, const std::stop_token& stop);
 
 }  // namespace swathkit::import_detail

@@ -3,6 +3,7 @@
 // further files it names (XFR).
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -87,7 +88,8 @@ void AddPattern(ImportResult& result, const pugi::xml_node& gpn, const std::stri
 
 }  // namespace
 
-Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external) {
+Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
+                        const std::stop_token& stop) {
     pugi::xml_document doc;
     if (auto failure = ParseXml(doc, xml, "TaskData file"))
         return *failure;
@@ -101,9 +103,13 @@ Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external) {
     // Partfields from the main file and from each further file it names,
     // each file read once.
     std::vector<pugi::xml_node> fields(root.children("PFD").begin(), root.children("PFD").end());
-    std::vector<std::unique_ptr<pugi::xml_document>> further;
+    // Each further tree is built in its own text, kept beside it.
+    std::vector<std::pair<std::unique_ptr<std::string>, std::unique_ptr<pugi::xml_document>>>
+        further;
     std::unordered_set<std::string> named;
     for (const pugi::xml_node& xfr : root.children("XFR")) {
+        if (stop.stop_requested())
+            return Fail(kStoppedText);
         std::string name = Attr(xfr, "A");
         if (!Lower(name).ends_with(".xml"))
             name += ".XML";
@@ -116,13 +122,15 @@ Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external) {
         auto found = external(name);
         if (auto* failure = std::get_if<ImportFailure>(&found))
             return *failure;
-        const auto& text = std::get<std::optional<std::string>>(found);
+        auto& text = std::get<std::optional<std::string>>(found);
         if (!text) {
             Skip(result, name, "its file is missing");
             continue;
         }
-        auto& part = further.emplace_back(std::make_unique<pugi::xml_document>());
-        if (ParseXml(*part, *text, "further file")) {
+        auto& [partText, part] =
+            further.emplace_back(std::make_unique<std::string>(std::move(*text)),
+                                 std::make_unique<pugi::xml_document>());
+        if (ParseXml(*part, *partText, "further file")) {
             Skip(result, name, "its file is not readable XML");
             continue;
         }
@@ -138,8 +146,19 @@ Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external) {
         if (name.empty())
             name = Attr(pfd, "C");
     }
+    // Room for a line per pattern at once: a list that grows as it goes may
+    // take twice that, and a file of patterns is mostly lines.
+    std::size_t patterns = 0;
+    for (const pugi::xml_node& pfd : fields)
+        for (const pugi::xml_node& group : pfd.children(version3 ? "LSG" : "GGP"))
+            patterns += version3 ? 1
+                                 : static_cast<std::size_t>(std::distance(
+                                       group.children("GPN").begin(), group.children("GPN").end()));
+    result.Lines.reserve(std::min(patterns, kMaxImportLines));
     std::unordered_set<std::string> patternsSeen;
     for (const pugi::xml_node& pfd : fields) {
+        if (stop.stop_requested())
+            return Fail(kStoppedText);
         const std::string& fieldName = fieldNames[Attr(pfd, "A")];
         if (version3) {
             for (const pugi::xml_node& lsg : pfd.children("LSG"))
@@ -150,9 +169,13 @@ Result ReadTaskDataWith(const std::string& xml, const ExternalFile& external) {
         }
         for (const pugi::xml_node& ggp : pfd.children("GGP")) {
             const std::string groupName = Attr(ggp, "B").empty() ? fieldName : Attr(ggp, "B");
-            for (const pugi::xml_node& gpn : ggp.children("GPN"))
+            unsigned seen = 0;
+            for (const pugi::xml_node& gpn : ggp.children("GPN")) {
+                if ((++seen & kStopPollMask) == 0 && stop.stop_requested())
+                    return Fail(kStoppedText);
                 if (Attr(gpn, "A").empty() || patternsSeen.insert(Attr(gpn, "A")).second)
                     AddPattern(result, gpn, groupName);
+            }
         }
     }
     return result;

@@ -34,12 +34,19 @@ QString NameText(const std::string& name) {
 
 using ReadOutcome = std::variant<ImportResult, ImportFailure>;
 
+// Stops the worker's read whichever way the wait ends: Cancel, or the
+// program quitting, which would otherwise wait for the read to finish.
+struct StopOnLeave {
+    std::stop_source source;
+    ~StopOnLeave() { source.request_stop(); }
+};
+
 // A TaskData of thousands of patterns takes a while: the file is read in a
 // worker while the window goes on painting. A read that ends within a
 // moment shows nothing and takes no clicks meanwhile; a longer one shows a
-// busy bar whose Cancel drops what the worker brings back. Nothing when
-// cancelled.
+// busy bar whose Cancel stops the read. Nothing when cancelled.
 std::optional<ReadOutcome> ReadInBackground(const QString& file, QWidget* parent) {
+    StopOnLeave stop;
     QFutureWatcher<ReadOutcome> watcher;
     QEventLoop loop;
     QTimer moment;
@@ -47,7 +54,8 @@ std::optional<ReadOutcome> ReadInBackground(const QString& file, QWidget* parent
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     QObject::connect(&moment, &QTimer::timeout, &loop, &QEventLoop::quit);
     const fs::path path = PathOf(file);
-    watcher.setFuture(QtConcurrent::run([path] { return ReadImportFile(path); }));
+    watcher.setFuture(QtConcurrent::run(
+        [path, token = stop.source.get_token()] { return ReadImportFile(path, token); }));
     moment.start(300);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     moment.stop();
@@ -100,7 +108,14 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     notComing->setSelectionMode(QAbstractItemView::NoSelection);
     notComing->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    const auto leftOut = [notComing](const std::string& name, const std::string& why) {
+    // Lines of the other kind join what the file left out, under one cap.
+    bool moreLeftOut = found_.MoreLeftOut;
+    const auto leftOut = [&moreLeftOut, notComing](const std::string& name,
+                                                   const std::string& why) {
+        if (static_cast<std::size_t>(notComing->topLevelItemCount()) >= kMaxLeftOutRows) {
+            moreLeftOut = true;
+            return;
+        }
         auto* item = new QTreeWidgetItem(notComing);
         item->setText(0, NameText(name));
         item->setText(1, Text(why));
@@ -128,6 +143,15 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     for (const SkippedLine& skipped : found_.Skipped) leftOut(skipped.Name, skipped.Reason);
     notCaption->setVisible(notComing->topLevelItemCount() > 0);
     notComing->setVisible(notComing->topLevelItemCount() > 0);
+    std::vector<std::string> notes = ImportNotes(found_);
+    if (moreLeftOut && !found_.MoreLeftOut)
+        notes.push_back(LeftOutNote());
+    QStringList noteTexts;
+    for (const std::string& note : notes) noteTexts << Text(note);
+    auto* cut = new QLabel(noteTexts.join('\n'), this);
+    cut->setObjectName("ImportNotes");
+    cut->setWordWrap(true);
+    cut->setVisible(!notes.empty());
 
     summary_ = new QLabel(this);
     summary_->setObjectName("ImportSummary");
@@ -137,6 +161,7 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    layout->addWidget(cut);
     layout->addWidget(lines_, 5);
     layout->addWidget(notCaption);
     layout->addWidget(notComing, 2);

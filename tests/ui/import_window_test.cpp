@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QThreadPool>
 
 #include "support/shots.h"
 #include "ui/window_harness.h"
@@ -75,6 +77,52 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "12", "40"}));
     h.Press("cmdUndo_1");
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "40"}));
+}
+
+// Cancel stops the read itself: the program quits without waiting for it.
+// A file past the caps says what is not shown.
+TEST(ImportWindow, CancelStopsTheReadAndAFilePastTheCapsSaysWhatIsLeftOut) {
+    WindowHarness h;
+    std::string empty = R"({"type": "FeatureCollection", "features": [)";
+    for (int i = 0; i < 20'000'000; ++i) empty += "{},";
+    empty += "{}]}";
+    WriteFile(h.work.path() / "empty.geojson", empty);
+    std::string many = R"({"type": "FeatureCollection", "features": [)";
+    for (int i = 0; i < 1'000; ++i) many += "{},";
+    many += R"({"geometry": {"type": "Point", "coordinates": [1, 2]}}]})";
+    WriteFile(h.work.path() / "many.geojson", many);
+    h.Open();
+    const auto choose = [&](const char* name) {
+        h.script.Step([file = h.work.path() / name](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(chooser, nullptr);
+            chooser->findChild<QLineEdit*>("fileNameEdit")->setText(file.c_str());
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+    };
+
+    choose("empty.geojson");
+    h.script.Step([](QWidget* modal) {
+        ASSERT_EQ(modal->objectName(), "ImportBusy");
+        QTest::mouseClick(modal->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    h.Trigger("mnuImportLines");
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(1000));
+
+    choose("many.geojson");
+    h.script.Step([](QWidget* modal) {
+        ASSERT_EQ(modal->objectName(), "ImportLines");
+        EXPECT_EQ(modal->findChild<QTreeWidget*>("ImportLeftOut")->topLevelItemCount(), 1'000);
+        // The file leaves out exactly as many as are listed; the circle track,
+        // refused while Straight Track is checked, is one more.
+        auto* notes = modal->findChild<QLabel*>("ImportNotes");
+        ASSERT_NE(notes, nullptr);
+        EXPECT_EQ(notes->text(),
+                  "More than 1,000 things in the file will not come in; the first 1,000 are "
+                  "listed.");
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    h.Trigger("mnuImportLines");
 }
 
 }  // namespace
