@@ -32,7 +32,10 @@ class SilentDialogs final : public Dialogs {
         ++shown;
         return std::nullopt;
     }
-    std::optional<std::string> SelectDirectory() override { return std::nullopt; }
+    std::optional<std::filesystem::path> SelectDirectory() override { return std::nullopt; }
+    std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&, int) override {
+        return std::nullopt;
+    }
     int shown = 0;
 };
 
