@@ -79,12 +79,10 @@ class RandomDialogs final : public Dialogs {
         return log.back().Typed;
     }
     std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
-    std::optional<int> ChooseDrive(const Message& message, const std::vector<std::string>& drives,
-                                   int) override {
-        const int pick = static_cast<int>(random_() % (drives.size() + 1));
-        log.push_back(
-            {message, pick < static_cast<int>(drives.size()) ? Answer::Ok : Answer::Cancel, {}});
-        return pick < static_cast<int>(drives.size()) ? std::optional<int>(pick) : std::nullopt;
+    // One reader with the same drive throughout: nothing to choose.
+    std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&, int) override {
+        ADD_FAILURE() << "a drive choice with one card drive";
+        return std::nullopt;
     }
 
     std::function<Entry()> Entries;
