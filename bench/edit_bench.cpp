@@ -33,6 +33,9 @@ class SilentDialogs final : public Dialogs {
         return std::nullopt;
     }
     std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
+    std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&, int) override {
+        return std::nullopt;
+    }
     int shown = 0;
 };
 

@@ -32,18 +32,28 @@ const Message kCardError{
     "inserted, that you\r\nhave selected the correct drive letter, and that\r\nthis drive "
     "contains valid tracking data.",
     Buttons::Ok, Icon::None, "Error with Card"};
-const Message kCardWriteError{"Error 100-2.  Failed Saving ABLines File., Invalid Save",
-                              Buttons::Ok, Icon::None, "Error Saving"};
+const Message kCardWriteError{
+    "Error 100-2.  Failed Saving ABLines File., Invalid Save\r\nThe card could not be written. "
+    "The left-hand list shows what the card holds now.\r\nPut the card back in the reader, with "
+    "its write protection off, press Refresh and make the change again.",
+    Buttons::Ok, Icon::None, "Error Saving"};
 const Message kBackupFailed{"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"};
+const Message kNoBackup{
+    "The card could not be backed up first.\r\nWrite to it without a backup? "
+    "Its lines are then replaced with no copy of them kept.",
+    Buttons::YesNo, Icon::Exclamation, "No Backup", Answer::No};
 const std::string kLat = "+0000000000041.50000000";
 
-// The boxes of one "Copy Card to Card" onto a further card; the text of
-// "Continue with Copy" is checked where the window shows it.
+// The boxes of one "Copy Card to Card" onto a further card; Enter at the
+// overwrite question must not overwrite.
 void ExpectCopyOnto(ScriptedDialogs& dialogs, std::function<void()> insert, bool another = false) {
     dialogs.Expect({"Please insert second card and press ok.", Buttons::OkCancel, Icon::None,
                     "Continue with Card"},
                    Answer::Ok, std::move(insert));
-    dialogs.ExpectTitle("Continue with Copy", Answer::Yes);
+    dialogs.Expect({"The AB-Line and Circle Info on this card will be \r\ncompletely replaced.  "
+                    "Is it ok to continue?",
+                    Buttons::YesNo, Icon::None, "Continue with Copy", Answer::No},
+                   Answer::Yes);
     dialogs.Expect({"Image has been successfully saved.\r\nWould you like to copy this image to "
                     "another card?",
                     Buttons::YesNo, Icon::None, "Another Copy"},
@@ -92,6 +102,7 @@ TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedTextAndDrivesThatCanBeACa
     Harness h;
     h.drives.entries = {"c:", "e: [CARD]"};
     h.drives.afterReread = {"c:", "d:", "e:"};
+    h.drives.afterRereadCurrent = 0;
     RefreshDrives(h.ports);
     EXPECT_EQ(h.drives.selections, (std::vector<int>{2}));  // "e:" occurs in "e: [CARD]"
     h.drives.afterReread = {"c:", "e: [CARD]"};             // "e: [CARD]" is not inside "e:"
@@ -285,6 +296,81 @@ TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
     EXPECT_FALSE(fs::exists(h.day));
 }
 
+// A card is written only while the card in the reader is the one shown, all
+// three of its files, from the first look to the replace; without a backup
+// only after a yes; and after a failed write the card side shows the card.
+TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
+    SaveHarness h;
+    const std::string lines = Bytes(h.Lines());
+    for (const char* other : {"cardinfo.bin", "pflines/circles.dat"}) {
+        WriteFile(h.root / other, "the same straight lines, but another card");
+        h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
+        h.Change(CardSide, 20, kLat, &h.ports);
+        EXPECT_TRUE(Bytes(h.Lines()) == lines) << other;
+    }
+    EXPECT_FALSE(fs::exists(h.day));
+    // Card B put into the reader while A is being backed up.
+    const CardImage onB = ImageWith({{12, Pass(12, 2)}, {21, Pass(21, 2)}});
+    MakeCard(h.work.path() / "B", &onB);
+    auto swapping = MakeFiles([&](const char* step, const fs::path& path) {
+        if (std::string(step) == "mkdir" && path.parent_path() == h.day) {
+            fs::rename(h.reader.folder, h.work.path() / "A");
+            fs::rename(h.work.path() / "B", h.reader.folder);
+        }
+        return false;
+    });
+    Ports swapped = h.Wire(h.dialogs, *swapping);
+    h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
+    h.Change(CardSide, 30, kLat, &swapped);
+    EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(onB, LineLayout::Card));
+
+    // No backup folder: written only after a yes.
+    fs::remove_all(h.program.WorkFolder / "Backup");
+    WriteFile(h.program.WorkFolder / "Backup", "not a folder");
+    h.dialogs.Expect(kBackupFailed, Answer::Ok);
+    h.dialogs.Expect(kNoBackup, Answer::No);
+    h.Change(CardSide, 30, kLat, &h.ports);
+    EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(onB, LineLayout::Card));
+    EXPECT_FALSE(LineInUse(h.program.Table.Current(CardSide).Line(30)));
+    fs::remove(h.program.WorkFolder / "Backup");
+    for (int n = 0; n < 256; ++n) fs::create_directories(h.day / std::to_string(n));
+    h.dialogs.Expect(kNoFreeBackupFolder, Answer::Ok);
+    h.dialogs.Expect(kNoBackup, Answer::Yes);
+    h.Change(CardSide, 30, kLat, &h.ports);
+    EXPECT_TRUE(Bytes(h.Lines()) ==
+                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
+    EXPECT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(30)));
+    fs::remove_all(h.day);
+
+    // Pulled right after a rename: its folder cannot be flushed, which is no
+    // success (Windows has no folder to flush). A change then is not shown.
+    auto pulling = MakeFiles([&](const char* step, const fs::path&) {
+        if (std::string(step) == "syncdir")
+            fs::rename(h.reader.folder, h.work.path() / "pulled");
+        return false;
+    });
+    [[maybe_unused]] const bool flushed = pulling->Replace(h.Lines(), lines);
+#ifndef _WIN32
+    EXPECT_FALSE(flushed);
+#endif
+    h.dialogs.Expect(kCardWriteError, Answer::Ok);
+    h.Change(CardSide, 40, kLat, &h.ports);
+    EXPECT_EQ(h.controls.description, kNotDetected);
+    EXPECT_TRUE(h.cardList.rows.empty());
+    fs::rename(h.work.path() / "pulled", h.reader.folder);
+#ifndef _WIN32
+    // A pflines that is a link leads off the card: never written through.
+    const fs::path elsewhere = h.work.path() / "elsewhere";
+    fs::rename(h.root / "pflines", elsewhere);
+    fs::create_symlink(elsewhere, h.root / "pflines");
+    LoadCard(h.program, h.ports, true);
+    h.dialogs.Expect(kCardWriteError, Answer::Ok);
+    h.Change(CardSide, 40, kLat, &h.ports);
+    EXPECT_TRUE(Bytes(elsewhere / "ablines.dat") == lines);
+#endif
+    EXPECT_TRUE(h.dialogs.Done());
+}
+
 // One reader: "inserting" a card moves another folder to the reader's place.
 struct CopyHarness : Harness {
     CopyHarness() { MakeCard(root, &source, &sourceCircles); }
@@ -319,6 +405,7 @@ TEST(CardCopy, ThreeCardsFromOneBackupAfterACardOfTheWrongKindAndCancelAtTheFirs
     const std::string lines = Bytes(h.Lines());
     for (int i = 0; i < 3; ++i) h.Blank("further" + std::to_string(i));
     const std::string ownCircles = Bytes(h.work.path() / "further0" / "pflines" / "circles.dat");
+    const std::string ownLines = Bytes(h.work.path() / "further0" / "pflines" / "ablines.dat");
     const fs::path wrongKind = h.work.path() / "wrong";
     MakeCard(wrongKind, nullptr, &h.sourceCircles);
     h.dialogs.Expect(complete, Answer::Ok);
@@ -340,12 +427,43 @@ TEST(CardCopy, ThreeCardsFromOneBackupAfterACardOfTheWrongKindAndCancelAtTheFirs
         EXPECT_EQ(std::distance(fs::directory_iterator(card / "pflines"), {}), 2) << i;
         EXPECT_EQ(std::distance(fs::directory_iterator(card), {}), 2) << i;
         EXPECT_TRUE(Bytes(card / "cardinfo.bin") == std::string("\x01\x02\x00\x03", 4));
+        // Each was backed up before it was written, in the day's next folder.
+        const fs::path backup = h.day / std::to_string(i + 2);
+        EXPECT_TRUE(Bytes(backup / "ablines.dat") + Bytes(backup / "circles.dat") ==
+                    ownLines + ownCircles)
+            << i;
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(h.day), {}), 2);  // one backup for each run
+    // One backup of the first card for each run, one for each further card.
+    EXPECT_EQ(std::distance(fs::directory_iterator(h.day), {}), 5);
     EXPECT_TRUE(Bytes(h.work.path() / "out1" / "pflines" / "circles.dat") ==
                 LineFileText(h.sourceCircles, LineLayout::Card));
     EXPECT_FALSE(fs::exists(h.work.path() / "out1" / "pflines" / "ablines.dat"));
 }
+
+#ifndef _WIN32
+// A card with another label mounts in another folder, and a freshly
+// formatted card has no pflines folder yet: its drive is chosen inside the
+// run, and it is taken.
+TEST(CardCopy, AFreshCardMountedElsewhereIsChosenBackedUpAndWritten) {
+    CopyHarness h;
+    const fs::path fresh = h.work.path() / "NEW";
+    WriteFile(fresh / "cardinfo.bin", "NEW");
+    const fs::path first = h.work.path() / "A";
+    h.drives.afterReread = {"/", h.drives.entries[1], fresh.string() + " [NEW]"};
+    h.dialogs.ExpectTitle("Copy Complete", Answer::Ok);
+    ExpectCopyOnto(h.dialogs, [&] { fs::rename(h.reader.folder, first); });
+    h.dialogs.ExpectDrive({h.drives.entries[1], fresh.string() + " [NEW]"}, 1);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(
+        Bytes(fresh / "pflines" / "ABLINES.dat") + Bytes(fresh / "pflines" / "CIRCLES.dat") ==
+        Bytes(first / "pflines" / "ablines.dat") + Bytes(first / "pflines" / "circles.dat"));
+    EXPECT_EQ(Bytes(h.day / "1" / "cardinfo.bin"), "NEW");
+    // The card side shows the card of the drive now chosen.
+    EXPECT_EQ(h.controls.description, kAvailable + fresh.string());
+    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12"}));
+}
+#endif
 
 TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     CopyHarness h;
@@ -376,6 +494,20 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     EXPECT_TRUE(Bytes(h.Lines()) == ownLines);
     EXPECT_TRUE(Bytes(h.root / "pflines" / "circles.dat") ==
                 LineFileText(h.sourceCircles, LineLayout::Card));
+#ifndef _WIN32
+    // A further card whose pflines is a link: not written through.
+    const fs::path linked = h.Blank("linked"), elsewhere = h.work.path() / "elsewhere";
+    fs::rename(linked / "pflines", elsewhere);
+    fs::create_symlink(elsewhere, linked / "pflines");
+    const FileSnapshot before = Snapshot(elsewhere);
+    h.dialogs.ExpectTitle("Copy Complete", Answer::Ok);
+    h.dialogs.ExpectTitle("Continue with Card", Answer::Ok, [&] { h.Insert(linked); });
+    h.dialogs.ExpectTitle("Continue with Copy", Answer::Yes);
+    h.dialogs.ExpectTitle("Copy Failed", Answer::Ok);
+    mnuCardtoCard_Click(h.program, h.ports);
+    EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_TRUE(Snapshot(elsewhere) == before);
+#endif
 }
 
 TEST(Shell, StartUpShowsTheCardBesideTheMasterCopyAndHelpComesFromTheProgramsFolder) {
@@ -432,7 +564,9 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 40, kLat, &h.ports);
     EXPECT_TRUE(h.Files(h.root) == onA);
-    EXPECT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
+    // The card side shows what the card holds, not the change.
+    EXPECT_FALSE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
+    EXPECT_EQ(h.controls.description, kAvailable + h.root.string());
 
     // Writable now, but the card goes just before its new file takes the
     // old one's place: no success shown, the card and its backup whole, and
@@ -447,6 +581,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 50, kLat, &ports);
     EXPECT_TRUE(h.dialogs.Done());
+    EXPECT_EQ(h.controls.description, kNotDetected);
     ASSERT_TRUE(a->Mount(h.root));
     EXPECT_TRUE(h.Files(h.root) == onA);
     EXPECT_TRUE(Bytes(h.day / "1" / "ablines.dat") + "|" + Bytes(h.day / "1" / "circles.dat") +
@@ -500,6 +635,10 @@ class GoingAhead final : public Dialogs {
         return std::nullopt;
     }
     std::optional<fs::path> SelectDirectory() override { return folder; }
+    std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&,
+                                   int current) override {
+        return current;
+    }
     bool Showed(const std::string& title) const {
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     }
@@ -596,7 +735,9 @@ TEST(Faults, SavingEitherSide) {
                                 h.going.Showed(kMasterCopySaveFailed.Title));
                 }
                 EXPECT_FALSE(fs::exists(TemporaryFileFor(h.Lines())));
-                EXPECT_TRUE(LineInUse(h.program.Table.Current(side).Line(30)));
+                // The image keeps its change; the card side shows the card.
+                EXPECT_EQ(LineInUse(h.program.Table.Current(side).Line(30)),
+                          side == ImageSide || LineInUse(ReadLineFile(h.Lines()).Line(30)));
             });
     }
 }

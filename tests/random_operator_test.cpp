@@ -83,6 +83,11 @@ class RandomDialogs final : public Dialogs {
         return log.back().Typed;
     }
     std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
+    // One reader with the same drive throughout: nothing to choose.
+    std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&, int) override {
+        ADD_FAILURE() << "a drive choice with one card drive";
+        return std::nullopt;
+    }
 
     std::function<Entry()> Entries;
     std::function<void(const Message&)> OnBox;
@@ -191,7 +196,9 @@ class Operator {
                 cmdUndo_Click(program, ports_, side);
                 cmdUndo_Click(program, ports_, side);
             });
+            // Unless a write did not happen: the card side then shows the card.
             Check(Answered("Card Changed") || Answered("Master Copy Changed") ||
+                      Answered("Error Saving") || Answered("No Backup", Answer::No) ||
                       program.Table.Current(side) == before,
                   "two Undos did not give the side back");
         } else if (pick == 7) {
@@ -324,16 +331,16 @@ class Operator {
             if (command == "copy card to card") {
                 Check(Answered("Continue with Copy", Answer::Yes),
                       where + " was copied onto unasked");
-                continue;
+            } else {
+                Check(after == LineFileText(program.Table.Current(CardSide), LineLayout::Card),
+                      where + " does not hold the card side");
+                const Lines lost = Minus(LinesOf(SalvageLineFile(before).Image),
+                                         LinesOf(SalvageLineFile(after).Image));
+                Check(Minus(lost, shownBefore).empty(),
+                      where + " lost lines the card side never showed");
+                Check(lost.empty() || OperatorLetGo(command), "a line left " + where + " unasked");
             }
-            Check(after == LineFileText(program.Table.Current(CardSide), LineLayout::Card),
-                  where + " does not hold the card side");
-            const Lines lost = Minus(LinesOf(SalvageLineFile(before).Image),
-                                     LinesOf(SalvageLineFile(after).Image));
-            Check(Minus(lost, shownBefore).empty(),
-                  where + " lost lines the card side never showed");
-            Check(lost.empty() || OperatorLetGo(command), "a line left " + where + " unasked");
-            Check(backupsAfter.count(before) > backupsBefore.count(before),
+            Check(before.empty() || backupsAfter.count(before) > backupsBefore.count(before),
                   where + " was written without a backup of it first");
         }
     }

@@ -102,6 +102,15 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
     return folder;
 }
 
+bool BackUpBeforeWriting(const Program& program, Ports& ports) {
+    if (BackupCardFiles(program, ports))
+        return true;
+    return ports.Ask.Show({"The card could not be backed up first.\r\nWrite to it without a "
+                           "backup? Its lines are then replaced with no copy of them kept.",
+                           Buttons::YesNo, Icon::Exclamation, "No Backup", Answer::No}) ==
+           Answer::Yes;
+}
+
 bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder) {
     if (IsInside(folder, root)) {
         ports.Ask.Show(

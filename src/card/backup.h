@@ -21,6 +21,11 @@ std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Po
 // failed.
 std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports);
 
+// The backup before a card is written: true once the card's files are in a
+// new backup folder, or when the operator, told that they could not be
+// backed up, still wants the card written.
+bool BackUpBeforeWriting(const Program& program, Ports& ports);
+
 // Copies every top-level folder and then every top-level file of the card
 // into folder; false (after a message box) on the first failure.
 bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder);

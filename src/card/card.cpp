@@ -29,6 +29,16 @@ void RemoveStaleTemporaryFiles(Files& files, const fs::path& folder) {
     }
 }
 
+// Nothing in contents for a file that is not there; false when it is there
+// but cannot be read.
+bool ReadIfThere(Files& files, const fs::path& path, std::optional<FileContents>& contents) {
+    contents.reset();
+    if (!files.IsFile(path))
+        return true;
+    contents = files.Read(path, kLineFileLimit);
+    return contents.has_value();
+}
+
 }  // namespace
 
 std::string DrivePart(const std::string& driveText) {
@@ -72,6 +82,16 @@ bool CheckCard(const Program& program, Ports& ports, bool showError) {
     return false;
 }
 
+bool ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen) {
+    const std::string drive = ports.Drives.CurrentText();
+    const char* other =
+        program.Menus.Kind() == TrackKind::Straight ? kCircleLinesFile : kStraightLinesFile;
+    return ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, kCardFolder, other),
+                       seen.OtherLines) &&
+           ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, "", kCardInfoFile),
+                       seen.CardInfo);
+}
+
 void LoadCard(Program& program, Ports& ports, bool showError) {
     ImageTable& table = program.Table;
     program.CardFile.reset();
@@ -96,8 +116,13 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
         contents ? SalvageLineFile(contents->Bytes, contents->Whole) : SalvageLineFile("", false);
     SetKindFromPath(read.Image, path);
     const std::string damage = DescribeDamage(read);
-    if (contents)
-        program.CardFile = CardFileSeen{path, *contents, damage};
+    if (contents) {
+        // A card whose other files cannot be read cannot be told from
+        // another card, and is not written.
+        CardFileSeen seen{path, *contents, damage, {}, {}};
+        if (ReadFilesBeside(program, ports, seen))
+            program.CardFile = std::move(seen);
+    }
     program.CardScratch = std::move(read.Image);
     table.At(CardSide, 1) = program.CardScratch;
     table.At(CardSide, 0) = table.At(CardSide, 1);

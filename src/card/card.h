@@ -37,6 +37,10 @@ fs::path CardLineFilePath(const Program& program, Ports& ports);
 // when not and showError is set.
 bool CheckCard(const Program& program, Ports& ports, bool showError);
 
+// Reads the card's other line file and its cardinfo.bin into seen; false
+// when one of them is there but cannot be read.
+bool ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen);
+
 void LoadCard(Program& program, Ports& ports, bool showError);
 
 void RefreshDrives(Ports& ports);

@@ -2,6 +2,7 @@
 
 #include "card/backup.h"
 #include "card/card.h"
+#include "core/error_messages.h"
 
 namespace swathkit {
 
@@ -10,21 +11,77 @@ namespace {
 const Message kInsertCard{"Please insert second card and press ok.", Buttons::OkCancel, Icon::None,
                           "Continue with Card"};
 
-// Waits for a further card that can be read; false when the operator gives up.
+// A card the lines can go onto: one that holds the line file of the checked
+// kind, or one freshly formatted, without a pflines folder yet (never the
+// system drive).
+bool CanTakeCopy(const Program& program, Ports& ports) {
+    if (CheckCard(program, ports, false))
+        return true;
+    const std::string drive = ports.Drives.CurrentText();
+    const std::string root = CardRoot(drive);
+    return !IsSystemDrive(root) && ports.Disk.List(root).has_value() &&
+           !ports.Disk.Exists(CardFilePath(ports.Disk, drive, "", kCardFolder));
+}
+
+// Waits for a further card; false when the operator gives up. A card with
+// another label mounts in a folder of its own (Linux), and a drive letter
+// can change too: the drives are read again, and where the card may be in
+// another drive than before, the operator chooses it.
 bool NextCard(Program& program, Ports& ports) {
-    if (ports.Ask.Show(kInsertCard) == Answer::Cancel)
-        return false;
-    while (!CheckCard(program, ports, true)) {
+    for (;;) {
         if (ports.Ask.Show(kInsertCard) == Answer::Cancel)
             return false;
+        const std::string before = DrivePart(ports.Drives.CurrentText());
+        RefreshDrives(ports);
+        const std::string current = ports.Drives.CurrentText();
+        const bool sameDrive = DrivePart(current) == before;
+        if (sameDrive && CanTakeCopy(program, ports))
+            return true;
+        std::vector<std::string> offered;
+        std::vector<int> entry;
+        int chosen = 0;
+        const std::vector<std::string> entries = ports.Drives.Entries();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (IsSystemDrive(CardRoot(entries[i])))
+                continue;
+            if (entries[i] == current)
+                chosen = static_cast<int>(offered.size());
+            offered.push_back(entries[i]);
+            entry.push_back(static_cast<int>(i));
+        }
+        if (offered.size() > 1 || (offered.size() == 1 && !sameDrive)) {
+            const std::optional<int> choice =
+                ports.Ask.ChooseDrive({"Choose the drive of the card you have put in.",
+                                       Buttons::OkCancel, Icon::Question, "Card Drive"},
+                                      offered, chosen);
+            if (!choice || *choice < 0 || *choice >= static_cast<int>(entry.size()))
+                return false;
+            ports.Drives.Select(entry[static_cast<std::size_t>(*choice)]);
+            if (CanTakeCopy(program, ports))
+                return true;
+        }
+        ports.Ask.Show(kCardNotReadable);
     }
-    return true;
+}
+
+void ShowCopyFailed(Ports& ports, const std::string& name) {
+    ports.Ask.Show({"The card could not be written (" + name +
+                        ").\r\nIts files that were not replaced yet are unchanged.",
+                    Buttons::Ok, Icon::Exclamation, "Copy Failed"});
 }
 
 // Writes the backed-up line files onto the card in the reader; false after
 // telling the operator when the card could not take them.
 bool WriteCard(Ports& ports, const fs::path& source) {
     const std::string drive = ports.Drives.CurrentText();
+    // A fresh card gets its folder; a pflines that is a link could lead
+    // anywhere on the PC.
+    const fs::path folder = CardFilePath(ports.Disk, drive, "", kCardFolder);
+    if (!ports.Disk.IsFolder(folder) &&
+        (ports.Disk.Exists(folder) || !ports.Disk.MakeFolder(folder))) {
+        ShowCopyFailed(ports, kCardFolder);
+        return false;
+    }
     const struct {
         const char* From;
         const char* To;
@@ -34,13 +91,34 @@ bool WriteCard(Ports& ports, const fs::path& source) {
             continue;
         if (!ports.Disk.Copy(source / file.From,
                              CardFilePath(ports.Disk, drive, kCardFolder, file.To))) {
-            ports.Ask.Show({std::string("The card could not be written (") + file.To +
-                                ").\r\nIts files that were not replaced yet are unchanged.",
-                            Buttons::Ok, Icon::Exclamation, "Copy Failed"});
+            ShowCopyFailed(ports, file.To);
             return false;
         }
     }
     return true;
+}
+
+// The further cards, one after another, until the operator stops.
+void CopyOntoFurtherCards(Program& program, Ports& ports, const fs::path& source) {
+    for (;;) {
+        if (!NextCard(program, ports))
+            return;
+        if (ports.Ask.Show({"The AB-Line and Circle Info on this card will be \r\n"
+                            "completely replaced.  Is it ok to continue?",
+                            Buttons::YesNo, Icon::None, "Continue with Copy", Answer::No}) !=
+            Answer::Yes) {
+            return;
+        }
+        // Its own lines are replaced: backed up first, as before every
+        // write to a card.
+        if (!BackUpBeforeWriting(program, ports) || !WriteCard(ports, source))
+            return;
+        if (ports.Ask.Show({"Image has been successfully saved.\r\n"
+                            "Would you like to copy this image to another card?",
+                            Buttons::YesNo, Icon::None, "Another Copy"}) == Answer::No) {
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -55,22 +133,12 @@ void CopyCardToCard(Program& program, Ports& ports) {
         return;
     ports.Ask.Show(
         {"This card image has been successfully saved.", Buttons::Ok, Icon::None, "Copy Complete"});
-    for (;;) {
-        if (!NextCard(program, ports))
-            return;
-        if (ports.Ask.Show({"The AB-Line and Circle Info on this card will be \r\n"
-                            "completely replaced.  Is it ok to continue?",
-                            Buttons::YesNo, Icon::None, "Continue with Copy"}) == Answer::No) {
-            return;
-        }
-        if (!WriteCard(ports, *source))
-            return;
-        if (ports.Ask.Show({"Image has been successfully saved.\r\n"
-                            "Would you like to copy this image to another card?",
-                            Buttons::YesNo, Icon::None, "Another Copy"}) == Answer::No) {
-            return;
-        }
-    }
+    const std::string drive = DrivePart(ports.Drives.CurrentText());
+    CopyOntoFurtherCards(program, ports, *source);
+    // The card side shows the card of the drive now chosen, never the first
+    // card under another drive's name.
+    if (DrivePart(ports.Drives.CurrentText()) != drive)
+        LoadCard(program, ports, false);
 }
 
 }  // namespace swathkit

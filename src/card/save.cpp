@@ -17,8 +17,50 @@ void ShowBadSave(Ports& ports) {
     ports.Ask.Show(kBadSave);
 }
 
-void ShowCardWriteFailed(Ports& ports) {
+// Whatever part of the write failed, the card side shows what the card in
+// the reader really holds, or "Not Detected", before the operator is told.
+void ShowCardWriteFailed(Program& program, Ports& ports) {
+    LoadCard(program, ports, false);
     ports.Ask.Show(kCardSaveFailed);
+}
+
+// Nothing was written: the card side shows the card again as last read
+// (the card was just found to hold exactly that), without repeating what
+// its load told.
+void ShowCardAsRead(Program& program, Ports& ports) {
+    const CardFileSeen& seen = *program.CardFile;
+    SalvagedLines read = SalvageLineFile(seen.Contents.Bytes, seen.Contents.Whole);
+    SetKindFromPath(read.Image, seen.Path);
+    program.Table.At(CardSide, 1) = read.Image;
+    program.Table.At(CardSide, 0) = std::move(read.Image);
+    FillLineList(program, ports, CardSide, program.Table.At(CardSide, 0));
+}
+
+// Whether the card in the reader is still the one last read or written, all
+// of its files: cards from one display share the reader and are swapped
+// without a Refresh, even while one is being backed up. Tells the operator
+// and shows the card in the reader when it is not.
+bool StillTheCardShown(Program& program, Ports& ports, const fs::path& path) {
+    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
+    CardFileSeen card{path, now.value_or(FileContents{}), {}, {}, {}};
+    if (!now || !ReadFilesBeside(program, ports, card)) {
+        ShowCardWriteFailed(program, ports);
+        return false;
+    }
+    const std::optional<CardFileSeen>& seen = program.CardFile;
+    if (seen && seen->Path == card.Path && seen->Contents == card.Contents &&
+        seen->OtherLines == card.OtherLines && seen->CardInfo == card.CardInfo) {
+        return true;
+    }
+    // Writing now would put the lines shown over lines the operator has
+    // never seen.
+    ports.Ask.Show(
+        {"The card in the reader is not the card shown.\r\n"
+         "Nothing has been written to it. Its own lines are shown now;\r\n"
+         "make the change again if it is meant for this card.",
+         Buttons::Ok, Icon::Exclamation, "Card Changed"});
+    LoadCard(program, ports, false);
+    return false;
 }
 
 }  // namespace
@@ -48,7 +90,7 @@ void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
     // Lines of one kind never go into the other kind's file.
     const std::optional<TrackKind> kind = KindOf(image);
     if (kind && kind != program.Menus.Kind()) {
-        ShowCardWriteFailed(ports);
+        ShowCardWriteFailed(program, ports);
         return;
     }
     WriteCardBytes(program, ports, LineFileText(image, LineLayout::Card));
@@ -56,24 +98,14 @@ void WriteCardFile(Program& program, Ports& ports, const CardImage& image) {
 
 bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
     const fs::path path = CardLineFilePath(program, ports);
-    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
-    if (!now) {
-        ShowCardWriteFailed(ports);
+    // A pflines that is a link could lead anywhere on the PC.
+    if (!ports.Disk.IsFolder(path.parent_path())) {
+        ShowCardWriteFailed(program, ports);
         return false;
     }
-    // Another card in the reader, or this one changed elsewhere: writing now
-    // would put the lines shown over lines the operator has never seen.
-    const std::optional<CardFileSeen>& seen = program.CardFile;
-    if (!seen || seen->Path != path || seen->Contents != *now) {
-        ports.Ask.Show(
-            {"The card in the reader is not the card shown.\r\n"
-             "Nothing has been written to it. Its own lines are shown now;\r\n"
-             "make the change again if it is meant for this card.",
-             Buttons::Ok, Icon::Exclamation, "Card Changed"});
-        LoadCard(program, ports, false);
+    if (!StillTheCardShown(program, ports, path))
         return false;
-    }
-    const std::string damage = seen->Damage;
+    const std::string damage = program.CardFile->Damage;
     if (!damage.empty() &&
         ports.Ask.Show({"The card's line file is damaged: " + damage +
                             ".\r\n"
@@ -82,18 +114,23 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
                             (BackupFolder(program) / FormatDate(ports.Time.Today())).string() +
                             ".\r\nWrite to the card?",
                         Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
+        ShowCardAsRead(program, ports);
         return false;
     }
-    // The card is written whether or not the backup worked (the backup has
-    // told the operator what went wrong), except a damaged file: the backup
-    // is the only copy of what could not be read.
-    if (!BackupCardFiles(program, ports) && !damage.empty())
+    // A damaged file is written over only once the backup holds it: the
+    // backup is the only copy of what could not be read.
+    if (damage.empty() ? !BackUpBeforeWriting(program, ports) : !BackupCardFiles(program, ports)) {
+        ShowCardAsRead(program, ports);
+        return false;
+    }
+    if (!StillTheCardShown(program, ports, path))
         return false;
     if (!ports.Disk.Replace(path, bytes)) {
-        ShowCardWriteFailed(ports);
+        ShowCardWriteFailed(program, ports);
         return false;
     }
-    program.CardFile = CardFileSeen{path, {bytes, true}, {}};
+    program.CardFile->Contents = {bytes, true};
+    program.CardFile->Damage.clear();
     ShowSaveProgress(ports, CardSide, 1.0);
     return true;
 }

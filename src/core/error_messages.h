@@ -8,8 +8,13 @@ namespace swathkit {
 
 inline const Message kMasterCopySaveFailed{"Error 100-1.  Failed Saving MasterCopy File.",
                                            Buttons::Ok, Icon::None, "Error Saving Master Copy"};
-inline const Message kCardSaveFailed{"Error 100-2.  Failed Saving ABLines File., Invalid Save",
-                                     Buttons::Ok, Icon::None, "Error Saving"};
+// The card side is read afresh before this box is shown.
+inline const Message kCardSaveFailed{
+    "Error 100-2.  Failed Saving ABLines File., Invalid Save\r\n"
+    "The card could not be written. The left-hand list shows what the card holds now.\r\n"
+    "Put the card back in the reader, with its write protection off, press Refresh and make the "
+    "change again.",
+    Buttons::Ok, Icon::None, "Error Saving"};
 inline const Message kNoFreeBackupFolder{
     "Backup Error 200-1 \r\nProblem creating \\Swathkit\\Backup folder.", Buttons::Ok, Icon::None,
     "Backup Error"};

@@ -82,14 +82,15 @@ bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view byt
 
 // The rename reaches the device only with its folder: without this, a power
 // cut right after "saved" can bring the old file back. File systems that
-// cannot flush a folder say so, and that is no failure.
+// cannot flush a folder say so, and that is no failure; a folder that can no
+// longer be opened (the card pulled after the rename) is.
 bool SyncFolder(const Steps& steps, const fs::path& folder) {
     if (steps.Fails("syncdir", folder))
         return false;
     const fs::path name = folder.empty() ? fs::path(".") : folder;
     const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return true;
+        return false;
     const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
     ::close(fd);
     return ok;

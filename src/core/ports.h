@@ -39,6 +39,11 @@ class Dialogs {
     // operator cancels or closes it. A path, not a text: on Windows a
     // narrow text would lose the letters its code page lacks.
     virtual std::optional<std::filesystem::path> SelectDirectory() = 0;
+    // A modal choice of one of drives, current chosen to start with: the
+    // message's title and prompt, OK and Cancel. The index chosen, or
+    // nothing when the operator cancels.
+    virtual std::optional<int> ChooseDrive(const Message& message,
+                                           const std::vector<std::string>& drives, int current) = 0;
 };
 
 struct Column {

@@ -42,6 +42,10 @@ struct CardFileSeen {
     fs::path Path;
     FileContents Contents;
     std::string Damage;  // what is wrong with it (DescribeDamage); empty when whole
+    // The card's other line file and its cardinfo.bin as they were then
+    // (nothing for one that was missing): cards that hold the same lines of
+    // one kind are still told apart by these.
+    std::optional<FileContents> OtherLines, CardInfo;
 };
 
 struct Program {

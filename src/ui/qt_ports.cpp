@@ -113,6 +113,19 @@ int ListItemSlot(const QTreeWidgetItem* item) {
     return item->data(0, Qt::UserRole).toInt();
 }
 
+std::optional<int> QtDialogs::ChooseDrive(const Message& message,
+                                          const std::vector<std::string>& drives, int current) {
+    QStringList items;
+    for (const std::string& drive : drives) items << Text(drive);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(owner_, Text(message.Title), Text(message.Prompt),
+                                                 items, current, /*editable=*/false, &ok);
+    const auto index = static_cast<int>(items.indexOf(chosen));
+    if (!ok || index < 0)
+        return std::nullopt;
+    return index;
+}
+
 void QtLineList::Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) {
     view_->clear();
     QStringList captions;

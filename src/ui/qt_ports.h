@@ -31,6 +31,8 @@ class QtDialogs final : public Dialogs {
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title) override;
     std::optional<fs::path> SelectDirectory() override;
+    std::optional<int> ChooseDrive(const Message& message, const std::vector<std::string>& drives,
+                                   int current) override;
 
   private:
     QWidget* owner_;

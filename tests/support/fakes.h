@@ -81,7 +81,26 @@ class ScriptedDialogs final : public Dialogs {
         directories_.pop_front();
         return next;
     }
-    bool Done() const { return boxes_.empty() && inputs_.empty() && directories_.empty(); }
+    // The next drive choice must offer exactly drives; it is answered with
+    // the index reply (nothing for Cancel).
+    void ExpectDrive(std::vector<std::string> drives, std::optional<int> reply) {
+        drives_.push_back({std::move(drives), reply});
+    }
+    std::optional<int> ChooseDrive(const Message& message, const std::vector<std::string>& drives,
+                                   int) override {
+        shown.push_back(message);
+        if (drives_.empty()) {
+            ADD_FAILURE() << "unexpected drive choice: " << message.Prompt;
+            return std::nullopt;
+        }
+        auto [expected, reply] = drives_.front();
+        drives_.pop_front();
+        EXPECT_EQ(drives, expected);
+        return reply;
+    }
+    bool Done() const {
+        return boxes_.empty() && inputs_.empty() && directories_.empty() && drives_.empty();
+    }
 
     std::vector<Message> shown;
 
@@ -95,6 +114,7 @@ class ScriptedDialogs final : public Dialogs {
     std::deque<Box> boxes_;
     std::deque<std::pair<std::string, std::optional<std::string>>> inputs_;
     std::deque<std::optional<std::filesystem::path>> directories_;
+    std::deque<std::pair<std::vector<std::string>, std::optional<int>>> drives_;
 };
 
 // Records each step of the animation as a short text, for example
@@ -305,8 +325,8 @@ struct CardReader {
 struct Harness : Fakes {
     Harness() {
         program.WorkFolder = work.path() / "Swathkit";
-        drives.entries = reader.entries;
-        drives.current = 1;
+        drives.entries = drives.afterReread = reader.entries;
+        drives.current = drives.afterRereadCurrent = 1;
     }
     std::filesystem::path Lines() const { return root / "pflines" / "ablines.dat"; }
 

@@ -1,8 +1,11 @@
 // "Backup Image" through the window's real boxes and its real "Select
-// Directory" dialog, the operator picking a folder in Dir1 with the mouse.
+// Directory" dialog, the operator picking a folder in Dir1 with the mouse;
+// "Copy Card to Card" onto a card the operator finds in the drive box.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QTreeView>
 #include <algorithm>
 #include <functional>
@@ -97,6 +100,46 @@ TEST(BackupWindow, LeavingTheDialogSavesNothingAndSaveCopiesTheWholeCard) {
         EXPECT_TRUE(fs::is_directory(h.target / file) ||
                     Bytes(h.target / file) == Bytes(h.root / file))
             << file;
+}
+
+// A freshly formatted card with a label of its own mounts in another
+// folder: the operator picks its drive, and Enter at the overwrite question
+// would have said No.
+TEST(BackupWindow, CardCopyOntoAFreshCardInAnotherFolder) {
+    WindowHarness h;
+    const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
+    MakeCard(h.root, &straight);
+    const fs::path fresh = h.work.path() / "NEW", first = h.work.path() / "A";
+    fs::create_directories(fresh);
+    DriveList drives{{"/", h.root.string() + " [CARD]"}, 1};
+    h.setup.Drives = [&] { return drives; };
+    h.Open();
+    h.script.Box("Copy Complete", QMessageBox::Ok);
+    h.script.Step([&](QWidget* modal) {
+        fs::rename(h.root, first);
+        drives.Entries.push_back(fresh.string() + " [NEW]");
+        QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok),
+                          Qt::LeftButton);
+    });
+    h.script.Step([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Card Drive");
+        QTest::keyClick(dialog->findChild<QComboBox*>(), Qt::Key_Down);
+        QTest::keyClick(dialog->findChild<QComboBox*>(), Qt::Key_Return);
+    });
+    h.script.Step([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Continue with Copy");
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    h.script.Box("Another Copy", QMessageBox::No);
+    h.Trigger("mnuCardtoCard");
+    EXPECT_TRUE(Bytes(fresh / "pflines" / "ABLINES.dat") ==
+                Bytes(first / "pflines" / "ablines.dat"));
+    EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12"}));
 }
 
 }  // namespace
