@@ -32,7 +32,7 @@ class SilentDialogs final : public Dialogs {
         ++shown;
         return std::nullopt;
     }
-    std::optional<std::string> SelectDirectory() override { return std::nullopt; }
+    std::optional<fs::path> SelectDirectory() override { return std::nullopt; }
     int shown = 0;
 };
 
