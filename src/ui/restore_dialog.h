@@ -46,12 +46,14 @@ class RestoreDialog final : public QDialog {
     void Choose();
     void IntoImage();
     void WriteToCard();
-    void AddRow(const BackupFolderEntry& entry, int at);
+    // A row for entries_[at], not yet in the list.
+    QTreeWidgetItem* NewRow(const BackupFolderEntry& entry, int at);
 
     Program& program_;
     Ports& ports_;
     std::vector<BackupFolderEntry> entries_;  // the listing, then the folders picked
     std::vector<BackupFolderEntry> picked_;
+    std::vector<QTreeWidgetItem*> rows_;    // the row of each of entries_
     std::optional<BackupLineFile> chosen_;  // the chosen backup's file of the checked kind
     BackupCard chosenCard_;                 // the card it was made from
     std::string chosenName_;
