@@ -4,8 +4,10 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <set>
 
 #include "commands/commands.h"
@@ -104,6 +106,9 @@ void SetDescription(QTreeWidgetItem* item, const std::array<std::string, 3>& tex
 
 RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     : QDialog(parent), program_(program), ports_(ports) {
+    // One core is left to the window, so that the list shows and answers
+    // while the backups are read.
+    readers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     setObjectName("RestoreFromBackup");
     setWindowTitle("Restore from Backup");
     resize(720, 600);
@@ -217,9 +222,10 @@ void RestoreDialog::Reload() {
         backups_->addTopLevelItems(items);
     }
     Files* disk = &ports_.Disk;
-    listing_.setFuture(QtConcurrent::mapped(listed, [disk, reader](const BackupFolderEntry& entry) {
-        return Describe(*disk, entry.Folder, reader);
-    }));
+    listing_.setFuture(
+        QtConcurrent::mapped(&readers_, listed, [disk, reader](const BackupFolderEntry& entry) {
+            return Describe(*disk, entry.Folder, reader);
+        }));
     chosen_.reset();
     for (std::size_t i = 0; i < entries_.size() && !was.empty(); ++i) {
         if (entries_[i].Folder == was) {

@@ -7,6 +7,7 @@
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
@@ -59,6 +60,7 @@ class RestoreDialog final : public QDialog {
     std::string chosenName_;
     fs::path chosenFolder_;
     // What each backup holds: its straight lines, circle tracks and card.
+    QThreadPool readers_;
     QFutureWatcher<std::array<std::string, 3>> listing_;
     QTreeWidget* backups_ = nullptr;
     QTreeWidget* compare_ = nullptr;
