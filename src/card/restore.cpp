@@ -128,12 +128,44 @@ std::string BackupName(const BackupFolderEntry& entry) {
            std::to_string(entry.Number);
 }
 
-BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKind kind) {
+namespace {
+
+// A folder's entries, listed once: a backup is looked into for several
+// names, and a season holds a thousand backups.
+class Spellings {
+  public:
+    Spellings(Files& files, const fs::path& folder)
+        : folder_(folder), entries_(files.List(folder).value_or(std::vector<fs::path>{})) {}
+
+    // The entry as the folder spells it, the exact spelling first; the name
+    // as asked when there is none.
+    fs::path Of(const std::string& name) const {
+        const fs::path* found = nullptr;
+        const std::string wanted = AsciiLower(name);
+        for (const fs::path& entry : entries_) {
+            const std::string have = entry.filename().string();
+            if (have == name)
+                return folder_ / have;
+            if (found == nullptr && AsciiLower(have) == wanted)
+                found = &entry;
+        }
+        return folder_ / (found != nullptr ? found->filename() : fs::path(name));
+    }
+
+  private:
+    fs::path folder_;
+    std::vector<fs::path> entries_;
+};
+
+BackupLineFile ReadLineFileIn(Files& files, const Spellings& top,
+                              const std::optional<Spellings>& card, TrackKind kind) {
     BackupLineFile file;
     file.Kind = kind;
     // A flat copy first, then a copy of the whole card.
-    for (const fs::path& where : {folder, ExistingSpelling(files, folder / "pflines")}) {
-        const fs::path path = ExistingSpelling(files, where / FileName(kind));
+    for (const Spellings* where : {&top, card ? &*card : nullptr}) {
+        if (where == nullptr)
+            continue;
+        const fs::path path = where->Of(FileName(kind));
         if (files.IsFile(path)) {
             file.Path = path;
             break;
@@ -167,6 +199,33 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
     return file;
 }
 
+// The card's folder of line files inside a backup, when it has one.
+std::optional<Spellings> CardLines(Files& files, const Spellings& top) {
+    const fs::path lines = top.Of("pflines");
+    if (!files.IsFolder(lines))
+        return std::nullopt;
+    return Spellings(files, lines);
+}
+
+BackupCard ReadCardIn(Files& files, const fs::path& folder, const Spellings& top) {
+    BackupCard card;
+    if (const auto label = files.Read(folder / kBackupLabelFile, kLabelLimit))
+        card.Label = label->Bytes;
+    const fs::path info = top.Of(kCardInfoFile);
+    if (files.IsFile(info)) {
+        if (const auto bytes = files.Read(info, kLineFileLimit))
+            card.CardInfo = bytes->Bytes;
+    }
+    return card;
+}
+
+}  // namespace
+
+BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKind kind) {
+    const Spellings top(files, folder);
+    return ReadLineFileIn(files, top, CardLines(files, top), kind);
+}
+
 std::string DescribeBackupFile(const BackupLineFile& file) {
     switch (file.State) {
         case BackupFileState::Missing:
@@ -182,8 +241,10 @@ std::string DescribeBackupFile(const BackupLineFile& file) {
 }
 
 BackupSummary ReadBackup(Files& files, const fs::path& folder) {
-    return {ReadBackupLineFile(files, folder, TrackKind::Straight),
-            ReadBackupLineFile(files, folder, TrackKind::Circle)};
+    const Spellings top(files, folder);
+    const std::optional<Spellings> card = CardLines(files, top);
+    return {ReadLineFileIn(files, top, card, TrackKind::Straight),
+            ReadLineFileIn(files, top, card, TrackKind::Circle), ReadCardIn(files, folder, top)};
 }
 
 std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardImage& card) {
@@ -224,15 +285,7 @@ void NoteBackupCard(Ports& ports, const fs::path& folder) {
 }
 
 BackupCard ReadBackupCard(Files& files, const fs::path& folder) {
-    BackupCard card;
-    if (const auto label = files.Read(folder / kBackupLabelFile, kLabelLimit))
-        card.Label = label->Bytes;
-    const fs::path info = ExistingSpelling(files, folder / kCardInfoFile);
-    if (files.IsFile(info)) {
-        if (const auto bytes = files.Read(info, kLineFileLimit))
-            card.CardInfo = bytes->Bytes;
-    }
-    return card;
+    return ReadCardIn(files, folder, Spellings(files, folder));
 }
 
 BackupCard CardInReader(Ports& ports) {

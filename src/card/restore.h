@@ -51,9 +51,18 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
 // "12 passes", "damaged: 230 passes readable", "not a line file", "none".
 std::string DescribeBackupFile(const BackupLineFile& file);
 
-// What the folder's two line files hold, as the list shows it.
+// Which card a backup was made from: the label the drive chooser showed for
+// it and the bytes of its cardinfo.bin, each empty when not known.
+struct BackupCard {
+    std::string Label;
+    std::optional<std::string> CardInfo;
+};
+
+// What the folder's two line files hold and which card it came from, as the
+// list shows it; the folder is listed once for all three.
 struct BackupSummary {
     BackupLineFile Straight, Circle;
+    BackupCard Card;
     const BackupLineFile& Of(TrackKind kind) const {
         return kind == TrackKind::Straight ? Straight : Circle;
     }
@@ -73,13 +82,6 @@ std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardIm
 
 // "3 only in the backup, 1 only on the card, 2 different, 40 the same".
 std::string DifferenceSummary(const std::vector<DifferenceRow>& rows);
-
-// Which card a backup was made from: the label the drive chooser showed for
-// it and the bytes of its cardinfo.bin, each empty when not known.
-struct BackupCard {
-    std::string Label;
-    std::optional<std::string> CardInfo;
-};
 
 // Kept beside the card's files in every automatic backup, for the label.
 inline constexpr const char* kBackupLabelFile = "cardlabel.txt";

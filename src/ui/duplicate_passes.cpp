@@ -1,10 +1,14 @@
 #include "ui/duplicate_passes.h"
 
+#include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "commands/commands.h"
 #include "ui/list_follow.h"
@@ -14,11 +18,86 @@ namespace swathkit {
 
 namespace {
 
+enum Column { kPass, kSameAs, kApart, kHeadings, kColumns };
+
 QString PassName(const DuplicatePass& pass) {
     return QString(kSideCaption.at(pass.Side)) + " #" + QString::number(pass.Field);
 }
 
+// Past this, a search is left to a worker the next time.
+constexpr double kLongSearch = 0.05;
+
 }  // namespace
+
+// The pairs as the table shows them, their texts made only for the rows
+// drawn: a refill is one reset, not a cell set at a time. The closest come
+// first, a page at a time as the table is scrolled to its end.
+class DuplicateModel final : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void Reset(const std::vector<DuplicatePair>* pairs, bool straight) {
+        beginResetModel();
+        pairs_ = pairs;
+        straight_ = straight;
+        shown_ = std::min(Found(), DuplicatePassesDialog::kShownAtFirst);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : shown_;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumns;
+    }
+    bool canFetchMore(const QModelIndex& parent) const override {
+        return !parent.isValid() && shown_ < Found();
+    }
+    void fetchMore(const QModelIndex& parent) override {
+        if (!canFetchMore(parent))
+            return;
+        const int more = std::min(Found() - shown_, DuplicatePassesDialog::kShownAtFirst);
+        beginInsertRows({}, shown_, shown_ + more - 1);
+        shown_ += more;
+        endInsertRows();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shown_)
+            return {};
+        const DuplicatePair& pair = (*pairs_)[static_cast<std::size_t>(index.row())];
+        switch (index.column()) {
+            case kPass:
+                return PassName(pair.First);
+            case kSameAs:
+                return PassName(pair.Second);
+            case kApart:
+                return QString::number(pair.Metres, 'f', 2) + " m";
+            default:
+                break;
+        }
+        if (!straight_)
+            return QString("-");
+        const QString degrees = QString::number(pair.Degrees, 'f', 2) + "\u00B0";
+        return pair.Reversed ? degrees + ", driven the other way" : degrees;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char* const captions[kColumns] = {"Pass", "Probably the same as", "Apart",
+                                                       "Headings differ by"};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+            section >= kColumns)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return QString(captions[section]);
+    }
+
+  private:
+    int Found() const { return pairs_ == nullptr ? 0 : static_cast<int>(pairs_->size()); }
+
+    const std::vector<DuplicatePair>* pairs_ = nullptr;
+    bool straight_ = false;
+    int shown_ = 0;
+};
 
 DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
                                              std::array<QTreeWidget*, 2> lists,
@@ -43,16 +122,18 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     degrees_->setSuffix("\u00B0");
     degrees_->setValue(defaults.Degrees);
 
-    table_ = new QTableWidget(0, 4, this);
+    model_ = new DuplicateModel(this);
+    table_ = new QTableView(this);
     table_->setObjectName("DuplicateTable");
-    table_->setHorizontalHeaderLabels(
-        {"Pass", "Probably the same as", "Apart", "Headings differ by"});
+    table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // The columns fit the rows in sight; measuring a thousand more on each
+    // refill is most of its cost.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
     summary_ = new QLabel(this);
     summary_->setObjectName("DuplicateSummary");
     summary_->setWordWrap(true);
@@ -67,45 +148,97 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     layout->addWidget(summary_);
     layout->addWidget(buttons);
 
+    later_.setSingleShot(true);
+    later_.setInterval(0);
+    connect(&later_, &QTimer::timeout, this, [this] { Search(); });
+    connect(&searching_, &QFutureWatcherBase::finished, this, [this] {
+        // What changed meanwhile makes this search stale.
+        if (again_) {
+            again_ = false;
+            Search();
+        } else {
+            Show(searching_.result());
+        }
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(metres_, &QDoubleSpinBox::valueChanged, this, [this] { Search(); });
-    connect(degrees_, &QDoubleSpinBox::valueChanged, this, [this] { Search(); });
-    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
+    connect(metres_, &QDoubleSpinBox::valueChanged, this, [this] { later_.start(); });
+    connect(degrees_, &QDoubleSpinBox::valueChanged, this, [this] { later_.start(); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const auto rows = table_->selectionModel()->selectedRows();
         if (!rows.isEmpty())
             SelectInLists(rows.front().row());
     });
     // A change to either side may make or break pairs. Selections are left
-    // out: choosing a row selects in the lists.
-    FollowLists(lists_, this, false, [this] { Search(); });
-    Search();
+    // out: choosing a row selects in the lists. Closed, it searches when
+    // opened again.
+    FollowLists(lists_, this, false, [this] {
+        if (isVisible())
+            later_.start();
+    });
+}
+
+DuplicatePassesDialog::~DuplicatePassesDialog() {
+    searching_.waitForFinished();
 }
 
 void DuplicatePassesDialog::Search() {
+    later_.stop();
     const bool straight = program_.Menus.StraightTrack;
     degrees_->setEnabled(straight);
-    pairs_ = FindDuplicates(program_.Table.Current(CardSide), program_.Table.Current(ImageSide),
-                            straight, cardLoaded_(), {metres_->value(), degrees_->value()});
-    const QSignalBlocker quiet(table_);
-    table_->clearContents();
-    table_->setRowCount(static_cast<int>(pairs_.size()));
-    for (int row = 0; row < static_cast<int>(pairs_.size()); ++row) {
-        const DuplicatePair& pair = pairs_[row];
-        const QStringList cells = {
-            PassName(pair.First), PassName(pair.Second),
-            QString::number(pair.Metres, 'f', 2) + " m",
-            !straight       ? QString("-")
-            : pair.Reversed ? QString::number(pair.Degrees, 'f', 2) + "\u00B0, driven the other way"
-                            : QString::number(pair.Degrees, 'f', 2) + "\u00B0"};
-        for (int column = 0; column < cells.size(); ++column)
-            table_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    const DuplicateLimits limits{metres_->value(), degrees_->value()};
+    const bool cardLoaded = cardLoaded_();
+    if (!inWorker_) {
+        QElapsedTimer clock;
+        clock.start();
+        Found found{FindDuplicates(program_.Table.Current(CardSide),
+                                   program_.Table.Current(ImageSide), straight, cardLoaded, limits),
+                    straight, 0};
+        found.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        Show(std::move(found));
+        return;
     }
-    const QString kind = straight ? "straight lines" : "circle tracks";
-    summary_->setText(pairs_.empty()
-                          ? "No duplicate " + kind + " found within these limits."
-                          : QString::number(pairs_.size()) +
-                                (pairs_.size() == 1 ? " pair of " : " pairs of ") + kind +
-                                " found. Choose a row to select both passes in the lists.");
+    if (searching_.isRunning()) {
+        again_ = true;
+        return;
+    }
+    summary_->setText("Searching...");
+    searching_.setFuture(QtConcurrent::run([card = program_.Table.Current(CardSide),
+                                            image = program_.Table.Current(ImageSide), straight,
+                                            cardLoaded, limits] {
+        QElapsedTimer clock;
+        clock.start();
+        Found found{FindDuplicates(card, image, straight, cardLoaded, limits), straight, 0};
+        found.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        return found;
+    }));
+}
+
+void DuplicatePassesDialog::WaitForSearch() {
+    searching_.waitForFinished();
+    QCoreApplication::processEvents();
+}
+
+void DuplicatePassesDialog::Show(Found found) {
+    inWorker_ = found.Seconds > kLongSearch;
+    pairs_ = std::move(found.Pairs);
+    // Measured once, for the rows in sight: a header sized to its contents
+    // measured every row on each cell set and froze the window for minutes.
+    table_->setUpdatesEnabled(false);
+    model_->Reset(&pairs_, found.Straight);
+    table_->resizeColumnsToContents();
+    table_->setUpdatesEnabled(true);
+    const QString kind = found.Straight ? "straight lines" : "circle tracks";
+    const int count = static_cast<int>(pairs_.size());
+    QString text;
+    if (count == 0)
+        text = "No duplicate " + kind + " found within these limits.";
+    else
+        text = QString::number(count) + (count == 1 ? " pair of " : " pairs of ") + kind +
+               " found" +
+               (count > kShownAtFirst ? ", the closest first; more follow as you scroll down"
+                                      : QString()) +
+               ". Choose a row to select both passes in the lists.";
+    summary_->setText(text);
 }
 
 void DuplicatePassesDialog::SelectInLists(int row) {

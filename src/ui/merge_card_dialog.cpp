@@ -89,8 +89,8 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     // table's own would only draw a stray focus frame.
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setUpdatesEnabled(false);
     for (int row = 0; row < rows; ++row) {
         const MergeRow& r = plan_.Rows[row];
         auto* tick = new QTableWidgetItem;
@@ -141,6 +141,10 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Refresh();
+    // Measured once, filled: a header sized to its contents measured every
+    // row again on each cell a tick changed.
+    table_->resizeColumnsToContents();
+    table_->setUpdatesEnabled(true);
 }
 
 void MergeCardDialog::Typed(int row, const QString& text) {
@@ -155,9 +159,11 @@ void MergeCardDialog::Refresh(std::optional<int> typing) {
     for (int row = 0; row < static_cast<int>(plan_.Rows.size()); ++row) {
         const MergeRow& r = plan_.Rows[row];
         table_->item(row, kTick)->setCheckState(r.Ticked ? Qt::Checked : Qt::Unchecked);
-        if (row != typing) {
-            targets_[row]->setText(r.Target > 0 ? QString::number(r.Target) : QString());
-        }
+        // A field box is redrawn only when it changes: each redraw of one
+        // of hundreds of boxes in the table is costly.
+        const QString target = r.Target > 0 ? QString::number(r.Target) : QString();
+        if (row != typing && targets_[row]->text() != target)
+            targets_[row]->setText(target);
         targets_[row]->setEnabled(r.Ticked);
         const TargetCheck check = CheckTarget(plan_, card_, image_, row);
         QTableWidgetItem* said = table_->item(row, kCheck);

@@ -4,8 +4,10 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <set>
 
 #include "commands/commands.h"
@@ -64,8 +66,35 @@ const char* KindText(TrackKind kind) {
 std::array<std::string, 3> Describe(Files& disk, const fs::path& folder, const BackupCard& reader) {
     const BackupSummary summary = ReadBackup(disk, folder);
     return {DescribeBackupFile(summary.Straight), DescribeBackupFile(summary.Circle),
-            DescribeBackupCard(ReadBackupCard(disk, folder), reader)};
+            DescribeBackupCard(summary.Card, reader)};
 }
+
+// Measured once, after the rows are in: a header sized to its contents
+// measures every row again on each text set, which for a season of
+// backups froze the window for half a minute.
+void FitColumns(QTreeWidget* tree) {
+    for (int column = 0; column < tree->columnCount(); ++column)
+        tree->resizeColumnToContents(column);
+}
+
+// Drawing and measuring stay off while a tree is filled, and it is
+// measured once at the end.
+class Filling {
+  public:
+    explicit Filling(QTreeWidget* tree) : tree_(tree), quiet_(tree) {
+        tree_->setUpdatesEnabled(false);
+    }
+    ~Filling() {
+        FitColumns(tree_);
+        tree_->setUpdatesEnabled(true);
+    }
+    Filling(const Filling&) = delete;
+    Filling& operator=(const Filling&) = delete;
+
+  private:
+    QTreeWidget* tree_;
+    QSignalBlocker quiet_;
+};
 
 void SetDescription(QTreeWidgetItem* item, const std::array<std::string, 3>& texts) {
     item->setText(kStraight, Text(texts[0]));
@@ -77,6 +106,9 @@ void SetDescription(QTreeWidgetItem* item, const std::array<std::string, 3>& tex
 
 RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     : QDialog(parent), program_(program), ports_(ports) {
+    // One core is left to the window, so that the list shows and answers
+    // while the backups are read.
+    readers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     setObjectName("RestoreFromBackup");
     setWindowTitle("Restore from Backup");
     resize(720, 600);
@@ -93,7 +125,6 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     backups_->setHeaderLabels({"Day", "No.", "Made", "Straight lines", "Circle tracks", "Card"});
     backups_->setRootIsDecorated(false);
     backups_->setAllColumnsShowFocus(true);
-    backups_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* openFolder = new QPushButton("Open Folder...", this);
     openFolder->setObjectName("cmdOpenFolder");
     openFolder->setToolTip(
@@ -109,7 +140,6 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     compare_->setHeaderLabels({"Field", "Backup", "Your Card", "Difference"});
     compare_->setRootIsDecorated(false);
     compare_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    compare_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     intoImage_ = new QPushButton("Into Temporary Card Image", this);
     intoImage_->setObjectName("cmdIntoImage");
@@ -151,13 +181,10 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
             ShownChanged();
     });
     connect(&listing_, &QFutureWatcherBase::resultReadyAt, this, [this](int index) {
-        const std::array<std::string, 3> texts = listing_.resultAt(index);
-        for (int i = 0; i < backups_->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* item = backups_->topLevelItem(i);
-            if (item->data(kDay, Qt::UserRole).toInt() == index)
-                SetDescription(item, texts);
-        }
+        if (index >= 0 && static_cast<std::size_t>(index) < rows_.size())
+            SetDescription(rows_[index], listing_.resultAt(index));
     });
+    connect(&listing_, &QFutureWatcherBase::finished, this, [this] { FitColumns(backups_); });
     Compare();
 }
 
@@ -176,25 +203,35 @@ void RestoreDialog::Reload() {
     const std::vector<BackupFolderEntry> listed = ListBackups(program_, ports_.Disk);
     entries_ = listed;
     entries_.insert(entries_.end(), picked_.begin(), picked_.end());
-    {
-        const QSignalBlocker quiet(backups_);
-        backups_->clear();
-        for (std::size_t i = 0; i < entries_.size(); ++i) AddRow(entries_[i], static_cast<int>(i));
-    }
     const BackupCard reader = CardInReader(ports_);
-    for (std::size_t i = listed.size(); i < entries_.size(); ++i)
-        SetDescription(backups_->topLevelItem(static_cast<int>(entries_.size() - 1 - i)),
-                       Describe(ports_.Disk, entries_[i].Folder, reader));
+    {
+        const Filling filling(backups_);
+        backups_->clear();
+        rows_.clear();
+        QList<QTreeWidgetItem*> items;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            rows_.push_back(NewRow(entries_[i], static_cast<int>(i)));
+            // The operator's own folders on top, the last picked first.
+            if (i < listed.size())
+                items.push_back(rows_.back());
+            else
+                items.push_front(rows_.back());
+        }
+        for (std::size_t i = listed.size(); i < entries_.size(); ++i)
+            SetDescription(rows_[i], Describe(ports_.Disk, entries_[i].Folder, reader));
+        backups_->addTopLevelItems(items);
+    }
     Files* disk = &ports_.Disk;
-    listing_.setFuture(QtConcurrent::mapped(listed, [disk, reader](const BackupFolderEntry& entry) {
-        return Describe(*disk, entry.Folder, reader);
-    }));
+    listing_.setFuture(
+        QtConcurrent::mapped(&readers_, listed, [disk, reader](const BackupFolderEntry& entry) {
+            return Describe(*disk, entry.Folder, reader);
+        }));
     chosen_.reset();
-    for (int i = 0; i < backups_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = backups_->topLevelItem(i);
-        const auto index = static_cast<std::size_t>(item->data(kDay, Qt::UserRole).toInt());
-        if (!was.empty() && entries_[index].Folder == was)
-            backups_->setCurrentItem(item);
+    for (std::size_t i = 0; i < entries_.size() && !was.empty(); ++i) {
+        if (entries_[i].Folder == was) {
+            backups_->setCurrentItem(rows_[i]);
+            break;
+        }
     }
     Compare();
 }
@@ -204,7 +241,7 @@ void RestoreDialog::WaitForListing() {
     QCoreApplication::processEvents();
 }
 
-void RestoreDialog::AddRow(const BackupFolderEntry& entry, int at) {
+QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
     auto* item = new QTreeWidgetItem;
     if (entry.Number >= 0) {
         const std::string name = BackupName(entry);
@@ -217,7 +254,7 @@ void RestoreDialog::AddRow(const BackupFolderEntry& entry, int at) {
     item->setText(kMade, Text(entry.Made));
     SetDescription(item, {"reading...", "reading...", "reading..."});
     item->setData(kDay, Qt::UserRole, at);
-    backups_->insertTopLevelItem(entry.Number >= 0 ? at : 0, item);
+    return item;
 }
 
 void RestoreDialog::OpenFolder() {
@@ -227,9 +264,11 @@ void RestoreDialog::OpenFolder() {
     const BackupFolderEntry entry{*folder, {}, -1, FolderTimeText(*folder)};
     picked_.push_back(entry);
     entries_.push_back(entry);
-    AddRow(entry, static_cast<int>(entries_.size() - 1));
-    QTreeWidgetItem* item = backups_->topLevelItem(0);
+    QTreeWidgetItem* item = NewRow(entry, static_cast<int>(entries_.size() - 1));
+    rows_.push_back(item);
     SetDescription(item, Describe(ports_.Disk, entry.Folder, CardInReader(ports_)));
+    backups_->insertTopLevelItem(0, item);
+    FitColumns(backups_);
     backups_->setCurrentItem(item);
 }
 
@@ -258,6 +297,7 @@ void RestoreDialog::Compare() {
     std::set<int> selected;
     for (const QTreeWidgetItem* item : compare_->selectedItems())
         selected.insert(item->text(kField).toInt());
+    const Filling filling(compare_);
     compare_->clear();
     intoImage_->setEnabled(false);
     writeToCard_->setEnabled(false);

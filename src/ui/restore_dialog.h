@@ -7,6 +7,7 @@
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
@@ -46,17 +47,20 @@ class RestoreDialog final : public QDialog {
     void Choose();
     void IntoImage();
     void WriteToCard();
-    void AddRow(const BackupFolderEntry& entry, int at);
+    // A row for entries_[at], not yet in the list.
+    QTreeWidgetItem* NewRow(const BackupFolderEntry& entry, int at);
 
     Program& program_;
     Ports& ports_;
     std::vector<BackupFolderEntry> entries_;  // the listing, then the folders picked
     std::vector<BackupFolderEntry> picked_;
+    std::vector<QTreeWidgetItem*> rows_;    // the row of each of entries_
     std::optional<BackupLineFile> chosen_;  // the chosen backup's file of the checked kind
     BackupCard chosenCard_;                 // the card it was made from
     std::string chosenName_;
     fs::path chosenFolder_;
     // What each backup holds: its straight lines, circle tracks and card.
+    QThreadPool readers_;
     QFutureWatcher<std::array<std::string, 3>> listing_;
     QTreeWidget* backups_ = nullptr;
     QTreeWidget* compare_ = nullptr;

@@ -7,7 +7,7 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "support/shots.h"
 #include "ui/duplicate_passes.h"
@@ -145,7 +145,7 @@ TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     // as different lines, which is a conflict, not a duplicate.
     ASSERT_EQ(dialog->Pairs().size(), 1u);
     Shot("map-3-duplicates");
-    auto* table = dialog->findChild<QTableWidget*>("DuplicateTable");
+    auto* table = dialog->findChild<QTableView*>("DuplicateTable");
     table->selectRow(0);
     EXPECT_TRUE(h.Item(CardSide, "12")->isSelected());
     EXPECT_TRUE(h.Item(CardSide, "41")->isSelected());
@@ -155,7 +155,37 @@ TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     dialog->findChild<QDoubleSpinBox*>("DuplicateMetres")->setValue(0.5);
     QTest::qWait(20);
     EXPECT_TRUE(dialog->Pairs().empty());
-    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(table->model()->rowCount(), 0);
+}
+
+// Past a page of pairs, the closest show first with the count, and the rest
+// follow as the table is scrolled to its end.
+TEST(MapWindow, ManyDuplicatesShowTheClosestPageFirstAndTheRestOnDemand) {
+    Harness h;
+    h.program.Menus.StraightTrack = true;
+    h.program.Table.Current(ImageSide) = NewBlankImage();
+    CardImage& card = h.program.Table.Current(CardSide) = NewBlankImage();
+    card.IsStraight = true;
+    // 60 passes within 3 m of one another: 1,770 pairs.
+    for (int field = 10; field < 70; ++field)
+        card.Line(field) = PassAt(field, {41 + (69 - field) * 0.05 / 111'000, -93.25}, 0, 1);
+    QTreeWidget cardList, imageList;
+    DuplicatePassesDialog dialog(
+        h.program, {&cardList, &imageList}, [] { return true; }, nullptr);
+    dialog.Search();
+    dialog.WaitForSearch();
+    auto* table = dialog.findChild<QTableView*>("DuplicateTable");
+    QAbstractItemModel* rows = table->model();
+    ASSERT_EQ(dialog.Pairs().size(), 1770u);
+    EXPECT_EQ(rows->rowCount(), DuplicatePassesDialog::kShownAtFirst);
+    EXPECT_TRUE(dialog.findChild<QLabel*>("DuplicateSummary")
+                    ->text()
+                    .startsWith("1770 pairs of straight lines found, the closest first"));
+    EXPECT_EQ(rows->index(0, 2).data().toString(), "0.05 m");
+    while (rows->canFetchMore({})) rows->fetchMore({});
+    EXPECT_EQ(rows->rowCount(), 1770);
+    EXPECT_EQ(rows->index(1769, 2).data().toString(), "2.95 m");
+    EXPECT_EQ(rows->index(1769, 3).data().toString(), "0.00\u00B0");
 }
 
 TEST(MapWindow, ExportLeavesOutPassesThatAreNoPlaceAndWritesTaskDataInCapitals) {

@@ -133,5 +133,41 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     EXPECT_TRUE(Bytes(h.CardFile()) == first);
 }
 
+// A folder of the operator's stays on top through a new listing, and each
+// count read in the background lands on its own backup's row.
+TEST(RestoreWindow, PickedFolderStaysOnTopAndCountsLandOnTheirRows) {
+    Harness h;
+    const fs::path day = h.program.WorkFolder / "Backup" / "12062026";
+    for (int n = 0; n < 3; ++n) {
+        std::map<int, std::string> passes;
+        for (int field = 10; field < 11 + n; ++field) passes[field] = OnA(field);
+        WriteFile(day / std::to_string(n) / "ablines.dat",
+                  LineFileText(ImageWith(passes), LineLayout::Card));
+    }
+    const fs::path copy = h.work.path() / "Kept";
+    WriteFile(copy / "PFLINES" / "CIRCLES.DAT",
+              LineFileText(ImageWith({{20, OnB(20)}}, false), LineLayout::Card));
+    WriteFile(copy / kBackupLabelFile, "OLD");
+
+    RestoreDialog dialog(h.program, h.ports, nullptr);
+    dialog.Reload();
+    h.dialogs.ExpectDirectory(copy);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOpenFolder"), Qt::LeftButton);
+    dialog.Reload();
+    dialog.WaitForListing();
+    auto* backups = dialog.findChild<QTreeWidget*>("lstBackups");
+    EXPECT_EQ(Rows(backups), (QStringList{QString::fromStdString(copy.string()) +
+                                              " |  | none | 1 pass | OLD (another card)",
+                                          "12/06/2026 | 2 | 3 passes | none | unknown card",
+                                          "12/06/2026 | 1 | 2 passes | none | unknown card",
+                                          "12/06/2026 | 0 | 1 pass | none | unknown card"}));
+    EXPECT_EQ(backups->currentItem(), backups->topLevelItem(0));
+    // Every column wide enough for its widest text.
+    for (int column = 0; column < backups->columnCount(); ++column)
+        EXPECT_GE(backups->columnWidth(column),
+                  backups->fontMetrics().horizontalAdvance(backups->topLevelItem(0)->text(column)))
+            << column;
+}
+
 }  // namespace
 }  // namespace swathkit
