@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format ccache
   qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev libzip-dev
   libgeographiclib-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -3,6 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# Every build below goes through ccache: a run after the first compiles
+# only what changed, whichever folder the tree was cloned into.
+export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$PWD
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSWATHKIT_WERROR=ON \
   -DSWATHKIT_BUILD_BENCHMARKS=ON
 cmake --build build --target format-check
