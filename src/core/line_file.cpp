@@ -139,7 +139,7 @@ std::string DescribeRecords(const std::vector<int>& slots) {
 }
 
 void SetKindFromPath(CardImage& image, const fs::path& path) {
-    image.IsCircle = path.string().find("ircle") != std::string::npos;
+    image.IsCircle = PathText(path).find("ircle") != std::string::npos;
     image.IsStraight = !image.IsCircle;
 }
 

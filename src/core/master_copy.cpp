@@ -11,7 +11,7 @@ namespace {
 // Where a master copy that could not be read is kept before the first save
 // replaces it: beside it, dated, never over an earlier keep.
 fs::path UnreadableKeepName(Files& files, const fs::path& master, const Date& today) {
-    const std::string stem = master.stem().string() + ".unreadable-" + FormatDate(today);
+    const std::string stem = PathText(master.stem()) + ".unreadable-" + FormatDate(today);
     fs::path keep = master.parent_path() / (stem + ".dat");
     for (int n = 1; files.Exists(keep); ++n) {
         keep = master.parent_path() / (stem + "-" + std::to_string(n) + ".dat");

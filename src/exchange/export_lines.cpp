@@ -315,7 +315,7 @@ bool ReplaceSpelledAs(Files& disk, const fs::path& path, const std::string& text
     for (const fs::path& entry : *entries) {
         if (entry.filename() == path.filename())
             spelledSo = true;
-        else if (AsciiLower(entry.filename().string()) == AsciiLower(path.filename().string()))
+        else if (AsciiLower(PathText(entry.filename())) == AsciiLower(PathText(path.filename())))
             existing = path.parent_path() / entry.filename();
     }
     if (spelledSo || existing.empty())
@@ -346,7 +346,7 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
     ExportResult result;
     result.File = path;
     if (format == ExportFormat::TaskData &&
-        AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
+        AsciiLower(PathText(path.filename())) == AsciiLower(DefaultExportName(format)))
         result.File = path.parent_path() / DefaultExportName(format);
     for (const PlacedLine& line : PlacedLines(image, straight)) {
         if (OnEarth(line.Point))
