@@ -50,6 +50,14 @@ for round in install install-over; do
   echo "$round: the files, the Start-menu entry and Add or Remove Programs are there"
 done
 
+# A GUI program (no console window beside it), with its icon and version.
+exe="$program_dir/swathkit.exe"
+x86_64-w64-mingw32-objdump -p "$exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+  fail "swathkit.exe is not a GUI program"
+resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null)
+grep -q '"IDI_ICON1" 14' <<<"$resources" || fail "swathkit.exe has no icon"
+grep -q 'VALUE "ProductVersion", "3\.22"' <<<"$resources" || fail "swathkit.exe has no version"
+
 # The installed program, started as the Start menu starts it: its window
 # with the windows platform plugin, found by its title.
 "$wine" "C:\\Program Files\\Swathkit\\swathkit.exe" >/dev/null 2>&1 &
@@ -63,6 +71,19 @@ sleep 2
 import -window root "$build/setup-window.png"
 echo "The installed program's window is up; screenshot: $build/setup-window.png"
 [ -d "$drive/Swathkit" ] || fail "the program made no work folder C:\\Swathkit"
+# Help, from the "Help" menu (Alt, then Left wraps round to it), opens the
+# help file beside the program in Windows' HTML Help viewer.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key alt
+sleep 0.5
+xdotool key Left Return
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^Swathkit Help$' >/dev/null 2>&1 && break
+  sleep 0.2
+done
+xdotool search --onlyvisible --name '^Swathkit Help$' >/dev/null 2>&1 ||
+  fail "Help did not open AB_Help.chm in the HTML Help viewer"
+echo "Help opened AB_Help.chm beside the installed program"
 wineserver -k
 wineserver -w
 

@@ -66,7 +66,7 @@ TEST(MainWindow, CardCommandsCaptionsSelectionAndMenus) {
     EXPECT_EQ(h.ItemTexts(0), (QStringList{"9"}));
     EXPECT_EQ(h.List(1)->columnCount(), 4);  // the image list keeps its last fill
 
-    fs::remove_all(h.root);
+    fs::remove_all(h.reader.folder);  // the card pulled
     h.dialogs.ExpectTitle("Error with Card", Answer::Ok);
     h.Trigger("mnuRefreshDrives");
     enabled(false);
