@@ -52,7 +52,8 @@ done
 
 # A GUI program (no console window beside it), with its icon and version.
 exe="$program_dir/swathkit.exe"
-x86_64-w64-mingw32-objdump -p "$exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" ||
   fail "swathkit.exe is not a GUI program"
 resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null)
 grep -q '"IDI_ICON1" 14' <<<"$resources" || fail "swathkit.exe has no icon"
