@@ -8,7 +8,7 @@
 # Prints the installed folder (for CMAKE_PREFIX_PATH) as its only output;
 # the build's own output goes to a log beside it. Rebuilds only when the
 # folder for this source version and these options is missing.
-set -euo pipefail
+set -eEuo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/swathkit"
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
@@ -26,9 +26,12 @@ options=(
   -DFEATURE_harfbuzz=ON -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
   -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
-  # Debian's source leaves out the tablet library of the windows platform,
-  # and Qt 6.4's DirectWrite 3 font database compiles only with Direct2D.
-  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+  # Debian's source leaves out the tablet library of the windows platform.
+  # Qt 6.4 compiles its DirectWrite font engine only with Direct2D, yet
+  # PrintSupport's Windows print engine calls it whenever DirectWrite is
+  # on: the GDI font engine and no Direct2D.
+  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF
+  -DFEATURE_directwrite3=OFF
 )
 key=$(printf '%s\n' "$version" "${options[@]}" | sha256sum | cut -c1-12)
 prefix="$cache/qt6-mingw-${version//[^0-9A-Za-z.]/_}-$key"
@@ -42,11 +45,14 @@ log="$cache/qt6-mingw-build.log"
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
 echo "Building Qt $version for Windows into $prefix (log: $log)" >&2
-{
-  cd "$work"
-  apt-get source -qq --download-only "qt6-base=$version"
-  dpkg-source -x qt6-base_*.dsc src
-  cat >toolchain.cmake <<TOOLCHAIN
+# Everything below goes to the log; the first failure stops the build and
+# shows the log's end, so a broken build is never marked complete.
+exec 3>&2 4>&1 >"$log" 2>&1
+trap 'echo "Building Qt for Windows failed; the end of $log:" >&3; tail -n 40 "$log" >&3' ERR
+cd "$work"
+apt-get source -qq --download-only "qt6-base=$version"
+dpkg-source -x qt6-base_*.dsc src
+cat >toolchain.cmake <<TOOLCHAIN
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -58,22 +64,24 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 TOOLCHAIN
-  launcher=()
-  if command -v ccache >/dev/null; then
-    # Qt's precompiled headers would otherwise miss the cache every time.
-    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  fi
-  cmake -S src -B build -G Ninja "${options[@]}" "${launcher[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-  cmake --build build
-  cmake --install build
-  # The MinGW runtime the DLLs import, beside them as Windows looks for it.
-  for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
-    cp "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$prefix/bin/"
-  done
-} >"$log" 2>&1 || { echo "Building Qt for Windows failed; the end of $log:" >&2; tail -n 40 "$log" >&2; exit 1; }
+launcher=()
+if command -v ccache >/dev/null; then
+  # Qt's precompiled headers would otherwise miss the cache every time.
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S src -B build -G Ninja "${options[@]}" "${launcher[@]}" \
+  -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+cmake --build build
+cmake --install build
+# The MinGW runtime the DLLs import, beside them as Windows looks for it.
+for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
+  cp "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$prefix/bin/"
+done
+trap - ERR
+exec 1>&4 2>&3 3>&- 4>&-
+cd "$cache"
 rm -rf "$work"
 touch "$prefix/.complete"
 echo "$prefix"

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
   appstream desktop-file-utils xdotool
-  g++-mingw-w64-x86-64-posix googletest wine wine64
+  g++-mingw-w64-x86-64-posix googletest wine wine64 nsis ccache librsvg2-bin imagemagick
   gdal-bin nodejs
 )
 # npm comes with nodejs where Node is installed from its own makers'

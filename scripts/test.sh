@@ -19,18 +19,28 @@ for bench in build/bin/*_bench; do
   QT_QPA_PLATFORM=offscreen "$bench" --benchmark_min_time=0.01
 done
 
-# The logic and its tests again, built for Windows with MinGW-w64 and run
-# under Wine; the README says what that build leaves out and why. A
-# wineserver kept a few seconds between tests spares each its start.
+# The whole program and its tests again, built for Windows with MinGW-w64
+# against Qt and the readers' libraries built from Debian's own source
+# (cached outside the tree), and run under Wine; the README says what that
+# run leaves out and why. A wineserver kept a few seconds between tests
+# spares each its start.
+qt_windows=$(scripts/build-qt-windows.sh)
+libraries_windows=$(scripts/build-deps-windows.sh)
 geographiclib=$(ls "${XDG_CACHE_HOME:-$HOME/.cache}"/swathkit/geographiclib_*.orig.tar.gz | tail -n1)
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DSWATHKIT_GEOGRAPHICLIB_SOURCE="$geographiclib"
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DSWATHKIT_GEOGRAPHICLIB_SOURCE="$geographiclib" \
+  -DCMAKE_PREFIX_PATH="$qt_windows;$libraries_windows" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 cmake --build build-win
 (cd build-win &&
  export WINEPREFIX=$PWD/wine WINEDEBUG=-all &&
  { wineserver -p10 </dev/null >/dev/null 2>&1 || true; } &&
  echo "Windows tests, under Wine:" &&
  ctest --output-on-failure --timeout 600)
+
+# The setup program made from the Windows build, installed, started and
+# uninstalled under Wine.
+scripts/check-windows-setup.sh build-win
 
 # The Debian package made from the Linux build, installed and started from its
 # desktop entry.

@@ -127,7 +127,7 @@ TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
                                                     ExportFormat::TaskData, Lines(), true, "F");
             std::set<std::string> names;
             for (const auto& entry : fs::directory_iterator(work.path()))
-                names.insert(entry.path().filename());
+                names.insert(PathText(entry.path().filename()));
             // Once the new file is in place only a clean-up or flush can fail,
             // which may leave the old one set aside.
             if (names.count("TASKDATA.XML") && Bytes(path) == meant)

@@ -133,7 +133,7 @@ bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder
         }
     }
     if (!copied) {
-        ports.Ask.Show({"The card could not be copied whole into " + folder.string() +
+        ports.Ask.Show({"The card could not be copied whole into " + PathText(folder) +
                             ".\r\nThe files copied before the problem are there.",
                         Buttons::Ok, Icon::Exclamation, "Invalid Save"});
     }

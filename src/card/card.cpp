@@ -21,9 +21,9 @@ fs::path Spelt(Files& files, const fs::path& path) {
 }
 
 void RemoveStaleTemporaryFiles(Files& files, const fs::path& folder) {
-    const std::string suffix = TemporaryFileFor("").string();
+    const std::string suffix = PathText(TemporaryFileFor(""));
     for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {
-        const std::string name = entry.filename().string();
+        const std::string name = PathText(entry.filename());
         if (name.size() > suffix.size() && name.ends_with(suffix))
             files.Remove(entry);
     }
@@ -65,7 +65,7 @@ fs::path CardFilePath(Files& files, const std::string& driveText, const std::str
     if (!folder.empty())
         path += folder + separator;
     path += name;
-    return Spelt(files, fs::path(path));
+    return Spelt(files, PathFromText(path));
 }
 
 fs::path CardLineFilePath(const Program& program, Ports& ports) {
@@ -130,7 +130,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     ports.CardList.DeselectFirstItem();
     ports.ImageList.DeselectFirstItem();
     if (!damage.empty()) {
-        ports.Ask.Show({"The card's line file " + path.string() + " is damaged: " + damage +
+        ports.Ask.Show({"The card's line file " + PathText(path) + " is damaged: " + damage +
                             ".\r\n"
                             "The passes that could be read are shown; move them into the "
                             "Temporary Card Image to keep them.\r\n"

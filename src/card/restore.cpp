@@ -101,11 +101,11 @@ std::vector<BackupFolderEntry> ListBackups(const Program& program, Files& files)
     std::vector<BackupFolderEntry> found;
     for (const fs::path& day :
          files.List(BackupFolder(program)).value_or(std::vector<fs::path>{})) {
-        const std::optional<Date> date = DayOfName(day.filename().string());
+        const std::optional<Date> date = DayOfName(PathText(day.filename()));
         if (!date || !files.IsFolder(day))
             continue;
         for (const fs::path& folder : files.List(day).value_or(std::vector<fs::path>{})) {
-            const std::optional<int> number = Digits(folder.filename().string(), 3);
+            const std::optional<int> number = Digits(PathText(folder.filename()), 3);
             if (!number || *number > 255 || !files.IsFolder(folder))
                 continue;
             found.push_back({folder, *date, *number, FolderTimeText(folder)});
@@ -122,7 +122,7 @@ std::vector<BackupFolderEntry> ListBackups(const Program& program, Files& files)
 
 std::string BackupName(const BackupFolderEntry& entry) {
     if (entry.Number < 0)
-        return entry.Folder.string();
+        return PathText(entry.Folder);
     const std::string day = FormatDate(entry.Day);
     return day.substr(0, 2) + "/" + day.substr(2, 2) + "/" + day.substr(4) + " no. " +
            std::to_string(entry.Number);
@@ -143,7 +143,7 @@ class Spellings {
         const fs::path* found = nullptr;
         const std::string wanted = AsciiLower(name);
         for (const fs::path& entry : entries_) {
-            const std::string have = entry.filename().string();
+            const std::string have = PathText(entry.filename());
             if (have == name)
                 return folder_ / have;
             if (found == nullptr && AsciiLower(have) == wanted)

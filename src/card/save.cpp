@@ -111,7 +111,7 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
                             ".\r\n"
                             "Writing replaces it with the passes shown. The damaged file is "
                             "kept first in a new backup folder under\r\n" +
-                            (BackupFolder(program) / FormatDate(ports.Time.Today())).string() +
+                            PathText(BackupFolder(program) / FormatDate(ports.Time.Today())) +
                             ".\r\nWrite to the card?",
                         Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
         ShowCardAsRead(program, ports);

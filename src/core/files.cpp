@@ -243,12 +243,21 @@ fs::path ExistingSpelling(Files& files, const fs::path& path) {
     // Windows finds a file under any spelling of its name; only the
     // folder's listing tells how the card spells it.
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string wanted = AsciiLower(path.filename().string());
+    const std::string wanted = AsciiLower(PathText(path.filename()));
     for (const fs::path& entry : files.List(folder).value_or(std::vector<fs::path>{})) {
-        if (AsciiLower(entry.filename().string()) == wanted)
+        if (AsciiLower(PathText(entry.filename())) == wanted)
             return path.parent_path() / entry.filename();
     }
     return path;
+}
+
+std::string PathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+fs::path PathFromText(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
 }
 
 }  // namespace swathkit

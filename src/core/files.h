@@ -83,4 +83,10 @@ std::string AsciiLower(std::string text);
 // card on a case-sensitive disk must not end up holding two such files.
 fs::path ExistingSpelling(Files& files, const fs::path& path);
 
+// Paths cross to the operator, to Qt and to the drive names as UTF-8 text.
+// Not path::string(): on Windows that goes through the ANSI code page, and
+// a path built from a narrow string is read in it too.
+std::string PathText(const fs::path& path);
+fs::path PathFromText(std::string_view text);
+
 }  // namespace swathkit

@@ -174,7 +174,7 @@ std::string DescribeRecords(const std::vector<int>& slots) {
 }
 
 void SetKindFromPath(CardImage& image, const fs::path& path) {
-    image.IsCircle = path.filename().string().find("ircle") != std::string::npos;
+    image.IsCircle = PathText(path.filename()).find("ircle") != std::string::npos;
     image.IsStraight = !image.IsCircle;
 }
 

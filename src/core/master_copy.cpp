@@ -11,7 +11,7 @@ namespace {
 // Where a master copy that could not be read is kept before the first save
 // replaces it: beside it, dated, never over an earlier keep.
 fs::path UnreadableKeepName(Files& files, const fs::path& master, const Date& today) {
-    const std::string stem = master.stem().string() + ".unreadable-" + FormatDate(today);
+    const std::string stem = PathText(master.stem()) + ".unreadable-" + FormatDate(today);
     fs::path keep = master.parent_path() / (stem + ".dat");
     for (int n = 1; files.Exists(keep); ++n) {
         keep = master.parent_path() / (stem + "-" + std::to_string(n) + ".dat");
@@ -27,10 +27,10 @@ void ReportDamage(Program& program, Ports& ports, const fs::path& path, const st
     const bool kept = ports.Disk.Copy(path, keep);
     if (!kept)
         program.UnreadMasterCopy = path;
-    std::string prompt = "The master copy " + path.string() + " " + what + "\r\n";
+    std::string prompt = "The master copy " + PathText(path) + " " + what + "\r\n";
     prompt += readable ? "The passes that could be read are shown in the Temporary Card Image.\r\n"
                        : "The Temporary Card Image starts empty.\r\n";
-    prompt += kept ? "The damaged file has been kept as " + keep.string() + "."
+    prompt += kept ? "The damaged file has been kept as " + PathText(keep) + "."
                    : "It could not be kept aside, so it is not saved over until it can be.";
     ports.Ask.Show({prompt, Buttons::Ok, Icon::Exclamation, "Damaged Master Copy"});
 }
@@ -80,7 +80,7 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
         return fail();
     const auto seen = program.MasterCopySeen.find(path);
     if (now && (seen == program.MasterCopySeen.end() || seen->second != now)) {
-        ports.Ask.Show({"The master copy " + path.string() +
+        ports.Ask.Show({"The master copy " + PathText(path) +
                             " has been saved by another program since this one read it.\r\n"
                             "Nothing has been written to it. Its own passes are shown now; make "
                             "your change again.\r\n"

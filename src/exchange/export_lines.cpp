@@ -304,7 +304,7 @@ namespace {
 // TASKDATA.XML for a TaskData asked for under any spelling of that name.
 fs::path ExportTarget(const fs::path& path, ExportFormat format) {
     if (format == ExportFormat::TaskData &&
-        AsciiLower(path.filename().string()) == AsciiLower(DefaultExportName(format)))
+        AsciiLower(PathText(path.filename())) == AsciiLower(DefaultExportName(format)))
         return path.parent_path() / DefaultExportName(format);
     return path;
 }
@@ -321,7 +321,7 @@ std::optional<fs::path> OtherTaskData(Files& disk, const fs::path& target, Expor
         return std::nullopt;
     for (const fs::path& entry : *entries)
         if (entry.filename() != target.filename() &&
-            AsciiLower(entry.filename().string()) == AsciiLower(target.filename().string()))
+            AsciiLower(PathText(entry.filename())) == AsciiLower(PathText(target.filename())))
             return target.parent_path() / entry.filename();
     return fs::path();
 }

@@ -12,6 +12,7 @@
 
 #include <zip.h>
 
+#include "core/files.h"
 #include "exchange/import_support.h"
 
 namespace swathkit {
@@ -184,16 +185,16 @@ std::variant<std::string, ImportFailure> ReadWhole(const fs::path& path, std::ui
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error)
-        return Fail("The file " + path.filename().string() + " cannot be read: " + error.message() +
-                    ".");
+        return Fail("The file " + PathText(path.filename()) +
+                    " cannot be read: " + error.message() + ".");
     if (size > budget)
-        return Fail("The file " + path.filename().string() + " is larger than " + kMaxBytesText +
+        return Fail("The file " + PathText(path.filename()) + " is larger than " + kMaxBytesText +
                     (budget < kMaxBytes ? " together with the TaskData's other files" : "") +
                     " and is not read.");
     std::ifstream in(path, std::ios::binary);
     std::string bytes(size, '\0');
     if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-        return Fail("The file " + path.filename().string() + " cannot be read.");
+        return Fail("The file " + PathText(path.filename()) + " cannot be read.");
     budget -= size;
     return bytes;
 }
@@ -212,7 +213,7 @@ std::optional<fs::path> FindInFolder(const fs::path& folder, const std::string& 
         return folder / name;
     const std::string wanted = Lower(name);
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (Lower(it->path().filename().string()) == wanted && it->is_regular_file(error))
+        if (Lower(PathText(it->path().filename())) == wanted && it->is_regular_file(error))
             return it->path();
     return std::nullopt;
 }
@@ -365,9 +366,9 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     if (fs::is_directory(path, error)) {
         if (const auto main = FindInFolder(path, "TASKDATA.XML"))
             return ReadTaskDataFile(*main, stop);
-        return Fail("The folder " + path.filename().string() + " holds no TASKDATA.XML.");
+        return Fail("The folder " + PathText(path.filename()) + " holds no TASKDATA.XML.");
     }
-    const std::string extension = Lower(path.extension().string());
+    const std::string extension = Lower(PathText(path.extension()));
     if (extension == ".xml")
         return ReadTaskDataFile(path, stop);
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&

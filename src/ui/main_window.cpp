@@ -74,7 +74,7 @@ bool TakeWorkFolder(QLockFile& lock, Dialogs& ask, const fs::path& folder) {
     if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
         return true;
     ask.Show({std::string(kProgramName) + " is already running with the work folder " +
-                  folder.string() +
+                  PathText(folder) +
                   ".\r\nUse the window that is open: two copies would each save their own "
                   "Temporary Card Image over the other's.",
               Buttons::Ok, Icon::Information, kProgramName});

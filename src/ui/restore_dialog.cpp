@@ -248,8 +248,8 @@ QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
         item->setText(kDay, Text(name.substr(0, 10)));
         item->setText(kNumber, QString::number(entry.Number));
     } else {
-        item->setText(kDay, Text(entry.Folder.string()));
-        item->setToolTip(kDay, Text(entry.Folder.string()));
+        item->setText(kDay, Text(PathText(entry.Folder)));
+        item->setToolTip(kDay, Text(PathText(entry.Folder)));
     }
     item->setText(kMade, Text(entry.Made));
     SetDescription(item, {"reading...", "reading...", "reading..."});
@@ -258,7 +258,7 @@ QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
 }
 
 void RestoreDialog::OpenFolder() {
-    const std::optional<std::string> folder = ports_.Ask.SelectDirectory();
+    const std::optional<fs::path> folder = ports_.Ask.SelectDirectory();
     if (!folder)
         return;
     const BackupFolderEntry entry{*folder, {}, -1, FolderTimeText(*folder)};
@@ -314,11 +314,11 @@ void RestoreDialog::Compare() {
                 text += Text(std::string("it holds no ") + KindText(kind) + ".");
                 break;
             case BackupFileState::Foreign:
-                text += Text(chosen_->Path.string()) +
+                text += Text(PathText(chosen_->Path)) +
                         " is not a line file. Nothing of it can be restored.";
                 break;
             case BackupFileState::Damaged:
-                text += Text(chosen_->Path.string() + " is damaged: " + chosen_->Damage +
+                text += Text(PathText(chosen_->Path) + " is damaged: " + chosen_->Damage +
                              ". Its other passes can go into the Temporary "
                              "Card Image; it is never written to the card. ");
                 [[fallthrough]];

@@ -68,7 +68,7 @@ TEST(MainWindow, CardCommandsCaptionsSelectionAndMenus) {
     // The image follows the kind: the circle master copy, drawn as circles.
     EXPECT_EQ(h.List(1)->columnCount(), h.List(0)->columnCount());
 
-    fs::remove_all(h.root);
+    fs::remove_all(h.reader.folder);  // the card pulled
     h.dialogs.ExpectTitle("Error with Card", Answer::Ok);
     h.Trigger("mnuRefreshDrives");
     enabled(false);

@@ -1,5 +1,5 @@
 #pragma once
-// The real main window on a card folder (root) in a temporary folder, and the
+// The real main window on a card (root: a folder, or drive e: on Windows), and the
 // operator's hand at its lists, buttons and menus. Its own message boxes are
 // answered by script; a test that sets setup.Ask = &dialogs before Open()
 // gets the logic's boxes recorded instead.
@@ -26,7 +26,7 @@ struct WindowHarness {
         setup.WorkFolder = work.path() / "Swathkit";
         setup.ProgramFolder = work.path();
         setup.Time = &clock;  // the save animation must not hold the test up
-        setup.Drives = [this] { return DriveList{{"/", root.string() + " [CARD]"}, 1}; };
+        setup.Drives = [this] { return DriveList{reader.entries, 1}; };
     }
 
     // A new window from setup, shown and active as the operator finds it.
@@ -98,7 +98,8 @@ struct WindowHarness {
     }
 
     TempFolder work;
-    fs::path root = work.path() / "CARD";
+    CardReader reader{work.path() / "CARD"};  // on Windows, drive e:
+    fs::path root = reader.root;
     FakeClock clock;
     ScriptedDialogs dialogs;
     FakeHelp help;
