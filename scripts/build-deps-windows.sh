@@ -9,7 +9,6 @@
 # folder for these source versions and these options is missing.
 set -eEuo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/swathkit"
 
 # Source package and version of each, from the Linux packages installed.
 sources=()
@@ -23,23 +22,9 @@ zip_options=(-DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF
              -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF
              -DENABLE_LZMA=OFF -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF
              -DBUILD_DOC=OFF)
-key=$(printf '%s\n' "${sources[@]}" "${common[@]}" "${zip_options[@]}" \
-        "$(sha256sum <"$tree/cmake/mingw-w64.cmake")" | sha256sum | cut -c1-12)
-prefix="$cache/mingw-deps-$key"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-work="$cache/mingw-deps-work"
-log="$cache/mingw-deps-build.log"
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-echo "Building ${sources[*]} for Windows into $prefix (log: $log)" >&2
-# Everything below goes to the log; the first failure shows its end.
-exec 3>&2 4>&1 >"$log" 2>&1
-trap 'echo "Building the libraries for Windows failed; the end of $log:" >&3; tail -n 40 "$log" >&3' ERR
-cd "$work"
+. "$tree/scripts/windows-cache.sh"
+cached_build_begin mingw-deps "${sources[*]}" "${sources[@]}" "${common[@]}" "${zip_options[@]}" \
+  "$(sha256sum <"$tree/cmake/mingw-w64.cmake")"
 for source in "${sources[@]}"; do
   apt-get source -qq --download-only "$source"
   dpkg-source -x "${source%%=*}"_*.dsc "${source%%=*}"
@@ -65,9 +50,4 @@ for folder in libzip pugixml nlohmann-json3; do
   cmake --build "build-$folder"
   cmake --install "build-$folder"
 done
-trap - ERR
-exec 1>&4 2>&3 3>&- 4>&-
-cd "$cache"
-rm -rf "$work"
-touch "$prefix/.complete"
-echo "$prefix"
+cached_build_end

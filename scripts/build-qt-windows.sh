@@ -10,7 +10,6 @@
 # folder for this source version and these options is missing.
 set -eEuo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/swathkit"
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
 # Only what the program and its window tests need: Core, Gui, Widgets,
@@ -33,23 +32,8 @@ options=(
   -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF
   -DFEATURE_directwrite3=OFF
 )
-key=$(printf '%s\n' "$version" "${options[@]}" | sha256sum | cut -c1-12)
-prefix="$cache/qt6-mingw-${version//[^0-9A-Za-z.]/_}-$key"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-work="$cache/qt6-mingw-work"
-log="$cache/qt6-mingw-build.log"
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-echo "Building Qt $version for Windows into $prefix (log: $log)" >&2
-# Everything below goes to the log; the first failure stops the build and
-# shows the log's end, so a broken build is never marked complete.
-exec 3>&2 4>&1 >"$log" 2>&1
-trap 'echo "Building Qt for Windows failed; the end of $log:" >&3; tail -n 40 "$log" >&3' ERR
-cd "$work"
+. "$tree/scripts/windows-cache.sh"
+cached_build_begin "qt6-mingw-${version//[^0-9A-Za-z.]/_}" "Qt $version" "$version" "${options[@]}"
 apt-get source -qq --download-only "qt6-base=$version"
 dpkg-source -x qt6-base_*.dsc src
 cat >toolchain.cmake <<TOOLCHAIN
@@ -79,9 +63,4 @@ cmake --install build
 for dll in libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
   cp "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$prefix/bin/"
 done
-trap - ERR
-exec 1>&4 2>&3 3>&- 4>&-
-cd "$cache"
-rm -rf "$work"
-touch "$prefix/.complete"
-echo "$prefix"
+cached_build_end
