@@ -21,6 +21,7 @@
 #include "core/master_copy.h"
 #include "core/number_text.h"
 #include "ui/main_window.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -146,15 +147,5 @@ BENCHMARK(MainWindowToFirstPaint)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Off screen unless a display is asked for.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    TheFolders();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, TheFolders);
 }

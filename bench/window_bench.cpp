@@ -23,6 +23,7 @@
 #include "ui/duplicate_passes.h"
 #include "ui/merge_card_dialog.h"
 #include "ui/restore_dialog.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -185,14 +186,5 @@ BENCHMARK(MergeTick)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Off screen unless a display is asked for.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
