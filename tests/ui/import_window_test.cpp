@@ -97,7 +97,8 @@ TEST(ImportWindow, CancelStopsTheReadAndAFilePastTheCapsSaysWhatIsLeftOut) {
         h.script.Step([file = h.work.path() / name](QWidget* modal) {
             auto* chooser = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(chooser, nullptr);
-            chooser->findChild<QLineEdit*>("fileNameEdit")->setText(file.c_str());
+            chooser->findChild<QLineEdit*>("fileNameEdit")
+                ->setText(QString::fromStdU16String(file.u16string()));
             QMetaObject::invokeMethod(chooser, "accept");
         });
     };
