@@ -102,9 +102,11 @@ TEST(BackupWindow, LeavingTheDialogSavesNothingAndSaveCopiesTheWholeCard) {
             << file;
 }
 
+#ifndef _WIN32
 // A freshly formatted card with a label of its own mounts in another
-// folder: the operator picks its drive, and Enter at the overwrite question
-// would have said No.
+// folder (where cards mount by label; on Windows the card keeps its drive
+// letter): the operator picks its drive, and Enter at the overwrite
+// question would have said No.
 TEST(BackupWindow, CardCopyOntoAFreshCardInAnotherFolder) {
     WindowHarness h;
     const CardImage straight = ImageWith({{12, "+0000000000041.50000000"}});
@@ -141,6 +143,7 @@ TEST(BackupWindow, CardCopyOntoAFreshCardInAnotherFolder) {
                 Bytes(first / "pflines" / "ablines.dat"));
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12"}));
 }
+#endif
 
 }  // namespace
 }  // namespace swathkit
