@@ -15,6 +15,17 @@ namespace {
 
 using namespace testing;
 
+// Types the file's name into the file chooser and takes it.
+void TypeIntoChooser(WindowHarness& h, const fs::path& file) {
+    h.script.Step([file](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->findChild<QLineEdit*>("fileNameEdit")
+            ->setText(QString::fromStdU16String(file.u16string()));
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+}
+
 TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     WindowHarness h;
     h.WriteMaster(ImageWith({{6, Spot(6)}, {40, Spot(40)}}));
@@ -30,13 +41,7 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     // The file typed into the chooser, then a look at the preview, or the box
     // of a file that cannot be read.
     const auto choose = [&](const char* name, std::function<void(QDialog*, QTreeWidget*)> look) {
-        h.script.Step([file = h.work.path() / name](QWidget* modal) {
-            auto* chooser = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(chooser, nullptr);
-            chooser->findChild<QLineEdit*>("fileNameEdit")
-                ->setText(QString::fromStdU16String(file.u16string()));
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
+        TypeIntoChooser(h, h.work.path() / name);
         if (!look)
             return h.script.Box("Import Lines", QMessageBox::Ok);
         h.script.Step([look](QWidget* modal) {
@@ -93,15 +98,7 @@ TEST(ImportWindow, CancelStopsTheReadAndAFilePastTheCapsSaysWhatIsLeftOut) {
     many += R"({"geometry": {"type": "Point", "coordinates": [1, 2]}}]})";
     WriteFile(h.work.path() / "many.geojson", many);
     h.Open();
-    const auto choose = [&](const char* name) {
-        h.script.Step([file = h.work.path() / name](QWidget* modal) {
-            auto* chooser = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(chooser, nullptr);
-            chooser->findChild<QLineEdit*>("fileNameEdit")
-                ->setText(QString::fromStdU16String(file.u16string()));
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
-    };
+    const auto choose = [&](const char* name) { TypeIntoChooser(h, h.work.path() / name); };
 
     choose("empty.geojson");
     h.script.Step([](QWidget* modal) {
