@@ -88,31 +88,30 @@ void RestoreListAndRead(benchmark::State& state) {
     }
 }
 
-// Until the list shows every backup's counts.
-void RestoreOpen(benchmark::State& state) {
+// Opens Restore on the season's backups, timed until its list shows, and,
+// with untilCounted, until every backup's counts are in.
+void OpenRestore(benchmark::State& state, bool untilCounted) {
     Season& season = TheSeason();
     for (auto _ : state) {
         RestoreDialog dialog(season.program, season.ports, nullptr);
         dialog.Reload();
         dialog.show();
-        dialog.WaitForListing();
-        QApplication::processEvents();
-        state.counters["rows"] = dialog.findChild<QTreeWidget*>("lstBackups")->topLevelItemCount();
-    }
-}
-
-// Until the list shows, the counts still being read.
-void RestoreShows(benchmark::State& state) {
-    Season& season = TheSeason();
-    for (auto _ : state) {
-        RestoreDialog dialog(season.program, season.ports, nullptr);
-        dialog.Reload();
-        dialog.show();
+        if (untilCounted)
+            dialog.WaitForListing();
         QApplication::processEvents();
         state.PauseTiming();
         dialog.WaitForListing();
+        state.counters["rows"] = dialog.findChild<QTreeWidget*>("lstBackups")->topLevelItemCount();
         state.ResumeTiming();
     }
+}
+
+void RestoreOpen(benchmark::State& state) {
+    OpenRestore(state, true);
+}
+
+void RestoreShows(benchmark::State& state) {
+    OpenRestore(state, false);
 }
 
 void DuplicateSearch(benchmark::State& state) {
