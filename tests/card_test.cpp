@@ -390,29 +390,6 @@ struct CopyHarness : Harness {
     int out = 0;
 };
 
-TEST(Save, AWorkFolderNamedOutsideTheCodePageIsNamedAndWrittenAsItIs) {
-    // e-acute, u-umlaut and Cyrillic: no Windows code page holds them all.
-    Changing h;
-    h.program.WorkFolder = h.work.path() / u8"H\u00f6fe \u00e9 \u00fc \u041f\u043e\u043b\u0435";
-    const std::string damaged = Bytes(fs::path(SWATHKIT_TEST_DATA) / "damaged" / "shifted.dat");
-    MakeCard(h.root, nullptr);
-    WriteFile(h.Lines(), damaged);
-    MakeWorkFolder(h.program, h.ports.Disk);
-    h.dialogs.ExpectTitle("Damaged Card File", Answer::Ok);
-    LoadCard(h.program, h.ports, true);
-    ASSERT_FALSE(h.dialogs.shown.empty());
-    EXPECT_NE(h.dialogs.shown.back().Prompt.find(PathText(h.Lines())), std::string::npos);
-    // Writing the card keeps the damaged file first, in the folder the box
-    // names, spelt in UTF-8 as the window shows it.
-    h.dialogs.ExpectTitle("Damaged Card File", Answer::Yes);
-    h.Change(CardSide, 30, "+0000000000043.00000000", &h.ports);
-    const fs::path day = h.program.WorkFolder / "Backup" / "12062026";
-    EXPECT_NE(h.dialogs.shown.back().Prompt.find(PathText(day)), std::string::npos);
-    EXPECT_TRUE(Bytes(day / "0" / "ablines.dat") == damaged);
-    EXPECT_EQ(ReadLineFile(h.Lines()), h.program.Table.Current(CardSide));
-    EXPECT_TRUE(h.dialogs.Done());
-}
-
 TEST(CardCopy, ThreeCardsFromOneBackupAfterACardOfTheWrongKindAndCancelAtTheFirst) {
     CopyHarness h;
     const Message complete{"This card image has been successfully saved.", Buttons::Ok, Icon::None,
@@ -535,6 +512,8 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
 
 TEST(Shell, StartUpShowsTheCardBesideTheMasterCopyAndHelpComesFromTheProgramsFolder) {
     Harness h;
+    // e-acute, u-umlaut and Cyrillic: no Windows code page holds them all.
+    h.program.WorkFolder = h.work.path() / u8"H\u00f6fe \u00e9 \u00fc \u041f\u043e\u043b\u0435";
     const CardImage card = ImageWith({{12, kLat}});
     const CardImage circles = ImageWith({{20, kLat}}, false);
     MakeCard(h.root, &card, &circles);

@@ -1,6 +1,5 @@
 // The temporary card image of each track kind, kept apart from the other
-// kind, and its master copy shared with another program on the same work
-// folder.
+// kind. (A second program on the same work folder is the random operator's.)
 
 #include <gtest/gtest.h>
 
@@ -70,35 +69,6 @@ TEST(Kinds, EachKindKeepsItsOwnImageAndNoPassCrossesToTheOther) {
     CardImage read;
     SetKindFromPath(read, fs::path("/media/farm/Circle1/pflines/ablines.dat"));
     EXPECT_EQ(KindOf(read), TrackKind::Straight);
-}
-
-// A second program on the same work folder: A moves 12 into the image, B
-// then moves 13. B's save would lose 12; it is refused and B shows A's save.
-TEST(Instances, AMasterCopySavedByAnotherProgramIsNotWrittenOver) {
-    EditHarness a(Passes({12, 13}), {});
-    Fakes b;
-    b.program.WorkFolder = a.program.WorkFolder;
-    b.drives.entries = a.drives.entries;
-    b.drives.current = a.drives.current;
-    ScriptedDialogs told;
-    Ports ports = b.Wire(told);
-    StartUp(b.program, ports);
-    a.cardList.Select({"12"});
-    cmdMoveLines_Click(a.program, a.ports, CardSide);
-    b.cardList.Select({"13"});
-    told.ExpectTitle("Master Copy Changed", Answer::Ok);
-    cmdMoveLines_Click(b.program, ports, CardSide);
-    EXPECT_EQ(b.imageList.ItemTexts(), (Texts{"12"}));
-    b.cardList.Select({"13"});
-    cmdMoveLines_Click(b.program, ports, CardSide);
-    EXPECT_TRUE(told.Done());
-    EXPECT_EQ(ReadLineFile(a.MasterPath()), ImageWith(Passes({12, 13})));
-    // A's Undo would take both out: refused in turn, A shows B's save.
-    a.dialogs.ExpectTitle("Master Copy Changed", Answer::Ok);
-    cmdUndo_Click(a.program, a.ports, ImageSide);
-    EXPECT_EQ(a.imageList.ItemTexts(), (Texts{"12", "13"}));
-    EXPECT_EQ(ReadLineFile(a.MasterPath()), ImageWith(Passes({12, 13})));
-    EXPECT_TRUE(a.dialogs.Done());
 }
 
 }  // namespace
