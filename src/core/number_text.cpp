@@ -33,10 +33,6 @@ double Clamp(double value) {
     return value > most ? most : (value < -most ? -most : value);
 }
 
-}  // namespace
-
-namespace {
-
 struct ParsedNumber {
     double Value = 0.0;
     bool TooLarge = false;  // more than a double holds: clamped to its largest
