@@ -31,7 +31,7 @@ std::string Described(const Read& read) {
         text += line.Name + (line.Straight ? "|straight|" : "|circle|") +
                 std::to_string(line.Field) + "|" + FormatPicture(line.Point.Latitude, 1, 6) + "," +
                 FormatPicture(line.Point.Longitude, 1, 6) + "|" +
-                FormatPicture(line.Heading, 1, 3) + "\n";
+                FormatPicture(line.Heading, 1, 3) + (line.Ticked ? "\n" : "|unticked\n");
     for (const SkippedLine& skipped : std::get<ImportResult>(read).Skipped)
         text += skipped.Name + "|" + skipped.Reason + "\n";
     return text;
@@ -43,7 +43,8 @@ TEST(Import, HandMadeFilesOfEachKind) {
     const std::string taskData =
         "7|straight|7|41.500000,-93.250000|0.000\n12|straight|12|-33.125000,151.875000|90.500\n"
         "40|circle|40|-45.500000,170.250000|0.000\n200|circle|200|52.250000,-0.500000|0.000\n"
-        "Curve|a curve\nSpiral|a spiral\nGroup|no point\nFar|coordinates out of range\n"
+        "Curve|a curve\nSpiral|a spiral\nGroup|no guidance line in the pattern\nFar|coordinates "
+        "out of range\n"
         "Junk|coordinates not readable\nHeadless|no heading\nOdd|an unknown kind of pattern\n";
     const std::pair<fs::path, std::string> cases[] = {
         {"taskdata/TASKDATA.XML", taskData},
@@ -52,13 +53,14 @@ TEST(Import, HandMadeFilesOfEachKind) {
         {"odd.zip", taskData},  // entries out of place, \\ for /, lower case
         {"version3/TASKDATA.XML", "31|straight|31|0.000000,10.000000|90.000\nShort|no B point\n"},
         {"lines.kml",
-         "15|straight|15|41.500000,-93.250000|0.000\nPivot 3|circle|0|-20.250000,10.500000|0.000\n"
-         "Dateline|straight|0|-40.000000,179.999000|90.000\n"
-         "Simple|straight|0|0.001000,0.000000|12.500\nYard|no line or point\n"
+         "15|straight|15|41.500000,-93.250000|0.000\n"
+         "Pivot 3|circle|0|-20.250000,10.500000|0.000|unticked\n"
+         "Dateline|straight|0|-40.000000,179.999000|90.001\n"
+         "Simple|straight|0|0.001000,0.000000|12.500\nYard|an area, not a line\n"
          "Broken|coordinates not readable\n"},
         {"lines.geojson",
          "21|straight|21|0.000000,10.000000|0.000\nSplit|straight|0|5.000000,179.999500|270.250\n"
-         "44|circle|44|51.750000,-1.500000|0.000\nYard|no line or point\nNowhere|no point\n"
+         "44|circle|44|51.750000,-1.500000|0.000\nYard|an area, not a line\nNowhere|no point\n"
          "Empty|no point\nLone|no B point\nStill|no direction\nOff|coordinates out of range\n"
          "Text|coordinates not readable\n"},
     };
@@ -68,9 +70,65 @@ TEST(Import, HandMadeFilesOfEachKind) {
     EXPECT_EQ(Described(ReadKml(R"(<k:kml xmlns:k="http://www.opengis.net/kml/2.2"><k:Placemark>
         <k:name>8</k:name><k:Point><k:coordinates>1,2</k:coordinates></k:Point></k:Placemark>
         </k:kml>)")),
-              "8|circle|8|2.000000,1.000000|0.000\n");
+              "8|circle|8|2.000000,1.000000|0.000|unticked\n");
     EXPECT_EQ(Described(ReadGeoJson(R"({"type": "Point", "coordinates": [3, 4]})")),
-              "|circle|0|4.000000,3.000000|0.000\n");
+              "|circle|0|4.000000,3.000000|0.000|unticked\n");
+}
+
+// What other software draws: a path comes in only where it is straight,
+// along its ends; each part of a multi-part geometry is a line of its own; a
+// pattern's line only from its guidance line string; points unticked unless
+// the file calls them pivots.
+TEST(Import, OtherSoftwaresDrawingsComeInOnlyAsTheyAre) {
+    const auto kml = [](const std::string& placemarks) {
+        return ReadKml("<kml><Placemark><name>P</name>" + placemarks + "</Placemark></kml>");
+    };
+    const auto geoJson = [](const std::string& geometry) {
+        return ReadGeoJson(R"({"type": "Feature", "properties": {"name": "P"}, "geometry": )" +
+                           geometry + "}");
+    };
+    const auto pattern = [](const std::string& type, const std::string& strings) {
+        return ReadTaskData(R"(<ISO11783_TaskData VersionMajor="4"><PFD A="F"><GGP A="G">)"
+                            R"(<GPN A="N" B="P" C=")" +
+                            type + R"(" G="30">)" + strings +
+                            "</GPN></GGP></PFD></ISO11783_TaskData>");
+    };
+    // 0.0003 degrees of latitude are 33 m; 0.0000005 are 5.5 cm.
+    const std::pair<Read, std::string> cases[] = {
+        {geoJson(R"({"type": "LineString", "coordinates": [[0, 0], [0.001, 0.0003], [0.002, 0]]})"),
+         "P|a curve: its points stray up to 33 m from a straight line\n"},
+        {kml("<LineString><coordinates>0,0 0.001,0.0000005 0.003,0.00001 0.002,0"
+             "</coordinates></LineString>"),
+         "P|a curve: its points stray up to 1.1 m from a straight line\n"},
+        {kml("<LineString><coordinates>0,0 0.001,0.0000005 0.002,0</coordinates></LineString>"),
+         "P|straight|0|0.000000,0.000000|90.000\n"},
+        {geoJson(R"({"type": "LineString", "coordinates": [[0, 0], [0, 0.001], [0, 0]]})"),
+         "P|a closed path: it ends where it starts\n"},
+        {geoJson(R"({"type": "MultiLineString", "coordinates": [[[0, 1], [0, 2]], )"
+                 R"([[0.00004, 1], [0.00004, 2]]]})"),
+         "P|straight|0|1.000000,0.000000|0.000\nP|straight|0|1.000000,0.000040|0.000\n"},
+        {kml("<MultiGeometry><LineString><coordinates>0,1 0,2</coordinates></LineString>"
+             "<Point><coordinates>5,6,7,8</coordinates></Point><gx:Track><gx:coord>1 2 3"
+             "</gx:coord></gx:Track></MultiGeometry>"),
+         "P|straight|0|1.000000,0.000000|0.000\nP|circle|0|6.000000,5.000000|0.000|unticked\n"
+         "P|a recorded track\n"},
+        {ReadGeoJson(
+             R"({"type": "GeometryCollection", "geometries": [{"type": "Point", )"
+             R"("coordinates": [3, 4]}, {"type": "MultiPoint", "coordinates": [[5, 6]]}]})"),
+         "|circle|0|4.000000,3.000000|0.000|unticked\n|circle|0|6.000000,5.000000|0.000|"
+         "unticked\n"},
+        {kml(R"(<ExtendedData><Data name="kind"><value>circle</value></Data></ExtendedData>)"
+             "<Point><coordinates>1,2</coordinates></Point>"),
+         "P|circle|0|2.000000,1.000000|0.000\n"},
+        {pattern("1", R"(<LSG A="4"><PNT A="6" C="1" D="1"/><PNT A="7" C="1" D="2"/></LSG>)"),
+         "P|no guidance line in the pattern\n"},
+        {pattern("2", R"(<LSG A="4"><PNT C="1" D="1"/><PNT C="1" D="2"/></LSG>)"
+                      R"(<LSG A="5"><PNT C="3" D="4"/></LSG>)"),
+         "P|straight|0|3.000000,4.000000|30.000\n"},
+        {ReadImportFile(kData / "lines.kmz"), "14|straight|14|50.000000,8.000000|0.000\n"},
+        {ReadKmz(Bytes(kData / "taskdata.zip")), "failed: The KMZ holds no KML file."},
+    };
+    for (const auto& [read, expected] : cases) EXPECT_EQ(Described(read), expected);
 }
 
 // Further files only from the TaskData's folder, whatever their case, each

@@ -1,5 +1,7 @@
 // GeoJSON: a FeatureCollection, a Feature or a bare geometry. A LineString
-// or MultiLineString is a straight line, a Point a circle's centre; the
+// is a straight line, a Point a circle's centre, and each part of a Multi-
+// geometry or GeometryCollection one of its own (but for a line cut at the
+// 180th meridian, which is one again); the
 // properties this program's exports write (field, point, heading) win over
 // what the geometry says, so its own files come back exactly.
 //
@@ -42,25 +44,53 @@ std::optional<GeoPoint> Position(const json* value) {
     return GeoPoint{(*value)[1].get<double>(), (*value)[0].get<double>()};
 }
 
-// The positions of a LineString, or of each part of a MultiLineString in
-// turn; nullopt when one is not a position.
-std::optional<std::vector<GeoPoint>> Positions(const json* coordinates, bool multi) {
+// The positions of a LineString; nullopt when one is not a position.
+std::optional<std::vector<GeoPoint>> Positions(const json* coordinates) {
     if (!coordinates || !coordinates->is_array())
         return std::nullopt;
     std::vector<GeoPoint> points;
-    const auto add = [&](const json& position) {
-        const auto point = Position(&position);
-        if (point)
-            points.push_back(*point);
-        return point.has_value();
-    };
     for (const json& item : *coordinates) {
-        if (!multi && !add(item))
+        const auto point = Position(&item);
+        if (!point)
             return std::nullopt;
-        if (multi && !(item.is_array() && std::all_of(item.begin(), item.end(), add)))
-            return std::nullopt;
+        points.push_back(*point);
     }
     return points;
+}
+
+DrawnPart LeftOut(const char* reason) {
+    return {DrawnPart::Kind::LeftOut, {}, reason};
+}
+
+// The parts of a geometry in order. Collections nest no deeper than the
+// file, which the reader bounds.
+void CollectParts(const json& geometry, std::vector<DrawnPart>& parts) {
+    const std::string type = StringMember(geometry, "type");
+    const json* coordinates = Member(geometry, "coordinates");
+    const bool multi = type == "MultiPoint" || type == "MultiLineString";
+    if (type == "GeometryCollection") {
+        const json* geometries = Member(geometry, "geometries");
+        if (!geometries || !geometries->is_array())
+            return parts.push_back(LeftOut("no line or point"));
+        for (const json& part : *geometries) CollectParts(part, parts);
+    } else if (multi && !(coordinates && coordinates->is_array())) {
+        parts.push_back(LeftOut("coordinates not readable"));
+    } else if (multi) {
+        for (const json& item : *coordinates)
+            CollectParts({{"type", type.substr(5)}, {"coordinates", item}}, parts);
+    } else if (type == "Point") {
+        const auto point = Position(coordinates);
+        parts.push_back(point ? DrawnPart{DrawnPart::Kind::Point, {*point}, {}}
+                              : LeftOut("coordinates not readable"));
+    } else if (type == "LineString") {
+        auto points = Positions(coordinates);
+        parts.push_back(points ? DrawnPart{DrawnPart::Kind::Line, std::move(*points), {}}
+                               : LeftOut("coordinates not readable"));
+    } else if (type == "Polygon" || type == "MultiPolygon") {
+        parts.push_back(LeftOut("an area, not a line"));
+    } else {
+        parts.push_back(LeftOut("no line or point"));
+    }
 }
 
 void AddFeature(ImportResult& result, const json& feature) {
@@ -82,23 +112,14 @@ void AddFeature(ImportResult& result, const json& feature) {
     const json* geometry = Member(feature, "geometry");
     if (!geometry || geometry->is_null())
         return Skip(result, std::move(name), "no point");
-    const std::string type = StringMember(*geometry, "type");
-    const json* coordinates = Member(*geometry, "coordinates");
-    if (type == "Point") {
-        const auto point = Position(coordinates);
-        return point ? AddLine(result, std::move(name), false, *point, 0, field)
-                     : Skip(result, std::move(name), "coordinates not readable");
-    }
-    if (type != "LineString" && type != "MultiLineString")
-        return Skip(result, std::move(name), "no line or point");
-    const auto points = Positions(coordinates, type == "MultiLineString");
-    if (!points)
-        return Skip(result, std::move(name), "coordinates not readable");
+    std::vector<DrawnPart> parts;
+    CollectParts(*geometry, parts);
     const json* heading = Member(properties, "heading");
-    AddDrawnLine(
-        result, std::move(name), *points, Position(Member(properties, "point")),
-        heading && heading->is_number() ? std::optional(heading->get<double>()) : std::nullopt,
-        field);
+    // This program's exports say which points are pivots' centres.
+    AddParts(result, name, JoinedAtAntimeridian(std::move(parts)),
+             Position(Member(properties, "point")),
+             heading && heading->is_number() ? std::optional(heading->get<double>()) : std::nullopt,
+             field, StringMember(properties, "kind") == "circle");
 }
 
 // One value of the file built as a tree, event by event, with what it
@@ -201,11 +222,14 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
         if (type_ == "Feature") {
             json feature = json::object();
             for (auto& [key, value] : kept_)
-                if (key != "coordinates")
+                if (key != "coordinates" && key != "geometries")
                     feature[key] = std::move(value);
             AddFeature(result, feature);
-        } else if (kept_.contains("coordinates")) {
-            json geometry = {{"type", type_}, {"coordinates", std::move(kept_["coordinates"])}};
+        } else if (kept_.contains("coordinates") || kept_.contains("geometries")) {
+            json geometry = {{"type", type_}};
+            for (const char* key : {"coordinates", "geometries"})
+                if (kept_.contains(key))
+                    geometry[key] = std::move(kept_[key]);
             AddFeature(result, json{{"geometry", std::move(geometry)}});
         } else {
             return Fail("The file is not GeoJSON: it holds no feature and no geometry.");
@@ -240,7 +264,8 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
             } else if (depth_ == 2 && inFeatures_)
                 Start(Building::Feature);
             else if (depth_ == 1 && rootObject_ &&
-                     (member_ == "geometry" || member_ == "properties" || member_ == "coordinates"))
+                     (member_ == "geometry" || member_ == "properties" ||
+                      member_ == "coordinates" || member_ == "geometries"))
                 Start(Building::Member);
         }
         if (building_ && !building_->Add(std::move(value), bytesLeft_)) {

@@ -1,6 +1,8 @@
-// KML: each Placemark anywhere in the document is one line at most, a line
-// string (or a MultiGeometry of them: a line split at the 180th meridian) a
-// straight line, a point a circle's centre.
+// KML: each Placemark anywhere in the document, and each part of its
+// MultiGeometry, is one line at most: a line string a straight line (two
+// cut at the 180th meridian one line), a point a circle's centre.
+
+#include <algorithm>
 
 #include "exchange/import_support.h"
 
@@ -40,7 +42,9 @@ std::optional<std::vector<GeoPoint>> Coordinates(std::string_view text) {
             ++i;
             continue;
         }
-        if (tuple.size() < 2 || tuple.size() > 3)
+        // Altitude, and whatever some writers put after it, says nothing
+        // of where a line lies on the ground.
+        if (tuple.size() < 2)
             return std::nullopt;
         points.push_back({tuple[1], tuple[0]});
         tuple.clear();
@@ -50,24 +54,53 @@ std::optional<std::vector<GeoPoint>> Coordinates(std::string_view text) {
     return points;
 }
 
-// What one placemark holds, wherever inside it.
-struct PlacemarkParts : pugi::xml_tree_walker {
-    std::vector<pugi::xml_node> lines;
-    pugi::xml_node point;
+// The heading this program's exports keep beside a straight line, and the
+// kind they say a point is, wherever inside the placemark.
+struct PlacemarkData : pugi::xml_tree_walker {
     std::optional<double> heading;
+    bool pivot = false;
     bool for_each(pugi::xml_node& node) override {
         const std::string_view name = LocalName(node);
-        if (name == "LineString")
-            lines.push_back(node);
-        else if (name == "Point" && !point)
-            point = node;
-        else if ((name == "Data" || name == "SimpleData") &&
-                 std::string_view(node.attribute("name").value()) == "heading")
-            heading =
-                ParseNumber(name == "Data" ? Child(node, "value").text().get() : node.text().get());
+        if (name != "Data" && name != "SimpleData")
+            return true;
+        const std::string_view key = node.attribute("name").value();
+        const char* value = name == "Data" ? Child(node, "value").text().get() : node.text().get();
+        if (key == "heading")
+            heading = ParseNumber(value);
+        else if (key == "kind")
+            pivot = Trimmed(value) == "circle";
         return true;
     }
 };
+
+// The geometry parts of a placemark in order; multi-geometries and
+// multi-tracks are opened, everything else is one part.
+void CollectParts(const pugi::xml_node& node, std::vector<DrawnPart>& parts) {
+    for (const pugi::xml_node& child : node.children()) {
+        const std::string_view name = LocalName(child);
+        DrawnPart part;
+        if (name == "MultiGeometry" || name == "MultiTrack") {
+            CollectParts(child, parts);
+            continue;
+        }
+        if (name == "LineString" || name == "Point") {
+            const auto points = Coordinates(Child(child, "coordinates").text().get());
+            part.What = !points                ? DrawnPart::Kind::LeftOut
+                        : name == "LineString" ? DrawnPart::Kind::Line
+                                               : DrawnPart::Kind::Point;
+            part.Reason = "coordinates not readable";
+            if (points)
+                part.Points = std::move(*points);
+        } else if (name == "Track") {
+            part.Reason = "a recorded track";
+        } else if (name == "Polygon" || name == "LinearRing") {
+            part.Reason = "an area, not a line";
+        } else {
+            continue;
+        }
+        parts.push_back(std::move(part));
+    }
+}
 
 struct Placemarks : pugi::xml_tree_walker {
     explicit Placemarks(const std::stop_token& stop) : stop(stop) {}
@@ -84,30 +117,25 @@ struct Placemarks : pugi::xml_tree_walker {
 };
 
 void AddPlacemark(ImportResult& result, pugi::xml_node mark) {
-    std::string name(Trimmed(Child(mark, "name").text().get()));
-    PlacemarkParts parts;
-    mark.traverse(parts);
-    if (parts.lines.empty() && !parts.point)
-        return Skip(result, std::move(name), "no line or point");
-    std::vector<GeoPoint> points;
-    for (const pugi::xml_node& geometry :
-         parts.lines.empty() ? std::vector{parts.point} : parts.lines) {
-        const auto more = Coordinates(Child(geometry, "coordinates").text().get());
-        if (!more)
-            return Skip(result, std::move(name), "coordinates not readable");
-        points.insert(points.end(), more->begin(), more->end());
-    }
-    if (parts.lines.empty())
-        return points.empty() ? Skip(result, std::move(name), "no point")
-                              : AddLine(result, std::move(name), false, points.front(), 0);
+    const std::string name(Trimmed(Child(mark, "name").text().get()));
+    PlacemarkData data;
+    mark.traverse(data);
+    std::vector<DrawnPart> parts;
+    CollectParts(mark, parts);
+    parts = JoinedAtAntimeridian(std::move(parts));
     // This program writes a straight line as a segment centred on its point
     // and keeps the heading beside it: the middle of the segment, along that
     // heading, is the line exactly.
     std::optional<GeoPoint> point;
-    if (parts.heading && !points.empty() && OnEarth(points.front()) && OnEarth(points.back()))
-        point = Travel(points.front(), BearingDegrees(points.front(), points.back()),
-                       DistanceMetres(points.front(), points.back()) / 2);
-    AddDrawnLine(result, std::move(name), points, point, parts.heading);
+    const auto line = std::find_if(parts.begin(), parts.end(), [](const DrawnPart& part) {
+        return part.What == DrawnPart::Kind::Line;
+    });
+    if (data.heading && line != parts.end() && !line->Points.empty()) {
+        const GeoPoint front = line->Points.front(), back = line->Points.back();
+        if (OnEarth(front) && OnEarth(back))
+            point = Travel(front, BearingDegrees(front, back), DistanceMetres(front, back) / 2);
+    }
+    AddParts(result, name, parts, point, data.heading, -1, data.pivot);
 }
 
 }  // namespace

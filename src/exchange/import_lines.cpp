@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
@@ -65,7 +66,7 @@ std::string Lower(std::string text) {
 }
 
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
-             int field) {
+             int field, bool ticked) {
     if (!OnEarth(point))
         return Skip(result, std::move(name), "coordinates out of range");
     if (straight && !std::isfinite(heading))
@@ -80,6 +81,7 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
     line.Straight = straight;
     line.Point = point;
     line.Heading = straight ? CompassDegrees(heading) : 0;
+    line.Ticked = ticked;
     result.Lines.push_back(std::move(line));
 }
 
@@ -91,6 +93,52 @@ void Skip(ImportResult& result, std::string name, std::string reason) {
     result.Skipped.push_back({std::move(name), std::move(reason)});
 }
 
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A distance as the operator reads it: centimetres below a metre, whole
+// metres with thousands apart from ten metres up.
+std::string MetresText(double metres) {
+    if (metres >= 10) {
+        std::string digits = std::to_string(std::llround(metres));
+        for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), ",");
+        return digits + " m";
+    }
+    const int decimals = metres < 1 ? 2 : 1;
+    const long long scaled = std::llround(metres * (decimals == 2 ? 100 : 10));
+    std::string digits = std::to_string(scaled);
+    digits.insert(
+        0, static_cast<std::size_t>(std::max(0, decimals + 1 - static_cast<int>(digits.size()))),
+        '0');
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    return digits + " m";
+}
+
+// How far the points lie, at most, from the endless geodesic through from
+// in the direction heading: each one's distance from `from` times the sine
+// of the angle between its own direction and that one. Off by a part in
+// ten million at a farm's size.
+double Stray(const std::vector<GeoPoint>& points, GeoPoint from, double heading) {
+    double most = 0;
+    for (const GeoPoint& p : points) {
+        const double away = DistanceMetres(from, p);
+        if (away > 0)
+            most = std::max(
+                most, std::fabs(away * std::sin((BearingDegrees(from, p) - heading) * kPi / 180)));
+    }
+    return most;
+}
+
+bool MeetAtAntimeridian(const std::vector<GeoPoint>& before, const std::vector<GeoPoint>& after) {
+    return !before.empty() && !after.empty() && std::fabs(before.back().Longitude) == 180 &&
+           std::fabs(after.front().Longitude) == 180 &&
+           std::fabs(before.back().Latitude - after.front().Latitude) < 1e-9;
+}
+
+}  // namespace
+
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
                   std::optional<GeoPoint> point, std::optional<double> heading, int field) {
     if (points.empty() && !point)
@@ -99,15 +147,67 @@ void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoP
         return Skip(result, std::move(name), "coordinates out of range");
     if (!point)
         point = points.front();
-    if (!heading) {
-        const auto other = std::find_if(points.begin(), points.end(), [&](GeoPoint p) {
-            return p.Latitude != points.front().Latitude || p.Longitude != points.front().Longitude;
-        });
-        if (other == points.end())
-            return Skip(result, std::move(name), points.size() < 2 ? "no B point" : "no direction");
-        heading = BearingDegrees(points.front(), *other);
+    if (points.size() >= 2) {
+        const GeoPoint first = points.front(), last = points.back();
+        const bool moves = std::any_of(points.begin(), points.end(),
+                                       [&](GeoPoint p) { return DistanceMetres(first, p) > 0; });
+        if (!moves)
+            return Skip(result, std::move(name), "no direction");
+        if (DistanceMetres(first, last) == 0)
+            return Skip(result, std::move(name), "a closed path: it ends where it starts");
+        const double way = BearingDegrees(first, last);
+        const double stray = Stray(points, first, way);
+        if (stray > kStraightToleranceMetres)
+            return Skip(
+                result, std::move(name),
+                "a curve: its points stray up to " + MetresText(stray) + " from a straight line");
+        if (!heading)
+            heading = way;
     }
+    if (!heading)
+        return Skip(result, std::move(name), "no B point");
     AddLine(result, std::move(name), true, *point, *heading, field);
+}
+
+std::vector<DrawnPart> JoinedAtAntimeridian(std::vector<DrawnPart> parts) {
+    std::vector<DrawnPart> joined;
+    for (DrawnPart& part : parts) {
+        if (part.What == DrawnPart::Kind::Line && !joined.empty() &&
+            joined.back().What == DrawnPart::Kind::Line &&
+            MeetAtAntimeridian(joined.back().Points, part.Points))
+            joined.back().Points.insert(joined.back().Points.end(), part.Points.begin(),
+                                        part.Points.end());
+        else
+            joined.push_back(std::move(part));
+    }
+    return joined;
+}
+
+void AddParts(ImportResult& result, const std::string& name, const std::vector<DrawnPart>& parts,
+              std::optional<GeoPoint> point, std::optional<double> heading, int field,
+              bool pivots) {
+    if (parts.empty())
+        return Skip(result, name, "no line or point");
+    const bool one = std::count_if(parts.begin(), parts.end(), [](const DrawnPart& part) {
+                         return part.What == DrawnPart::Kind::Line;
+                     }) == 1;
+    for (const DrawnPart& part : parts) {
+        switch (part.What) {
+            case DrawnPart::Kind::Line:
+                AddDrawnLine(result, name, part.Points, one ? point : std::nullopt,
+                             one ? heading : std::nullopt, field);
+                break;
+            case DrawnPart::Kind::Point:
+                if (part.Points.empty())
+                    Skip(result, name, "no point");
+                else
+                    AddLine(result, name, false, part.Points.front(), 0, field, pivots);
+                break;
+            case DrawnPart::Kind::LeftOut:
+                Skip(result, name, part.Reason);
+                break;
+        }
+    }
 }
 
 namespace {
@@ -280,13 +380,22 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
 
 }  // namespace
 
-Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
+namespace {
+
+// A zip in memory and its entries by their lower-case names; names that
+// climb out of the archive or start at a root are never looked at.
+struct OpenZip {
+    std::unique_ptr<zip_t, ZipCloser> Archive;
+    std::map<std::string, zip_uint64_t> Entries;
+};
+
+std::variant<OpenZip, ImportFailure> Opened(const std::string& bytes) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    std::unique_ptr<zip_t, ZipCloser> archive(
-        source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
-    if (!archive) {
+    OpenZip zip;
+    zip.Archive.reset(source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
+    if (!zip.Archive) {
         if (source)
             zip_source_free(source);
         const std::string why = zip_error_strerror(&error);
@@ -294,14 +403,9 @@ Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
         return Fail("The file is not a readable zip archive (" + why + ").");
     }
     zip_error_fini(&error);
-
-    // Entries by their lower-case names; names that climb out of the
-    // archive or start at a root are never looked at.
-    std::map<std::string, zip_uint64_t> entries;
-    std::optional<std::string> main;
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t count = zip_get_num_entries(zip.Archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char* raw = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0);
+        const char* raw = zip_get_name(zip.Archive.get(), static_cast<zip_uint64_t>(i), 0);
         if (!raw)
             continue;
         // Zips made on Windows may part folders with backslashes.
@@ -310,30 +414,69 @@ Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
         if (name.empty() || name[0] == '/' || name.find(':') != std::string::npos ||
             ("/" + name + "/").find("/../") != std::string::npos)
             continue;
-        entries.emplace(name, static_cast<zip_uint64_t>(i));
-        const bool isMain = name == "taskdata.xml" || name.ends_with("/taskdata.xml");
-        // The shallowest TASKDATA.XML is the one a terminal would take.
-        if (isMain && (!main || std::count(name.begin(), name.end(), '/') <
-                                    std::count(main->begin(), main->end(), '/')))
-            main = name;
+        zip.Entries.emplace(name, static_cast<zip_uint64_t>(i));
     }
+    return zip;
+}
+
+// The shallowest entry that wanted takes, the first by name among equals.
+std::optional<std::string> Shallowest(const OpenZip& zip,
+                                      const std::function<bool(const std::string&)>& wanted) {
+    std::optional<std::string> found;
+    for (const auto& [name, index] : zip.Entries)
+        if (wanted(name) && (!found || std::count(name.begin(), name.end(), '/') <
+                                           std::count(found->begin(), found->end(), '/')))
+            found = name;
+    return found;
+}
+
+}  // namespace
+
+Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
+    auto opened = Opened(bytes);
+    if (auto* failure = std::get_if<ImportFailure>(&opened))
+        return *failure;
+    OpenZip& zip = std::get<OpenZip>(opened);
+    // The shallowest TASKDATA.XML is the one a terminal would take.
+    const std::optional<std::string> main = Shallowest(zip, [](const std::string& name) {
+        return name == "taskdata.xml" || name.ends_with("/taskdata.xml");
+    });
     if (!main)
         return Fail("The zip holds no TASKDATA.XML.");
 
     std::uintmax_t budget = kMaxBytes;
-    auto text = Unpack(archive.get(), entries.at(*main), budget, stop);
+    auto text = Unpack(zip.Archive.get(), zip.Entries.at(*main), budget, stop);
     if (auto* failure = std::get_if<ImportFailure>(&text))
         return *failure;
     const std::string folder = main->substr(0, main->size() - std::string("taskdata.xml").size());
     return ReadTaskDataWith(
         std::move(std::get<std::string>(text)),
         [&](const std::string& name) {
-            const auto entry = entries.find(folder + Lower(name));
-            return entry != entries.end()
-                       ? Found(Unpack(archive.get(), entry->second, budget, stop))
+            const auto entry = zip.Entries.find(folder + Lower(name));
+            return entry != zip.Entries.end()
+                       ? Found(Unpack(zip.Archive.get(), entry->second, budget, stop))
                        : FoundFile(std::nullopt);
         },
         stop);
+}
+
+Result ReadKmz(const std::string& bytes, std::stop_token stop) {
+    auto opened = Opened(bytes);
+    if (auto* failure = std::get_if<ImportFailure>(&opened))
+        return *failure;
+    OpenZip& zip = std::get<OpenZip>(opened);
+    // doc.kml by custom; writers that name it otherwise put it at the top.
+    std::optional<std::string> kml =
+        zip.Entries.contains("doc.kml")
+            ? std::optional<std::string>("doc.kml")
+            : Shallowest(zip, [](const std::string& name) { return name.ends_with(".kml"); });
+    if (!kml)
+        return Fail("The KMZ holds no KML file.");
+    std::uintmax_t budget = kMaxBytes;
+    auto text = Unpack(zip.Archive.get(), zip.Entries.at(*kml), budget, stop);
+    if (auto* failure = std::get_if<ImportFailure>(&text))
+        return *failure;
+    return ReadKmlText(std::move(std::get<std::string>(text)), stop);
 }
 
 Result ReadTaskData(const std::string& xml, const fs::path& folder, std::stop_token stop) {
@@ -362,6 +505,13 @@ std::string LeftOutNote() {
 }
 
 Result ReadImportFile(const fs::path& path, std::stop_token stop) {
+    if (Lower(PathText(path.extension())) == ".kmz") {
+        std::uintmax_t budget = kMaxBytes;
+        auto bytes = ReadWhole(path, budget);
+        if (auto* failure = std::get_if<ImportFailure>(&bytes))
+            return *failure;
+        return ReadKmz(std::get<std::string>(bytes), stop);
+    }
     std::error_code error;
     if (fs::is_directory(path, error)) {
         if (const auto main = FindInFolder(path, "TASKDATA.XML"))
@@ -374,7 +524,7 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&
         extension != ".json")
         return Fail(
-            "Only TaskData (a TASKDATA.XML or a zip of it), KML and GeoJSON files can be "
+            "Only TaskData (a TASKDATA.XML or a zip of it), KML, KMZ and GeoJSON files can be "
             "read.");
     std::uintmax_t budget = kMaxBytes;
     auto bytes = ReadWhole(path, budget);

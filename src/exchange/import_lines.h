@@ -1,6 +1,6 @@
 #pragma once
 // Guidance lines read from other farm software: ISO 11783-10 TaskData (a
-// TASKDATA.XML, its folder or a zip of it), KML and GeoJSON. Reading only:
+// TASKDATA.XML, its folder or a zip of it), KML, KMZ and GeoJSON. Reading only:
 // the lines land in the temporary card image through ImportIntoImage.
 
 #include <cstddef>
@@ -21,6 +21,10 @@ struct ImportedLine {
     GeoPoint Point;        // the A point, or the circle's centre
     double Heading = 0;    // compass degrees 0..360 on the ellipsoid; 0 for a circle
     int Field = 0;         // the field number the name gives (6..250), 0 when none
+    // Whether the preview ticks it at first: a point is a pivot's centre only
+    // when the file says so (a TaskData pivot, this program's own export);
+    // other points are pins and buildings as often, for the operator to pick.
+    bool Ticked = true;
     bool operator==(const ImportedLine&) const = default;
 };
 
@@ -30,6 +34,12 @@ struct SkippedLine {
     std::string Reason;  // e.g. "a curve", "no point", "coordinates out of range"
     bool operator==(const SkippedLine&) const = default;
 };
+
+// A line drawn with more than two points comes in as a straight line only
+// when every point lies this close to the line from its first point to its
+// last; a path further off is a curve, and a straight line through its ends
+// would steer across other ground.
+inline constexpr double kStraightToleranceMetres = 0.1;
 
 // What a preview can show of one file: no real file of lines comes near
 // either number, and a file past them would only bury the operator.
@@ -55,7 +65,7 @@ struct ImportFailure {
 };
 
 // Reads the file the operator chose, by its kind (TASKDATA.XML, .zip, .kml,
-// .geojson, .json). Never reads outside that file, or outside its folder for
+// .kmz, .geojson, .json). Never reads outside that file, or outside its folder for
 // a TaskData's external files; refuses files too big, too deeply nested or a
 // zip that unpacks to too much, quickly and with a clear message; nor a
 // file whose elements would take more memory than a file of lines could
@@ -74,6 +84,10 @@ std::variant<ImportResult, ImportFailure> ReadTaskData(const std::string& xml,
 std::variant<ImportResult, ImportFailure> ReadTaskDataZip(const std::string& bytes,
                                                           std::stop_token stop = {});
 std::variant<ImportResult, ImportFailure> ReadKml(const std::string& text,
+                                                  std::stop_token stop = {});
+// A KMZ, in memory: the KML inside it (doc.kml, else the shallowest .kml),
+// unpacked within the same limits as a TaskData zip.
+std::variant<ImportResult, ImportFailure> ReadKmz(const std::string& bytes,
                                                   std::stop_token stop = {});
 std::variant<ImportResult, ImportFailure> ReadGeoJson(const std::string& text,
                                                       std::stop_token stop = {});

@@ -61,13 +61,35 @@ double CompassDegrees(double degrees);
 // A line that can come in, or the reason it cannot: a place off the earth
 // is left out. field < 0 takes the field from the name.
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
-             int field = -1);
+             int field = -1, bool ticked = true);
 void Skip(ImportResult& result, std::string name, std::string reason);
 
 // A straight line drawn as points (KML, GeoJSON): at point, or the first,
-// along heading, or the way from the first to the next point elsewhere.
+// along heading, or the way from the first to the last point elsewhere.
+// Points that stray from that way more than kStraightToleranceMetres make
+// a curve, which is left out with how far they stray.
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
                   std::optional<GeoPoint> point, std::optional<double> heading, int field = -1);
+
+// One part of what a placemark or feature draws: a line's points, a point,
+// or why the part will not come in.
+struct DrawnPart {
+    enum class Kind { Line, Point, LeftOut } What = Kind::LeftOut;
+    std::vector<GeoPoint> Points;
+    std::string Reason;
+};
+
+// Each part of a multi-part geometry is a line of its own, but a line cut
+// at the 180th meridian (as this program's exports and GeoJSON cut it) is
+// one again: consecutive line parts that meet there are joined.
+std::vector<DrawnPart> JoinedAtAntimeridian(std::vector<DrawnPart> parts);
+
+// Every part as a line, a circle or a reason, under one name; point and
+// heading are the file's own for its line, and so kept only when it draws
+// one line. Points are ticked at first only when the file calls them
+// pivots.
+void AddParts(ImportResult& result, const std::string& name, const std::vector<DrawnPart>& parts,
+              std::optional<GeoPoint> point, std::optional<double> heading, int field, bool pivots);
 
 // Parsed XML no deeper than kMaxDepth and no bigger in memory than its
 // share, or why not. The document is built in text, which must outlive it.

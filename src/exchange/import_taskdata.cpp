@@ -68,7 +68,11 @@ void AddPattern(ImportResult& result, const pugi::xml_node& gpn, const std::stri
         return Skip(result, std::move(name), "a spiral");
     if (type != "1" && type != "2" && type != "4")
         return Skip(result, std::move(name), "an unknown kind of pattern");
-    pugi::xml_node lsg = gpn.find_child_by_attribute("LSG", "A", "5");
+    // A pattern's other line strings (a boundary, a sampling route) are no
+    // part of its line.
+    const pugi::xml_node lsg = gpn.find_child_by_attribute("LSG", "A", "5");
+    if (!lsg && type != "4")
+        return Skip(result, std::move(name), "no guidance line in the pattern");
     const std::vector<pugi::xml_node> points = PointsOf(lsg ? lsg : gpn.child("LSG"));
     if (type == "1")
         return AddAB(result, std::move(name), points);
