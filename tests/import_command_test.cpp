@@ -36,7 +36,8 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
         Straight(57, 70), Circle(53, 1),       Straight(58, 80, 250)};
     EXPECT_TRUE(ImportIntoImage(h.program, h.ports, lines));
     CardImage expected = before;
-    for (const auto& [field, line] : {std::pair{8, 0}, {41, 1}, {9, 2}, {10, 3}, {250, 6}})
+    // The line field 7 holds comes in again: the operator ticked it.
+    for (const auto& [field, line] : {std::pair{8, 0}, {41, 1}, {9, 2}, {10, 3}, {11, 4}, {250, 6}})
         expected.Line(field) = ImportedRecord(lines[line], field);
     expected.Line(41).FieldNum = before.Line(41).FieldNum;
     EXPECT_EQ(h.program.Table.Current(ImageSide), expected);
@@ -53,6 +54,20 @@ TEST(ImportLines, OneCommandOwnFieldsFirstThenFreeFieldsAskingOnAClash) {
                      Answer::Ok);
     EXPECT_FALSE(ImportIntoImage(h.program, h.ports, {Straight(1, 0)}));
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
+}
+
+// A line there already, or twice in the file, is said; a line of the other
+// kind, or at another heading, is another line.
+TEST(ImportLines, RepeatsAreSaid) {
+    CardImage image = ImageWith({{6, Pass(6)}});
+    image.Line(7) = ImportedRecord(Straight(57, 70.25), 7);
+    const std::vector<PlacedLine> lines = {Straight(57, 70.25, 12), Straight(57, 70.2501),
+                                           Circle(57, 7.25),        Straight(57, 70.2501, 9),
+                                           Circle(57, 7.25),        PlacedLines(image, true)[0]};
+    EXPECT_EQ(
+        ImportRepeats(image, lines),
+        (std::vector<std::string>{"already in the image (field 7)", "", "", "the same as row 2",
+                                  "the same as row 3", "already in the image (field 6)"}));
 }
 
 TEST(ImportLines, RefusalsAndRecordsInTheCardsForm) {

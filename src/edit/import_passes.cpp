@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "card/save.h"
 #include "core/number_text.h"
@@ -37,10 +37,15 @@ int FirstFreeField(const CardImage& image, int from) {
     return 0;
 }
 
-// What SameCoordinates compares, as one text, so that a file of a hundred
-// thousand lines is checked against the image in one lookup each.
-std::string CoordinatesKey(const GuidanceLine& line) {
-    return line.Latitude + '|' + line.Longitude + '|' + line.HeadingNorth + '|' + line.HeadingEast;
+// A line as the card stores it: its point, and its heading as the list
+// reads it back, to a millionth of a degree. One text, so that a file of a
+// hundred thousand lines is checked in one lookup each.
+std::string LineKey(GeoPoint point, std::optional<double> heading) {
+    std::string key = StoredNumber(point.Latitude) + '|' + StoredNumber(point.Longitude);
+    if (!heading)
+        return key + "|circle";
+    const std::string degrees = FormatPicture(*heading, 1, 6);
+    return key + '|' + (degrees == "360.000000" ? "0.000000" : degrees);
 }
 
 }  // namespace
@@ -104,9 +109,6 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
             CopyPassInto(program, ports, ImportedRecord(line, line.Field), line.Field, ImageSide);
     }
     CardImage& image = program.Table.At(ImageSide, 0);
-    std::unordered_set<std::string> held;
-    for (int field = kFirstUsableField; field <= kSlotCount; ++field)
-        held.insert(CoordinatesKey(image.Line(field)));
     // Fields only fill up here, so the search for a free one goes on from
     // the last one handed out.
     int free = kFirstUsableField;
@@ -114,17 +116,12 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
     for (const PlacedLine& line : coming) {
         if (HasOwnField(line))
             continue;
-        const GuidanceLine record = ImportedRecord(line, 0);
-        // A file read twice, or a line already brought across from a card.
-        if (held.count(CoordinatesKey(record)) > 0)
-            continue;
         free = free == 0 ? 0 : FirstFreeField(image, free);
         if (free == 0) {
             ++noRoom;
             continue;
         }
         image.Line(free) = ImportedRecord(line, free);
-        held.insert(CoordinatesKey(record));
         program.ImageChanged = true;
     }
     if (noRoom > 0) {
@@ -137,6 +134,36 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
     FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
     SaveImage(program, ports, ImageSide);
     return changed;
+}
+
+std::vector<std::string> ImportRepeats(const CardImage& image,
+                                       const std::vector<PlacedLine>& lines) {
+    // Where each line was first seen: its field in the image, or minus its
+    // row.
+    std::unordered_map<std::string, int> seen;
+    const std::optional<TrackKind> kind = KindOf(image);
+    for (int field = kFirstUsableField; field <= kSlotCount && kind; ++field) {
+        const GuidanceLine& line = image.Line(field);
+        if (LineInUse(line))
+            seen.emplace(LineKey(PointOf(line), *kind == TrackKind::Straight
+                                                    ? std::optional(HeadingDegrees(line))
+                                                    : std::nullopt),
+                         field);
+    }
+    std::vector<std::string> notes;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const PlacedLine& line = lines[row];
+        const auto [it, first] = seen.emplace(
+            LineKey(line.Point, line.Straight ? std::optional(HeadingDegrees(
+                                                    ImportedRecord(line, kFirstUsableField)))
+                                              : std::nullopt),
+            -static_cast<int>(row + 1));
+        notes.push_back(first ? std::string()
+                        : it->second > 0
+                            ? "already in the image (field " + std::to_string(it->second) + ")"
+                            : "the same as row " + std::to_string(-it->second));
+    }
+    return notes;
 }
 
 }  // namespace swathkit

@@ -31,12 +31,20 @@ struct ImportRowText {
 };
 ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus);
 
+// Beside each line found, whether it is there already: "already in the
+// image (field N)" when image holds a line of that kind at the same point
+// (and heading), else "the same as row K" for the first earlier line in
+// lines (counted from 1) that is; empty for the rest. The preview leaves
+// these unticked.
+std::vector<std::string> ImportRepeats(const CardImage& image,
+                                       const std::vector<PlacedLine>& lines);
+
 // The lines into the temporary card image as one editing command: undo copy
 // first; a line's own field (6..250) where it has one, "Replace Pass" and the
 // field prompt when that field holds another line; the rest into the first
-// free fields from 6 up, a line the image holds already not again; the list
-// redrawn and the master copy written once. Lines that ImportRefusal refuses
-// do not come in. True when the image changed.
+// free fields from 6 up; the list redrawn and the master copy written once.
+// Every line given comes in, a repeat the operator ticked too. Lines that
+// ImportRefusal refuses do not. True when the image changed.
 bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLine>& lines);
 
 }  // namespace swathkit

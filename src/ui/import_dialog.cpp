@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* kTitle = "Import Lines";
 
-enum Column { kName, kKind, kLatitude, kLongitude, kHeading, kField, kColumns };
+enum Column { kName, kKind, kLatitude, kLongitude, kHeading, kField, kNote, kColumns };
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -87,15 +87,16 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     auto* intro = new QLabel(
         "The guidance lines found in " + fileName +
             ". The ticked ones come into the Temporary Card Image: a line with a field number of "
-            "its own keeps it, the others go to the first free fields. Nothing changes until you "
-            "press Import.",
+            "its own keeps it, the others go to the first free fields. Points and lines that are "
+            "there already are not ticked at first. Nothing changes until you press Import.",
         this);
     intro->setWordWrap(true);
 
     lines_ = new QTreeWidget(this);
     lines_->setObjectName("ImportTable");
     lines_->setColumnCount(kColumns);
-    lines_->setHeaderLabels({"Name", "Kind", "Latitude", "Longitude", "Heading", "Field #"});
+    lines_->setHeaderLabels(
+        {"Name", "Kind", "Latitude", "Longitude", "Heading", "Field #", "Note"});
     lines_->setRootIsDecorated(false);
     lines_->setSelectionMode(QAbstractItemView::NoSelection);
     lines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -120,8 +121,16 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
         item->setText(0, NameText(name));
         item->setText(1, Text(why));
     };
-    for (const ImportedLine& line : found_.Lines) {
-        const PlacedLine place = ImportedPlace(line);
+    std::vector<PlacedLine> places;
+    places.reserve(found_.Lines.size());
+    for (const ImportedLine& line : found_.Lines) places.push_back(ImportedPlace(line));
+    // A line there already, or twice in the file, would only fill a field
+    // twice; a point may be anything. The operator ticks those that are meant.
+    const std::vector<std::string> repeats =
+        ImportRepeats(program.Table.Current(ImageSide), places);
+    for (std::size_t i = 0; i < found_.Lines.size(); ++i) {
+        const ImportedLine& line = found_.Lines[i];
+        const PlacedLine& place = places[i];
         const ImportRowText row = DescribeImport(place, program.Menus);
         const std::string refusal = ImportRefusal(place, program.Menus.Kind());
         auto* item = new QTreeWidgetItem(lines_);
@@ -131,8 +140,11 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
         item->setText(kLongitude, Text(row.Longitude));
         item->setText(kHeading, Text(row.Heading));
         item->setText(kField, Text(row.Field));
+        item->setText(kNote, !repeats[i].empty() ? Text(repeats[i])
+                             : line.Ticked       ? QString()
+                                                 : QString("a point, not said to be a pivot"));
         if (refusal.empty()) {
-            item->setCheckState(kName, Qt::Checked);
+            item->setCheckState(kName, item->text(kNote).isEmpty() ? Qt::Checked : Qt::Unchecked);
         } else {
             // Shown for what it is, but it cannot be ticked.
             item->setFlags(Qt::NoItemFlags);
@@ -190,9 +202,10 @@ void ImportLinesDialog::Refresh() {
 }
 
 void RunImportLines(Program& program, Ports& ports, QWidget* parent) {
-    QFileDialog chooser(parent, kTitle, QDir::homePath(),
-                        "Guidance lines (*.xml *.XML *.zip *.ZIP *.kml *.KML *.geojson *.json);;"
-                        "All files (*)");
+    QFileDialog chooser(
+        parent, kTitle, QDir::homePath(),
+        "Guidance lines (*.xml *.XML *.zip *.ZIP *.kml *.KML *.kmz *.KMZ *.geojson *.json);;"
+        "All files (*)");
     chooser.setObjectName("ImportFile");
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);

@@ -33,8 +33,8 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     exported.Line(77).HeadingEast = "-0000000000002.00000000";
     WriteFile(h.work.path() / "lines.geojson",
               ExportText(ExportFormat::GeoJson, exported, true, "Farm"));
-    WriteFile(h.work.path() / "circles.geojson",
-              ExportText(ExportFormat::GeoJson, ImageWith({{9, Spot(9)}}, false), false, "Farm"));
+    // A point that no file calls a pivot.
+    WriteFile(h.work.path() / "circles.geojson", R"({"type": "Point", "coordinates": [3, 4]})");
     WriteFile(h.work.path() / "broken.geojson",
               "{\"type\": \"FeatureCollection\", \"features\": [");
     h.Open();
@@ -55,6 +55,7 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     const std::string before = Bytes(h.MasterPath());
     choose("circles.geojson", [](QDialog* dialog, QTreeWidget* table) {
         EXPECT_EQ(table->topLevelItem(0)->flags(), Qt::NoItemFlags);
+        EXPECT_EQ(table->topLevelItem(0)->text(6), "a point, not said to be a pivot");
         EXPECT_EQ(dialog->findChild<QTreeWidget*>("ImportLeftOut")->topLevelItem(0)->text(1),
                   "a circle track, and Straight Track is checked");
         EXPECT_FALSE(dialog->findChild<QPushButton*>("ImportButton")->isEnabled());
@@ -81,6 +82,13 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     EXPECT_EQ(ListRows(h.Master(), decimal),
               ListRows(ImageWith({{6, Spot(6)}, {12, Spot(12, 1)}, {40, Spot(40, 1)}}), decimal));
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "12", "40"}));
+    // Read again, the lines there already are said and left unticked.
+    choose("lines.geojson", [](QDialog* dialog, QTreeWidget* table) {
+        EXPECT_EQ(table->topLevelItem(0)->text(6), "already in the image (field 12)");
+        EXPECT_EQ(dialog->findChild<QLabel*>("ImportSummary")->text(), "1 of 3 lines ticked.");
+        dialog->reject();
+    });
+    h.Trigger("mnuImportLines");
     h.Press("cmdUndo_1");
     EXPECT_EQ(h.ItemTexts(ImageSide), (QStringList{"6", "40"}));
 }
