@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <map>
 
+#include "card/card.h"
 #include "commands/commands.h"
 #include "core/master_copy.h"
 #include "display/line_list.h"
+#include "edit/edit_step.h"
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
@@ -24,7 +26,8 @@ const Message kNothingToErase{"You have not selected any entries.", Buttons::Ok,
                               "Nothing Selected"};
 
 // Across through the real window in the window tests; here the field that
-// already holds the same line.
+// already holds the same line, taken over unasked (a box would fail the
+// test) and whole.
 TEST(MovePasses, TheSameLineIsTakenWholeWithoutAQuestionAndWrittenOnce) {
     EditHarness h(Passes({12, 40}), Passes({40, 200}));
     GuidanceLine& named = h.program.Table.Current(CardSide).Line(40);
@@ -34,12 +37,80 @@ TEST(MovePasses, TheSameLineIsTakenWholeWithoutAQuestionAndWrittenOnce) {
     h.program.Table.At(ImageSide, 1) = NewBlankImage();  // the Undo copy is taken afresh
     h.cardList.Select({"12", "40"});
     cmdMoveLines_Click(h.program, h.ports, CardSide);
-    EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(h.program.Table.Current(ImageSide).Line(40), named);
     EXPECT_EQ(h.progress.Saves(ImageSide), 1);
     h.ExpectWritten(ImageSide);
     EXPECT_EQ(h.program.Table.At(ImageSide, 1), before.At(ImageSide, 0));
     EXPECT_EQ(h.program.Table.Images[CardSide], before.Images[CardSide]);
+}
+
+// Only the very same line takes a field over unasked: a pass one
+// coordinate apart, any of the four, is another pass.
+TEST(MovePasses, APassOneCoordinateApartIsReplacedOnlyOnAYes) {
+    Harness h;
+    const CardImage image = ImageWith(Passes({40}));
+    EXPECT_EQ(ConfirmTarget(h.ports, image, image, image.Line(40), 40, 40, {}), 40);
+    for (std::string GuidanceLine::*part :
+         {&GuidanceLine::Latitude, &GuidanceLine::Longitude, &GuidanceLine::HeadingNorth,
+          &GuidanceLine::HeadingEast}) {
+        GuidanceLine source = image.Line(40);
+        source.*part = "+0000000000009.25000000";
+        h.dialogs.ExpectTitle("Replace Pass", Answer::Cancel);
+        EXPECT_EQ(ConfirmTarget(h.ports, image, image, source, 12, 40, {}), std::nullopt);
+    }
+    EXPECT_TRUE(h.dialogs.Done());
+}
+
+// Fields 1 to 5 are the display's own; a field is a whole number from 6 to
+// 250. A refusal answered No gives the command up, Yes asks again.
+TEST(ShuffleFields, TargetFieldOnlyAWholeNumberFrom6To250) {
+    Harness h;
+    const std::string prompt = "Copy field #12 to which field: ";
+    const auto refuse = [&](const char* entry, const char* why, Answer answer) {
+        h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", entry);
+        h.dialogs.Expect(
+            {std::string(why) + "\r\nA field number is a whole number from 6 to 250. Re-Enter?",
+             Buttons::YesNo, Icon::None, "Invalid Number"},
+            answer);
+    };
+    const char* const reserved = "You've can not assign to Field 1-5.";
+    const char* const invalid = "You've entered an invalid number.";
+    for (const auto& [entry, why] : {std::pair{"1", reserved},
+                                     {"5", reserved},
+                                     {"0", invalid},
+                                     {"251", invalid},
+                                     {"12.5", invalid},
+                                     {"12abc", invalid}}) {
+        refuse(entry, why, Answer::No);
+        EXPECT_EQ(AskTargetField(h.ports, 12), std::nullopt) << entry;
+    }
+    refuse("", invalid, Answer::Yes);
+    h.dialogs.ExpectInput(prompt, " +250 ");
+    EXPECT_EQ(AskTargetField(h.ports, 12), 250);
+    h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", "6");
+    EXPECT_EQ(AskTargetField(h.ports, 12), 6);
+    EXPECT_TRUE(h.dialogs.Done());
+}
+
+// Undo names the change it takes back, then offers to put it back; a side
+// read afresh from the card has no change to name.
+TEST(Undo, NamesTheChangeItWillTakeBack) {
+    EditHarness h(Passes({12, 40, 77}), Passes({7}));
+    EXPECT_EQ(UndoDescription(h.program, CardSide), "");
+    h.cardList.Select({"12", "77"});
+    h.dialogs.ExpectTitle("Verify Clear", Answer::Yes);
+    cmdClear_Click(h.program, h.ports, CardSide);
+    EXPECT_EQ(UndoDescription(h.program, CardSide), "Undo Erase of fields 12, 77");
+    EXPECT_EQ(UndoDescription(h.program, ImageSide), "");
+    cmdUndo_Click(h.program, h.ports, CardSide);
+    EXPECT_EQ(UndoDescription(h.program, CardSide), "Redo Erase of fields 12, 77");
+    h.cardList.Select({"40"});
+    cmdMoveLines_Click(h.program, h.ports, CardSide);
+    EXPECT_EQ(UndoDescription(h.program, ImageSide), "Undo Move of field 40");
+    LoadCard(h.program, h.ports, true);
+    EXPECT_EQ(UndoDescription(h.program, CardSide), "");
+    EXPECT_EQ(StepName("Shift", {6, 7, 8, 9, 10, 11, 12}),
+              "Shift of fields 6, 7, 8, 9, 10 and 2 more");
 }
 
 TEST(Erase, ThenUndoThenUndo) {
@@ -65,11 +136,11 @@ TEST(Erase, ThenUndoThenUndo) {
     h.dialogs.Expect(kNothingToErase, Answer::Ok);
     cmdClear_Click(h.program, h.ports, CardSide);
     cmdUndo_Click(h.program, h.ports, CardSide);
-    EXPECT_TRUE(Bytes(h.Lines()) == h.cardAsRead);
+    EXPECT_EQ(Bytes(h.Lines()), h.cardAsRead);
     cmdUndo_Click(h.program, h.ports, CardSide);
-    EXPECT_TRUE(Bytes(h.Lines()) == afterErase);
+    EXPECT_EQ(Bytes(h.Lines()), afterErase);
     h.ExpectBackups({h.cardAsRead, afterErase, h.cardAsRead});
-    EXPECT_TRUE(Bytes(h.MasterPath()) == h.masterAsRead);
+    EXPECT_EQ(Bytes(h.MasterPath()), h.masterAsRead);
     EXPECT_TRUE(h.dialogs.Done());
 }
 
@@ -125,26 +196,22 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
     }
 }
 
-// 12.5 is no field, and a field in use is given up only on a yes.
-TEST(ShuffleFields, OnlyWholeFieldsAndNoPassReplacedUnasked) {
+// A field in use is given up only on a yes: No asks for another field,
+// Cancel gives the pass up.
+TEST(ShuffleFields, NoPassReplacedUnasked) {
     EditHarness h(Passes({7}), Passes({12, 40}));
-    const std::string prompt = "Copy field #12 to which field: ";
+    const auto prompt = [](int n) {
+        return "Copy field #" + std::to_string(n) +
+               " to which field: \r\nYou will be asked before a pass is replaced.";
+    };
     h.imageList.Select({"12"});
-    h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", "12.5");
-    h.dialogs.Expect({"You've entered an invalid number.\r\nA field number is a whole number "
-                      "from 6 to 250. Re-Enter?",
-                      Buttons::YesNo, Icon::None, "Invalid Number"},
-                     Answer::Yes);
-    h.dialogs.ExpectInput(prompt, "40");
+    h.dialogs.ExpectInput(prompt(12), "40");
     h.dialogs.ExpectTitle("Replace Pass", Answer::No);
-    h.dialogs.ExpectInput(prompt + "\r\nYou will be asked before a pass is replaced.", " 41 ");
+    h.dialogs.ExpectInput(prompt(12), "41");
     cmdShuffle_Click(h.program, h.ports, ImageSide);
     // Copy Field of the pass, now 41, onto 40 again: Cancel keeps 40.
     h.imageList.Select({"41"});
-    h.dialogs.ExpectInput(
-        "Copy field #41 to which field: \r\nYou will be asked before a pass "
-        "is replaced.",
-        "40");
+    h.dialogs.ExpectInput(prompt(41), "40");
     h.dialogs.ExpectTitle("Replace Pass", Answer::Cancel);
     cmdCopyField_Click(h.program, h.ports, ImageSide);
     EXPECT_TRUE(h.dialogs.Done());

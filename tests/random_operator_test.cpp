@@ -192,6 +192,7 @@ class Operator {
         }
         if (pick == 6) {
             const CardImage before = program.Table.Current(side);
+            const std::string named = UndoDescription(program, side);
             Do("undo twice" + on, [&] {
                 cmdUndo_Click(program, ports_, side);
                 cmdUndo_Click(program, ports_, side);
@@ -199,8 +200,9 @@ class Operator {
             // Unless a write did not happen: the card side then shows the card.
             Check(Answered("Card Changed") || Answered("Master Copy Changed") ||
                       Answered("Error Saving") || Answered("No Backup", Answer::No) ||
-                      program.Table.Current(side) == before,
-                  "two Undos did not give the side back");
+                      (program.Table.Current(side) == before &&
+                       UndoDescription(program, side) == named),
+                  "two Undos did not give the side, and its Undo's name, back");
         } else if (pick == 7) {
             Do("refresh", [&] { cmdRefresh_Click(program, ports_); });
         } else if (pick == 8) {

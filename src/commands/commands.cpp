@@ -4,6 +4,7 @@
 #include "card/card.h"
 #include "card/card_copy.h"
 #include "core/master_copy.h"
+#include "edit/edit_step.h"
 #include "edit/erase_undo.h"
 #include "edit/move_passes.h"
 #include "edit/shuffle_fields.h"
@@ -121,6 +122,10 @@ void cmdUndo_Click(Program& program, Ports& ports, int index) {
 
 void cmdUndo_MouseDown(Ports& ports, int index) {
     ports.List(index).Focus();
+}
+
+std::string UndoDescription(const Program& program, int index) {
+    return UndoName(program, index);
 }
 
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask) {

@@ -42,6 +42,9 @@ void cmdClear_Click(Program& program, Ports& ports, int index);
 void cmdUndo_Click(Program& program, Ports& ports, int index);
 // The list has the focus already while the button is held down.
 void cmdUndo_MouseDown(Ports& ports, int index);
+// What "Undo" under the list will do ("Undo Erase of field 22"); empty when
+// it has no change to name.
+std::string UndoDescription(const Program& program, int index);
 // "Shift..." on one list; ask is the window's dialog, opened only once
 // there is a selection to move.
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);

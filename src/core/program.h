@@ -48,6 +48,14 @@ struct CardFileSeen {
     std::optional<FileContents> OtherLines, CardInfo;
 };
 
+// The last change made to a side, as Undo names it, and the side's two
+// generations as that change left them: Undo swaps them, and anything else
+// that sets them leaves the change without a name.
+struct SideStep {
+    std::string Name;
+    CardImage Before, After;
+};
+
 struct Program {
     ImageTable Table;
     bool ImageChanged = false;
@@ -71,6 +79,7 @@ struct Program {
     std::optional<CardFileSeen> CardFile;
     // A card of the checked kind is in the reader: its commands are on.
     bool CardLoaded = false;
+    std::array<SideStep, 2> LastStep;
 };
 
 struct Ports {

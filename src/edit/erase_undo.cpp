@@ -1,12 +1,8 @@
 #include "edit/erase_undo.h"
 
-#include <string>
-#include <utility>
 #include <vector>
 
-#include "card/save.h"
-#include "display/line_list.h"
-#include "edit/move_passes.h"
+#include "edit/edit_step.h"
 
 namespace swathkit {
 
@@ -23,32 +19,28 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
                         Icon::None, "Verify Clear"}) != Answer::Yes) {
         return;
     }
-    program.Table.At(side, 1) = program.Table.At(side, 0);
-    // The image side's Undo is never switched off; the card side's is while
-    // no card is found.
-    if (side == CardSide)
-        ports.Controls.SetEnabled(Command::Undo0, true);
-    CardImage& image = program.Table.At(side, 0);
-    for (const int slot : selected) {
-        if (!IsSlotNumber(slot))
-            continue;
-        // The slot keeps its field number text, so it still names its field.
-        GuidanceLine& line = image.Line(slot);
-        line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
-        line.LineFlag = false;
-    }
-    program.ImageChanged = true;
-    FillLineList(program, ports, side, image);
-    SaveImage(program, ports, side);
+    EditSide(program, ports, side, [&] {
+        // The image side's Undo is never switched off; the card side's is
+        // while no card is found.
+        if (side == CardSide)
+            ports.Controls.SetEnabled(Command::Undo0, true);
+        CardImage& image = program.Table.At(side, 0);
+        std::vector<int> erased;
+        for (const int slot : selected) {
+            if (!IsSlotNumber(slot))
+                continue;
+            // The slot keeps its field number text, so it still names its field.
+            GuidanceLine& line = image.Line(slot);
+            line.Latitude = line.Longitude = line.HeadingNorth = line.HeadingEast = BlankCoordinate;
+            line.LineFlag = false;
+            erased.push_back(slot);
+        }
+        return StepDone{true, StepName("Erase", erased)};
+    });
 }
 
 void UndoLastChange(Program& program, Ports& ports, int side) {
-    // Written even when nothing differs: right after a load this is how the
-    // operator puts the card's file back as it was read.
-    program.ImageChanged = true;
-    std::swap(program.Table.At(side, 0), program.Table.At(side, 1));
-    FillLineList(program, ports, side, program.Table.At(side, 0));
-    SaveImage(program, ports, side);
+    SwapGenerations(program, ports, side);
 }
 
 }  // namespace swathkit

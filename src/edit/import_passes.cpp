@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
+#include "edit/edit_step.h"
 #include "edit/move_passes.h"
 
 namespace swathkit {
@@ -101,38 +102,41 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
     }
     if (coming.empty())
         return false;
-    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
-    // The numbered lines first: the free fields handed out below are the
-    // ones they leave.
-    for (const PlacedLine& line : coming) {
-        if (HasOwnField(line))
-            CopyPassInto(program, ports, ImportedRecord(line, line.Field), line.Field, ImageSide);
-    }
-    CardImage& image = program.Table.At(ImageSide, 0);
-    // Fields only fill up here, so the search for a free one goes on from
-    // the last one handed out.
-    int free = kFirstUsableField;
-    int noRoom = 0;
-    for (const PlacedLine& line : coming) {
-        if (HasOwnField(line))
-            continue;
-        free = free == 0 ? 0 : FirstFreeField(image, free);
-        if (free == 0) {
-            ++noRoom;
-            continue;
+    bool changed = false;
+    EditSide(program, ports, ImageSide, [&] {
+        // The numbered lines first: the free fields handed out below are the
+        // ones they leave.
+        std::vector<int> fields;
+        for (const PlacedLine& line : coming) {
+            if (HasOwnField(line) && CopyPassInto(program, ports, ImportedRecord(line, line.Field),
+                                                  line.Field, ImageSide))
+                fields.push_back(line.Field);
         }
-        image.Line(free) = ImportedRecord(line, free);
-        program.ImageChanged = true;
-    }
-    if (noRoom > 0) {
-        ports.Ask.Show({"The Temporary Card Image has no free field left:\r\n" +
-                            std::to_string(noRoom) + (noRoom == 1 ? " line" : " lines") +
-                            " did not come in.",
-                        Buttons::Ok, Icon::Exclamation, "No Free Field"});
-    }
-    const bool changed = program.Table.At(ImageSide, 0) != program.Table.At(ImageSide, 1);
-    FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
-    SaveImage(program, ports, ImageSide);
+        CardImage& image = program.Table.At(ImageSide, 0);
+        // Fields only fill up here, so the search for a free one goes on
+        // from the last one handed out.
+        int free = kFirstUsableField;
+        int noRoom = 0;
+        for (const PlacedLine& line : coming) {
+            if (HasOwnField(line))
+                continue;
+            free = free == 0 ? 0 : FirstFreeField(image, free);
+            if (free == 0) {
+                ++noRoom;
+                continue;
+            }
+            image.Line(free) = ImportedRecord(line, free);
+            fields.push_back(free);
+        }
+        if (noRoom > 0) {
+            ports.Ask.Show({"The Temporary Card Image has no free field left:\r\n" +
+                                std::to_string(noRoom) + (noRoom == 1 ? " line" : " lines") +
+                                " did not come in.",
+                            Buttons::Ok, Icon::Exclamation, "No Free Field"});
+        }
+        changed = image != program.Table.At(ImageSide, 1);
+        return StepDone{!fields.empty(), StepName("Import", fields)};
+    });
     return changed;
 }
 

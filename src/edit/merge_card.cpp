@@ -3,8 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "card/save.h"
-#include "display/line_list.h"
+#include "edit/edit_step.h"
 #include "edit/move_passes.h"
 
 namespace swathkit {
@@ -187,21 +186,22 @@ bool ApplyMerge(Program& program, Ports& ports, const MergePlan& plan) {
     if (!SidesOfOneKind(program, ports) ||
         !ReadyToMerge(plan, card, program.Table.Current(ImageSide)))
         return false;
-    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
-    CardImage& image = program.Table.Current(ImageSide);
-    for (const MergeRow& row : plan.Rows) {
-        if (!row.Ticked)
-            continue;
-        GuidanceLine& slot = image.Line(row.Target);
-        slot = card.Line(row.Source);
-        // A pass moved to another field takes that field's number text, as
-        // the arrow's "Field Shuffle" does.
-        if (row.Target != row.Source)
-            slot.FieldNum = program.Table.At(ImageSide, 1).Line(row.Target).FieldNum;
-    }
-    program.ImageChanged = true;
-    FillLineList(program, ports, ImageSide, image);
-    SaveImage(program, ports, ImageSide);
+    EditSide(program, ports, ImageSide, [&] {
+        CardImage& image = program.Table.Current(ImageSide);
+        std::vector<int> merged;
+        for (const MergeRow& row : plan.Rows) {
+            if (!row.Ticked)
+                continue;
+            GuidanceLine& slot = image.Line(row.Target);
+            slot = card.Line(row.Source);
+            // A pass moved to another field takes that field's number text,
+            // as the arrow's "Field Shuffle" does.
+            if (row.Target != row.Source)
+                slot.FieldNum = program.Table.At(ImageSide, 1).Line(row.Target).FieldNum;
+            merged.push_back(row.Source);
+        }
+        return StepDone{true, StepName("Merge", merged)};
+    });
     return true;
 }
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "card/save.h"
 #include "core/number_text.h"
-#include "display/line_list.h"
+#include "edit/edit_step.h"
 
 namespace swathkit {
 
@@ -63,42 +62,44 @@ bool SidesOfOneKind(const Program& program, Ports& ports) {
 void MoveSelectedPasses(Program& program, Ports& ports, int side) {
     if (!SidesOfOneKind(program, ports))
         return;
-    const int other = OtherSide(side);
-    // Taken before the selection is looked at, so that a click with nothing
-    // selected leaves an Undo that changes nothing.
-    program.Table.At(other, 1) = program.Table.At(other, 0);
-    const std::vector<int> selected = ports.List(side).SelectedSlots();
-    for (const int slot : selected) MovePassAcross(program, ports, slot, side);
-    if (selected.empty())
-        ShowNothingSelectedToMove(ports);
-    FillLineList(program, ports, other, program.Table.At(other, 0));
-    SaveImage(program, ports, other);
+    // The undo copy is taken before the selection is looked at, so that a
+    // click with nothing selected leaves an Undo that changes nothing.
+    EditSide(program, ports, OtherSide(side), [&] {
+        const std::vector<int> selected = ports.List(side).SelectedSlots();
+        std::vector<int> moved;
+        for (const int slot : selected) {
+            if (MovePassAcross(program, ports, slot, side))
+                moved.push_back(slot);
+        }
+        if (selected.empty())
+            ShowNothingSelectedToMove(ports);
+        return StepDone{!moved.empty(), StepName("Move", moved)};
+    });
 }
 
-void MovePassAcross(Program& program, Ports& ports, int n, int side) {
+bool MovePassAcross(Program& program, Ports& ports, int n, int side) {
     if (!IsSlotNumber(n))
-        return;
+        return false;
     // A list drawn before the slot was emptied: copying that blank across
     // could only wipe a pass on the other side.
     const GuidanceLine source = program.Table.At(side, 0).Line(n);
-    if (LineInUse(source))
-        CopyPassInto(program, ports, source, n, OtherSide(side));
+    return LineInUse(source) && CopyPassInto(program, ports, source, n, OtherSide(side));
 }
 
-void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other) {
+bool CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other) {
     if (!IsSlotNumber(n) || !LineInUse(source))
-        return;
+        return false;
     CardImage& destination = program.Table.At(other, 0);
     const std::optional<int> m =
         ConfirmTarget(ports, destination, program.Table.At(other, 1), source, n, n, {});
     if (!m)
-        return;
+        return false;
     destination.Line(*m) = source;
     // Moved to another field, the slot keeps its own number text: the pass
     // is now field m.
     if (*m != n)
         destination.Line(*m).FieldNum = program.Table.At(other, 1).Line(*m).FieldNum;
-    program.ImageChanged = true;
+    return true;
 }
 
 std::optional<int> ConfirmTarget(Ports& ports, const CardImage& image, const CardImage& before,
@@ -152,13 +153,15 @@ bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& back
         ShowNothingSelectedToMove(ports);
         return false;
     }
-    program.Table.At(ImageSide, 1) = program.Table.At(ImageSide, 0);
-    for (int field : fields) {
-        if (IsSlotNumber(field))
-            CopyPassInto(program, ports, backup.Image.Line(field), field, ImageSide);
-    }
-    FillLineList(program, ports, ImageSide, program.Table.At(ImageSide, 0));
-    SaveImage(program, ports, ImageSide);
+    EditSide(program, ports, ImageSide, [&] {
+        std::vector<int> restored;
+        for (int field : fields) {
+            if (IsSlotNumber(field) &&
+                CopyPassInto(program, ports, backup.Image.Line(field), field, ImageSide))
+                restored.push_back(field);
+        }
+        return StepDone{!restored.empty(), StepName("Restore", restored)};
+    });
     return true;
 }
 

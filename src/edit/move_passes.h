@@ -24,13 +24,13 @@ bool SidesOfOneKind(const Program& program, Ports& ports);
 void MoveSelectedPasses(Program& program, Ports& ports, int side);
 
 // The pass of slot n, selected in the list, copied across; asks before a
-// different pass is replaced.
-void MovePassAcross(Program& program, Ports& ports, int n, int side);
+// different pass is replaced. True when it was copied.
+bool MovePassAcross(Program& program, Ports& ports, int n, int side);
 
 // A pass of field n copied into the current image of the side other,
-// wherever it came from; asks before a different pass is replaced. The
-// caller takes the undo copy and writes the side.
-void CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other);
+// wherever it came from; asks before a different pass is replaced. True
+// when it was copied; the caller's editing step writes the side.
+bool CopyPassInto(Program& program, Ports& ports, const GuidanceLine& source, int n, int other);
 
 // Where pass n (source) lands in image, starting at target: a field that
 // holds another pass is taken only once the operator says yes to "Replace

@@ -5,9 +5,8 @@
 #include <set>
 #include <vector>
 
-#include "card/save.h"
 #include "core/number_text.h"
-#include "display/line_list.h"
+#include "edit/edit_step.h"
 #include "geo/geo.h"
 
 namespace swathkit {
@@ -98,34 +97,35 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
     if (!offset)
         return;
 
-    program.Table.At(side, 1) = program.Table.At(side, 0);
-    CardImage& image = program.Table.At(side, 0);
-    std::string unplaced;
-    for (const int slot : std::set<int>(selected.begin(), selected.end())) {
-        if (!IsSlotNumber(slot) || !LineInUse(image.Line(slot)))
-            continue;
-        GuidanceLine& line = image.Line(slot);
-        const GeoPoint from = PointOf(line);
-        // The ellipsoid would pin such a point to a pole or wrap it round
-        // the earth, and the pass would come out as some other line.
-        if (!OnEarth(from)) {
-            unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(slot);
-            continue;
+    EditSide(program, ports, side, [&] {
+        CardImage& image = program.Table.At(side, 0);
+        std::string unplaced;
+        std::vector<int> shifted;
+        for (const int slot : std::set<int>(selected.begin(), selected.end())) {
+            if (!IsSlotNumber(slot) || !LineInUse(image.Line(slot)))
+                continue;
+            GuidanceLine& line = image.Line(slot);
+            const GeoPoint from = PointOf(line);
+            // The ellipsoid would pin such a point to a pole or wrap it round
+            // the earth, and the pass would come out as some other line.
+            if (!OnEarth(from)) {
+                unplaced += (unplaced.empty() ? "" : ", ") + std::to_string(slot);
+                continue;
+            }
+            const GeoPoint to = Travel(from, offset->Heading, offset->Metres);
+            line.Latitude = StoredNumber(to.Latitude);
+            line.Longitude = StoredNumber(to.Longitude);
+            shifted.push_back(slot);
         }
-        const GeoPoint to = Travel(from, offset->Heading, offset->Metres);
-        line.Latitude = StoredNumber(to.Latitude);
-        line.Longitude = StoredNumber(to.Longitude);
-        program.ImageChanged = true;
-    }
-    if (!unplaced.empty()) {
-        ports.Ask.Show(
-            {"These passes were not moved: their position is not a latitude and "
-             "longitude.\r\nField #: " +
-                 unplaced,
-             Buttons::Ok, Icon::Exclamation, kTitle});
-    }
-    FillLineList(program, ports, side, image);
-    SaveImage(program, ports, side);
+        if (!unplaced.empty()) {
+            ports.Ask.Show(
+                {"These passes were not moved: their position is not a latitude and "
+                 "longitude.\r\nField #: " +
+                     unplaced,
+                 Buttons::Ok, Icon::Exclamation, kTitle});
+        }
+        return StepDone{!shifted.empty(), StepName("Shift", shifted)};
+    });
 }
 
 }  // namespace swathkit

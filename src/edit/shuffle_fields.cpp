@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "card/save.h"
-#include "display/line_list.h"
+#include "edit/edit_step.h"
 #include "edit/move_passes.h"
 
 namespace swathkit {
@@ -20,34 +19,35 @@ GuidanceLine BlankSlot(int slot) {
 }  // namespace
 
 void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearSource) {
-    program.Table.At(side, 1) = program.Table.At(side, 0);
-    const std::vector<int> selected = ports.List(side).SelectedSlots();
-    std::vector<FieldMove> moves;
-    std::vector<int> movedAway;
-    for (const int slot : selected) {
-        if (const auto move = ShuffleField(program, ports, slot, side, movedAway)) {
-            moves.push_back(*move);
-            movedAway.push_back(move->From);
+    EditSide(program, ports, side, [&] {
+        const std::vector<int> selected = ports.List(side).SelectedSlots();
+        std::vector<FieldMove> moves;
+        std::vector<int> movedAway;
+        for (const int slot : selected) {
+            if (const auto move = ShuffleField(program, ports, slot, side, movedAway)) {
+                moves.push_back(*move);
+                movedAway.push_back(move->From);
+            }
         }
-    }
-    if (selected.empty())
-        ShowNothingSelectedToMove(ports);
+        if (selected.empty())
+            ShowNothingSelectedToMove(ports);
 
-    // Blanking each old field straight after its copy would wipe a pass
-    // that has just landed there (12 to 12, a swap of 20 and 30, 20 to 21
-    // with 21 to 22). A field that some pass of this command went to keeps
-    // that pass; every other old field is emptied.
-    if (clearSource) {
-        CardImage& image = program.Table.At(side, 0);
-        for (const FieldMove& move : moves) {
-            const bool landedOn = std::any_of(
-                moves.begin(), moves.end(), [&](const FieldMove& m) { return m.To == move.From; });
-            if (!landedOn)
-                image.Line(move.From) = BlankSlot(move.From);
+        // Blanking each old field straight after its copy would wipe a pass
+        // that has just landed there (12 to 12, a swap of 20 and 30, 20 to
+        // 21 with 21 to 22). A field that some pass of this command went to
+        // keeps that pass; every other old field is emptied.
+        if (clearSource) {
+            CardImage& image = program.Table.At(side, 0);
+            for (const FieldMove& move : moves) {
+                const bool landedOn =
+                    std::any_of(moves.begin(), moves.end(),
+                                [&](const FieldMove& m) { return m.To == move.From; });
+                if (!landedOn)
+                    image.Line(move.From) = BlankSlot(move.From);
+            }
         }
-    }
-    FillLineList(program, ports, side, program.Table.At(side, 0));
-    SaveImage(program, ports, side);
+        return StepDone{!moves.empty(), StepName(clearSource ? "Change" : "Copy", movedAway)};
+    });
 }
 
 std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, int n, int side,
@@ -71,7 +71,6 @@ std::optional<FieldMove> ShuffleField(Program& program, Ports& ports, int n, int
         return std::nullopt;
     image.Line(*m) = before;
     image.Line(*m).FieldNum = program.Table.At(side, 1).Line(*m).FieldNum;
-    program.ImageChanged = true;
     return FieldMove{n, *m};
 }
 

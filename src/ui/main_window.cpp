@@ -103,6 +103,20 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
                                            *lists_[ImageSide], *this, *drives_,
                                            setup_.Help != nullptr ? *setup_.Help : *help_});
 
+    // Undo names the change it takes back. Whatever sets a side, a command,
+    // a card read or a refused save, draws its list again after.
+    for (int side : {CardSide, ImageSide}) {
+        const auto name = [this, side] {
+            const QString text = QString::fromUtf8(UndoDescription(program_, side).c_str());
+            cmdUndo_[side]->setToolTip(text.isEmpty() ? "Reverse your last change." : text);
+            if (auto* undo =
+                    cardList_[side]->findChild<QAction*>(QString("mnuListUndo_%1").arg(side)))
+                undo->setText(text.isEmpty() ? "Undo" : text);
+        };
+        connect(cardList_[side]->model(), &QAbstractItemModel::modelReset, this, name);
+        connect(cardList_[side]->model(), &QAbstractItemModel::rowsInserted, this, name);
+    }
+
     // The window's load: everything is read before it first shows.
     StartUp(program_, *ports_);
     SyncMenus();

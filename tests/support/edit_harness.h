@@ -38,8 +38,8 @@ struct EditHarness : Harness {
     void ExpectWritten(int side) {
         const CardImage& current = program.Table.Current(side);
         const bool card = side == CardSide;
-        EXPECT_TRUE(Bytes(card ? Lines() : MasterPath()) ==
-                    LineFileText(current, card ? LineLayout::Card : LineLayout::MasterCopy));
+        EXPECT_EQ(Bytes(card ? Lines() : MasterPath()),
+                  LineFileText(current, card ? LineLayout::Card : LineLayout::MasterCopy));
         EXPECT_EQ((card ? cardList : imageList).rows, ListRows(current, program.Menus));
     }
     // Today's backup folders are "0", "1", ... holding these card files.
@@ -47,7 +47,7 @@ struct EditHarness : Harness {
         EXPECT_EQ(fs::exists(day) ? std::distance(fs::directory_iterator(day), {}) : 0,
                   static_cast<long>(cards.size()));
         for (std::size_t i = 0; i < cards.size(); ++i)
-            EXPECT_TRUE(Bytes(day / std::to_string(i) / "ablines.dat") == cards[i]) << i;
+            EXPECT_EQ(Bytes(day / std::to_string(i) / "ablines.dat"), cards[i]) << i;
     }
     std::string cardAsRead, masterAsRead;
 };

@@ -193,10 +193,14 @@ TEST(EditWindow, PassesGoAcrossAreErasedUndoneAndRenumberedThroughTheRealBoxes) 
     EXPECT_EQ(h.ItemTexts(1), (QStringList{"12", "77"}));
     h.List(0)->setFocus();
     QPushButton* undo = h.Find("cmdUndo_1");
+    EXPECT_EQ(undo->toolTip(), "Undo Erase of fields 40, 90");
+    EXPECT_EQ(h.Find<QAction>("mnuListUndo_1")->text(), "Undo Erase of fields 40, 90");
     QTest::mousePress(undo, Qt::LeftButton);
     EXPECT_EQ(h.window->focusWidget(), h.List(1));
     QTest::mouseRelease(undo, Qt::LeftButton);
     EXPECT_EQ(h.ItemTexts(1), (QStringList{"12", "40", "77", "90"}));
+    EXPECT_EQ(undo->toolTip(), "Redo Erase of fields 40, 90");
+    EXPECT_EQ(undo->text(), "Undo");
 
     // The card side's "Change Field #" rewrites the card after a backup.
     h.Click(0, "12");
