@@ -24,10 +24,6 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
         return;
     }
     program.Table.At(side, 1) = program.Table.At(side, 0);
-    // The image side's Undo is never switched off; the card side's is while
-    // no card is found.
-    if (side == CardSide)
-        ports.Controls.SetEnabled(Command::Undo0, true);
     CardImage& image = program.Table.At(side, 0);
     for (const int slot : selected) {
         if (!IsSlotNumber(slot))
