@@ -5,7 +5,9 @@
 #include "card/card_copy.h"
 #include "core/master_copy.h"
 #include "edit/erase_undo.h"
+#include "edit/import_passes.h"
 #include "edit/move_passes.h"
+#include "edit/shift_passes.h"
 #include "edit/shuffle_fields.h"
 
 namespace swathkit {

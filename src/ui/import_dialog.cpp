@@ -122,8 +122,8 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     };
     for (const ImportedLine& line : found_.Lines) {
         const PlacedLine place = ImportedPlace(line);
-        const ImportRowText row = DescribeImport(place, program.Menus);
-        const std::string refusal = ImportRefusal(place, program.Menus.Kind());
+        const ImportRowText row = ImportPreviewRow(place, program.Menus);
+        const std::string refusal = ImportPreviewRefusal(place, program.Menus.Kind());
         auto* item = new QTreeWidgetItem(lines_);
         item->setText(kName, NameText(line.Name));
         item->setText(kKind, Text(row.Kind));

@@ -582,12 +582,12 @@ void AB_Main::mnuExportLines_Click() {
 }
 
 void AB_Main::mnuMergeCard_Click() {
-    std::optional<MergePlan> plan = StartMerge(program_, *ports_);
+    std::optional<MergePlan> plan = mnuMergeCard_Plan(program_, *ports_);
     if (!plan)
         return;
     MergeCardDialog dialog(program_, std::move(*plan), this);
     if (dialog.exec() == QDialog::Accepted)
-        ApplyMerge(program_, *ports_, dialog.Plan());
+        mnuMergeCard_Apply(program_, *ports_, dialog.Plan());
 }
 
 void AB_Main::mnuRestore_Click() {

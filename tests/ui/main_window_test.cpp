@@ -100,10 +100,11 @@ TEST(Keys, EveryCommandHasKeysOrAMenuPathAndTheWindowKeysAct) {
                       command.Keys.toString(QKeySequence::NativeText))
                 << shown.toStdString();
         }
-        if (!command.Keys.isEmpty())
-            continue;
         auto* menu = qobject_cast<QMenu*>(action->parent());
-        ASSERT_NE(menu, nullptr) << shown.toStdString();
+        if (menu == nullptr) {  // on the menu bar itself
+            EXPECT_FALSE(command.Keys.isEmpty()) << shown.toStdString();
+            continue;
+        }
         EXPECT_FALSE(mnemonic(menu->title()).isNull()) << menu->title().toStdString();
         const QChar letter = mnemonic(shown);
         EXPECT_FALSE(letter.isNull() || mnemonics[menu].contains(letter)) << shown.toStdString();
