@@ -71,7 +71,7 @@ TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
     EXPECT_EQ(h.program.Table.At(CardSide, 0), straight);
     EXPECT_EQ(h.program.Table.At(CardSide, 1), straight);
     EXPECT_EQ(h.controls.description, "Your Card -- Available " + h.root.string());
-    EXPECT_TRUE(h.controls.AllCardCommands(true));
+    EXPECT_TRUE(h.controls.cardCommands);
     EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "40"}));
     EXPECT_FALSE(fs::exists(TemporaryFileFor(h.Lines())));
     h.program.Menus.StraightTrack = false;
@@ -88,7 +88,7 @@ TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
     EXPECT_EQ(h.controls.description, "Your Card -- Not Detected");
     EXPECT_EQ(h.program.Table.At(CardSide, 0), NewBlankImage());
     EXPECT_EQ(h.program.Table.At(CardSide, 1), NewBlankImage());
-    EXPECT_TRUE(h.controls.AllCardCommands(false));
+    EXPECT_FALSE(h.controls.cardCommands);
     EXPECT_TRUE(h.cardList.rows.empty());
     EXPECT_EQ(h.program.Table.At(ImageSide, 0).Line(30).Latitude, kLat);
     // A folder where the file should be is no card either.

@@ -6,6 +6,8 @@
 #include "card/save.h"
 #include "commands/commands.h"
 #include "core/master_copy.h"
+#include "edit/import_passes.h"
+#include "edit/move_passes.h"
 #include "support/edit_harness.h"
 
 namespace swathkit {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "commands/commands.h"
+#include "edit/import_passes.h"
 #include "support/cards.h"
 #include "support/fakes.h"
 

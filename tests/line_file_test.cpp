@@ -206,7 +206,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         // The card is there, so its commands are offered. A damaged card
         // file shows the passes it still holds, says so once, and is never
         // written without the operator's yes.
-        EXPECT_TRUE(h.controls.AllCardCommands(true));
+        EXPECT_TRUE(h.controls.cardCommands);
         EXPECT_EQ(h.controls.description, "Your Card -- Available " + root.string());
         if (Readable(file)) {
             EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12", "13", "40"}));

@@ -180,8 +180,7 @@ class Operator {
             cmdMoveLines_Click, cmdMoveLines_Click, cmdShuffle_Click,
             cmdCopyField_Click, cmdClear_Click,     cmdUndo_Click};
         Program& program = fakes_.program;
-        const int side =
-            fakes_.controls.enabled[static_cast<int>(Command::MoveLines0)] ? Int(0, 1) : ImageSide;
+        const int side = fakes_.controls.cardCommands ? Int(0, 1) : ImageSide;
         const std::string on = " side " + std::to_string(side);
         const int pick = Int(0, 12);
         if (pick < 6) {

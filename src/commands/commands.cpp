@@ -6,7 +6,9 @@
 #include "core/master_copy.h"
 #include "edit/edit_step.h"
 #include "edit/erase_undo.h"
+#include "edit/import_passes.h"
 #include "edit/move_passes.h"
+#include "edit/shift_passes.h"
 #include "edit/shuffle_fields.h"
 
 namespace swathkit {

@@ -1,17 +1,16 @@
 #pragma once
 // Everything the operator can do, in one index. The window calls these and
-// reaches nothing below them; the headers included here bring the records
+// reaches no editing below them; the headers included here bring the records
 // its dialogs show (merge plans, backups, duplicates, exports).
+
+#include <cstddef>
 
 #include "card/drives.h"
 #include "card/restore.h"
+#include "core/edit_records.h"
 #include "core/program.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
-#include "edit/import_passes.h"
-#include "edit/merge_card.h"
-#include "edit/move_passes.h"
-#include "edit/shift_passes.h"
 #include "exchange/export_lines.h"
 #include "exchange/import_lines.h"
 #include "geo/duplicates.h"
@@ -49,11 +48,25 @@ std::string UndoDescription(const Program& program, int index);
 // there is a selection to move.
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);
 
-// The "DataCard" menu ("Merge Card into Image..." and "Restore from
-// Backup..." are dialogs over StartMerge/ApplyMerge and the restore
-// functions).
+// The "DataCard" menu.
 void mnuBackup_Click(Program& program, Ports& ports);
 void mnuCardtoCard_Click(Program& program, Ports& ports);
+
+// "Merge Card into Image...": the plan for the card in the reader, nothing
+// after saying why; the dialog ticks rows and checks targets as the operator
+// types, then the ticked passes come into the image as one editing command.
+std::optional<MergePlan> mnuMergeCard_Plan(const Program& program, Ports& ports);
+bool mnuMergeCard_Apply(Program& program, Ports& ports, const MergePlan& plan);
+TargetCheck MergeTarget(const MergePlan& plan, const CardImage& card, const CardImage& image,
+                        std::size_t row);
+void TickMergeRow(MergePlan& plan, const CardImage& card, const CardImage& image, std::size_t row,
+                  bool ticked);
+std::string MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image);
+bool MergeReady(const MergePlan& plan, const CardImage& card, const CardImage& image);
+
+// "Restore from Backup...": the chosen fields of a backup into the image.
+bool RestorePassesIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
+                            const std::vector<int>& fields);
 
 // "Export Lines...": Save in its dialog. The passes of side go to file, every
 // question and result asked and said through ask; false while the dialog
@@ -67,6 +80,10 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
 // lines the operator ticked then come into the temporary card image. True
 // when the image changed.
 PlacedLine ImportedPlace(const ImportedLine& line);
+ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
+std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
+std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
+                                              const std::vector<PlacedLine>& lines);
 bool ImportLines(Program& program, Ports& ports, const std::vector<ImportedLine>& ticked);
 
 // "Help": AB_Help.chm from the program's folder.

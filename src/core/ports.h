@@ -73,13 +73,12 @@ class LineList {
     virtual void Focus() = 0;
 };
 
-// The commands that need a card, in the order they are switched.
-enum class Command { MoveLines0, Clear0, Shuffle0, Undo0, CopyField0, Save, MoveLines1 };
-
 class WindowControls {
   public:
     virtual ~WindowControls() = default;
-    virtual void SetEnabled(Command command, bool enabled) = 0;
+    // The commands that need a card, all on or all off: which those are is
+    // the window's business.
+    virtual void SetCardCommandsEnabled(bool enabled) = 0;
     virtual void SetCardDescription(const std::string& text) = 0;
 };
 

@@ -43,11 +43,7 @@ void FillLineList(const Program& program, Ports& ports, int index, const CardIma
 
 void SetCardCommandsEnabled(Program& program, Ports& ports, bool enabled) {
     program.CardLoaded = enabled;
-    for (const Command command :
-         {Command::MoveLines0, Command::Clear0, Command::Shuffle0, Command::Undo0,
-          Command::CopyField0, Command::Save, Command::MoveLines1}) {
-        ports.Controls.SetEnabled(command, enabled);
-    }
+    ports.Controls.SetCardCommandsEnabled(enabled);
 }
 
 }  // namespace swathkit

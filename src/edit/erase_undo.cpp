@@ -20,10 +20,6 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
         return;
     }
     EditSide(program, ports, side, [&] {
-        // The image side's Undo is never switched off; the card side's is
-        // while no card is found.
-        if (side == CardSide)
-            ports.Controls.SetEnabled(Command::Undo0, true);
         CardImage& image = program.Table.At(side, 0);
         std::vector<int> erased;
         for (const int slot : selected) {

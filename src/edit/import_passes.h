@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/edit_records.h"
 #include "core/program.h"
 #include "geo/geo.h"
 
@@ -20,15 +21,7 @@ std::string ImportRefusal(const PlacedLine& line, TrackKind checked);
 // track blank components, as a circle's record carries only its centre.
 GuidanceLine ImportedRecord(const PlacedLine& line, int field);
 
-// What the preview shows of a line: its point and heading as the lists show
-// them once it has come in, and the field it asks for.
-struct ImportRowText {
-    std::string Kind;      // "straight line" or "circle track"
-    std::string Latitude;  // as the lists show it, DMS or decimal as checked
-    std::string Longitude;
-    std::string Heading;  // empty for a circle track
-    std::string Field;    // its own field, or "first free"
-};
+// What the preview shows of a line.
 ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus);
 
 // Beside each line found, whether it is there already: "already in the

@@ -8,58 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/edit_records.h"
 #include "core/program.h"
 #include "geo/duplicates.h"
 
 namespace swathkit {
-
-enum class MergeKind {
-    New,           // the image's field is free: the pass keeps its number
-    AlreadyThere,  // the image holds this line already; skipped unless ticked
-    Clash,         // the image's field holds a different line: the pass moves
-};
-
-struct MergeRow {
-    MergeKind Kind = MergeKind::New;
-    int Source = 0;  // the card's field
-    int Target = 0;  // the image's field it goes to; 0 when none is left
-    int SameAs = 0;  // AlreadyThere: the image's field holding the line
-    bool Ticked = false;
-    bool operator==(const MergeRow&) const = default;
-};
-
-// One row per pass of the card, in field order.
-struct MergePlan {
-    std::vector<MergeRow> Rows;
-    bool operator==(const MergePlan&) const = default;
-};
-
-// What a row's target means for the image.
-enum class TargetCheck {
-    Free,          // an empty field
-    SameLine,      // the field it came from, holding this very line
-    Replaces,      // a field holding another line, which the pass replaces
-    Reserved,      // 1 to 5
-    OutOfRange,    // not a field number at all
-    TakenByOther,  // another ticked pass of this merge goes there too
-    NoneLeft,      // no free field was left for it
-};
-
-// Whether a row with this check can be merged as it stands.
-constexpr bool Mergeable(TargetCheck check) {
-    return check == TargetCheck::Free || check == TargetCheck::SameLine ||
-           check == TargetCheck::Replaces;
-}
-
-struct MergeSummary {
-    int New = 0;           // ticked new passes
-    int AlreadyThere = 0;  // rows found in the image already
-    int Moved = 0;         // ticked passes going to another number
-    int NotFitting = 0;    // ticked passes with no free field left for them
-    int Wrong = 0;         // ticked passes whose typed field cannot be used
-    int FreeAfter = 0;     // usable fields still empty after the merge
-    bool operator==(const MergeSummary&) const = default;
-};
 
 // Plans the merge of the card's passes into the image. A pass is already
 // there when the image's field holds the same coordinates, or when an image

@@ -7,24 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "core/edit_records.h"
 #include "core/program.h"
 
 namespace swathkit {
-
-// What the operator typed, as typed: metres east and north (west and south
-// negative), or a distance in metres along a bearing in degrees from north.
-// A decimal point or comma are both taken.
-struct ShiftEntry {
-    bool AlongBearing = false;
-    std::string First;   // metres east, or the distance
-    std::string Second;  // metres north, or the bearing
-};
-
-// A shift further than this is a typing slip, never a moved base station.
-inline constexpr double kMaxShiftMetres = 1000;
-
-// Asks for the shift once there are passes to move; nothing when cancelled.
-using AskShift = std::function<std::optional<ShiftEntry>()>;
 
 // Moves the point of each selected straight line, or the centre of each
 // selected circle track, exactly on the ellipsoid; the direction stays as it

@@ -24,6 +24,7 @@ bool QtHelpViewer::Open(const std::filesystem::path& chmPath) {
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QTreeWidget>
@@ -103,6 +104,8 @@ HelpWindow::HelpWindow() {
     setWindowTitle(kDefaultTitle);
     // Closing the program's window ends the program, even with help open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Escape closes it, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     auto* back = new QPushButton("Back", this);
     auto* forward = new QPushButton("Forward", this);

@@ -127,12 +127,12 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     // A line there already, or twice in the file, would only fill a field
     // twice; a point may be anything. The operator ticks those that are meant.
     const std::vector<std::string> repeats =
-        ImportRepeats(program.Table.Current(ImageSide), places);
+        ImportPreviewRepeats(program.Table.Current(ImageSide), places);
     for (std::size_t i = 0; i < found_.Lines.size(); ++i) {
         const ImportedLine& line = found_.Lines[i];
         const PlacedLine& place = places[i];
-        const ImportRowText row = DescribeImport(place, program.Menus);
-        const std::string refusal = ImportRefusal(place, program.Menus.Kind());
+        const ImportRowText row = ImportPreviewRow(place, program.Menus);
+        const std::string refusal = ImportPreviewRefusal(place, program.Menus.Kind());
         auto* item = new QTreeWidgetItem(lines_);
         item->setText(kName, NameText(line.Name));
         item->setText(kKind, Text(row.Kind));

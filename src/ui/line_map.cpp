@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -307,6 +308,8 @@ LineMapWindow::LineMapWindow(const Program& program, std::array<QTreeWidget*, 2>
     setObjectName("LineMapWindow");
     setWindowTitle("Map of Lines");
     resize(720, 540);
+    // Escape closes it, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     view_ = new LineMapView(program, lists, this);
     status_ = new QLabel(this);

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLockFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
+#include <stdexcept>
 
 #include "commands/commands.h"
 #include "core/version.h"
@@ -89,9 +91,11 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
         setup_.ProgramFolder = PathOf(QCoreApplication::applicationDirPath());
     }
 
+    commands_ = CommandTable();
     BuildControls();
     BuildMenus();
     BuildListMenus();
+    SyncEditMenu();
 
     dialogs_ = std::make_unique<QtDialogs>(this);
     help_ = std::make_unique<NoHelpViewer>();
@@ -126,16 +130,6 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     connect(cmdRefresh_, &QPushButton::clicked, this,
             [this] { swathkit::cmdRefresh_Click(program_, *ports_); });
     for (int side : {CardSide, ImageSide}) {
-        connect(cmdMoveLines_[side], &QPushButton::clicked, this,
-                [this, side] { swathkit::cmdMoveLines_Click(program_, *ports_, side); });
-        connect(cmdShuffle_[side], &QPushButton::clicked, this,
-                [this, side] { swathkit::cmdShuffle_Click(program_, *ports_, side); });
-        connect(cmdCopyField_[side], &QPushButton::clicked, this,
-                [this, side] { swathkit::cmdCopyField_Click(program_, *ports_, side); });
-        connect(cmdClear_[side], &QPushButton::clicked, this,
-                [this, side] { swathkit::cmdClear_Click(program_, *ports_, side); });
-        connect(cmdUndo_[side], &QPushButton::clicked, this,
-                [this, side] { swathkit::cmdUndo_Click(program_, *ports_, side); });
         // A filter rather than the pressed signal: only the mouse moves the
         // focus here, and it does so before the button takes the press, so
         // the click that follows is not lost with the button's focus.
@@ -216,17 +210,10 @@ void AB_Main::BuildControls() {
         cardList_[side] = list;
 
         const int x = left[side];
-        cmdCopyField_[side] =
-            Button("cmdCopyField_" + n, "Copy Field", "Copy field info to another field number.",
-                   {480 + x, 5640, 1335, 255});
-        cmdClear_[side] = Button("cmdClear_" + n, "Erase", "Clear the Selected Fields.",
-                                 {2040 + x, 5640, 1215, 255});
-        cmdShuffle_[side] =
-            Button("cmdShuffle_" + n, "Change Field #",
-                   side ? "Move selected items to field of your choice." : "Change Field Number",
-                   {480 + x, 6000, 1335, 255});
-        cmdUndo_[side] = Button("cmdUndo_" + n, "Undo", "Reverse your last change.",
-                                {2040 + x, 6000, 1215, 255});
+        SideButton("cmdCopyField", side, {480 + x, 5640, 1335, 255});
+        SideButton("cmdClear", side, {2040 + x, 5640, 1215, 255});
+        SideButton("cmdShuffle", side, {480 + x, 6000, 1335, 255});
+        cmdUndo_[side] = SideButton("cmdUndo", side, {2040 + x, 6000, 1215, 255});
         savetoCard_[side] = label(
             "SavetoCard_" + n,
             "Saving:", side ? std::array{4680, 6360, 735, 255} : std::array{480, 6480, 735, 255});
@@ -239,13 +226,11 @@ void AB_Main::BuildControls() {
         savetoCard_[side]->hide();
         saveProgress_[side]->hide();
 
-        cmdMoveLines_[side] =
-            Button("cmdMoveLines_" + n, {}, {}, {3480, side ? 3360 : 1920, 975, 495});
-        cmdMoveLines_[side]->setAccessibleName(side ? "Move to card"
-                                                    : "Move to temporary card image");
+        QPushButton* move = SideButton("cmdMoveLines", side, {3480, side ? 3360 : 1920, 975, 495});
+        move->setAccessibleName(side ? "Move to card" : "Move to temporary card image");
         const QSize picture(TwipsToPixels(this, 840), TwipsToPixels(this, 420));
-        cmdMoveLines_[side]->setIcon(QIcon(ArrowPicture(side == CardSide, picture)));
-        cmdMoveLines_[side]->setIconSize(picture);
+        move->setIcon(QIcon(ArrowPicture(side == CardSide, picture)));
+        move->setIconSize(picture);
     }
 
     // Kept hidden: the commands switch it with the others, but every change
@@ -261,109 +246,248 @@ void AB_Main::BuildControls() {
     line->lower();
 }
 
+// Every command of the window, in the order of its menus. Captions carry
+// their mnemonic; the list menus and buttons show them without one.
+std::vector<WindowCommand> AB_Main::CommandTable() {
+    using Sides = WindowCommand::Sides;
+    using Card = WindowCommand::Card;
+    const auto menu = [this](void (*command)(Program&, Ports&)) {
+        return [this, command](int) { Menu(command); };
+    };
+    const auto run = [this](void (*command)(Program&, Ports&)) {
+        return [this, command](int) { command(program_, *ports_); };
+    };
+    const auto edit = [this](void (*command)(Program&, Ports&, int)) {
+        return [this, command](int side) { command(program_, *ports_, side); };
+    };
+    const auto both = [](const QString& caption) { return std::array{caption, caption}; };
+    return {
+        {.Name = "mnuStraightTrack",
+         .Menu = "mnuTrackOption",
+         .Caption = both("&Straight Track"),
+         .Run = menu(swathkit::mnuStraightTrack_Click),
+         .Checkable = true},
+        {.Name = "mnuCircleTrack",
+         .Menu = "mnuTrackOption",
+         .Caption = both("&Circle Track"),
+         .Run = menu(swathkit::mnuCircleTrack_Click),
+         .Checkable = true},
+        {.Name = "mnuShowLonLat",
+         .Menu = "mnuOptions",
+         .Caption = both("Show &Lon / Lat"),
+         .Run = menu(swathkit::mnuShowLonLat_Click),
+         .Checkable = true},
+        {.Name = "mnuShowDMS",
+         .Menu = "mnuOptions",
+         .Caption = both("Show &DMS"),
+         .Run = menu(swathkit::mnuShowDMS_Click),
+         .Checkable = true},
+        {.Name = "mnuRefreshDrives",
+         .Menu = "mnuOptions",
+         .Caption = both("&Refresh Drives"),
+         .Run = run(swathkit::mnuRefreshDrives_Click),
+         .Keys = QKeySequence::Refresh},
+        // Ctrl+Q on every system: Windows has no standard key to quit.
+        {.Name = "mnuExit",
+         .Menu = "mnuOptions",
+         .Caption = both("E&xit"),
+         .Run =
+             [](int) {
+                 QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+             },
+         .Keys = QKeySequence(Qt::CTRL | Qt::Key_Q),
+         .LineBefore = true},
+
+        {.Name = "mnuBackup",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Backup Image"),
+         .Run = run(swathkit::mnuBackup_Click)},
+        {.Name = "mnuRestore",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Restore from Backup..."),
+         .Run = [this](int) { mnuRestore_Click(); }},
+        {.Name = "mnuCardtoCard",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Copy Card to Card"),
+         .Run = run(swathkit::mnuCardtoCard_Click)},
+        // Our own additions, kept apart from the card's commands. The merge
+        // needs a card just as the arrow from it does.
+        {.Name = "mnuMergeCard",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Merge Card into Image..."),
+         .Run = [this](int) { mnuMergeCard_Click(); },
+         .NeedsCard = Card::Needed},
+        {.Name = "mnuExportLines",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Export Lines..."),
+         .Run = [this](int) { mnuExportLines_Click(); }},
+        {.Name = "mnuImportLines",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Import Lines..."),
+         .Run = [this](int) { RunImportLines(program_, *ports_, this); }},
+
+        {.Name = "mnuEditMove",
+         .Menu = "mnuEdit",
+         .Caption = {"&Move to Temporary Card Image", "&Move to Card"},
+         .Run = edit(swathkit::cmdMoveLines_Click),
+         .On = Sides::EachList,
+         .NeedsCard = Card::Needed,
+         .ListName = "mnuListMove",
+         .Button = "cmdMoveLines"},
+        {.Name = "mnuEditShuffle",
+         .Menu = "mnuEdit",
+         .Caption = both("C&hange Field #..."),
+         .Run = edit(swathkit::cmdShuffle_Click),
+         .On = Sides::EachList,
+         .NeedsCard = Card::OnCardSide,
+         .ListName = "mnuListShuffle",
+         .Button = "cmdShuffle",
+         .ButtonCaption = both("Change Field #"),
+         .Tip = {"Change Field Number", "Move selected items to field of your choice."}},
+        {.Name = "mnuEditCopyField",
+         .Menu = "mnuEdit",
+         .Caption = both("&Copy Field..."),
+         .Run = edit(swathkit::cmdCopyField_Click),
+         .On = Sides::EachList,
+         .NeedsCard = Card::OnCardSide,
+         .ListName = "mnuListCopyField",
+         .Button = "cmdCopyField",
+         .ButtonCaption = both("Copy Field"),
+         .Tip = both("Copy field info to another field number.")},
+        {.Name = "mnuEditErase",
+         .Menu = "mnuEdit",
+         .Caption = both("&Erase"),
+         .Run = edit(swathkit::cmdClear_Click),
+         .On = Sides::EachList,
+         .Keys = QKeySequence::Delete,
+         .NeedsCard = Card::OnCardSide,
+         .ListName = "mnuListErase",
+         .Button = "cmdClear",
+         .ButtonCaption = both("Erase"),
+         .Tip = both("Clear the Selected Fields.")},
+        // Named, so that what it will undo can be shown on it.
+        {.Name = "mnuEditUndo",
+         .Menu = "mnuEdit",
+         .Caption = both("&Undo"),
+         .Run = edit(swathkit::cmdUndo_Click),
+         .On = Sides::EachList,
+         .Keys = QKeySequence::Undo,
+         .NeedsCard = Card::OnCardSide,
+         .ListName = "mnuListUndo",
+         .Button = "cmdUndo",
+         .ButtonCaption = both("Undo"),
+         .Tip = both("Reverse your last change.")},
+        {.Name = "mnuEditSelectAll",
+         .Menu = "mnuEdit",
+         .Caption = both("Select &All"),
+         .Run = [this](int side) { cardList_[side]->selectAll(); },
+         .On = Sides::EachList,
+         .Keys = QKeySequence::SelectAll,
+         .ListName = "mnuListSelectAll"},
+        // Shifting the card writes it, so it needs a card as Erase does.
+        {.Name = "mnuShift",
+         .Menu = "mnuEdit",
+         .Caption = both("&Shift Passes..."),
+         .Run = [this](int side) { ShiftPasses(side); },
+         .On = Sides::EachList,
+         .NeedsCard = Card::OnCardSide,
+         .ListName = "mnuListShift",
+         .ListCaption = "Shift...",
+         .LineBefore = true},
+
+        {.Name = "mnuMap",
+         .Menu = "mnuView",
+         .Caption = both("&Map of Lines"),
+         .Run = [this](int) { mnuMap_Click(); }},
+        {.Name = "mnuDuplicates",
+         .Menu = "mnuView",
+         .Caption = both("&Duplicate Passes..."),
+         .Run = [this](int) { mnuDuplicates_Click(); }},
+        {.Name = "mnuHelp",
+         .Caption = both("&Help"),
+         .Run = [this](int) { swathkit::mnuHelp_Click(*ports_, setup_.ProgramFolder); },
+         .Keys = QKeySequence::HelpContents},
+    };
+}
+
+const WindowCommand& AB_Main::Entry(const QString& name) const {
+    for (const WindowCommand& command : commands_) {
+        if (command.Name == name || command.Button == name)
+            return command;
+    }
+    throw std::logic_error("no window command " + name.toStdString());
+}
+
+QPushButton* AB_Main::SideButton(const QString& name, int side, std::array<int, 4> twips) {
+    const WindowCommand& command = Entry(name);
+    QPushButton* button = Button(name + QString("_%1").arg(side), command.ButtonCaption[side],
+                                 command.Tip[side], twips);
+    connect(button, &QPushButton::clicked, this, [this, &command, side] { command.Run(side); });
+    built_.push_back({button, &command, side});
+    return button;
+}
+
 void AB_Main::BuildMenus() {
-    const auto menu = [](QMenuBar* bar, const char* name, const QString& text) {
-        QMenu* made = bar->addMenu(text);
+    const auto menu = [](QWidget* parent, const char* name, const QString& text) {
+        auto* made = new QMenu(text, parent);
         made->setObjectName(name);
         return made;
     };
-    const auto command = [this](auto* menu, const char* name, const QString& text, auto slot) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    const auto checkable = [&](QMenu* menu, const char* name, const QString& text, auto slot) {
-        QAction* action = command(menu, name, text, slot);
-        action->setCheckable(true);
-        return action;
-    };
+    QMenu* options = menu(menuBar(), "mnuOptions", "&Options");
+    QMenu* track = menu(options, "mnuTrackOption", "&Track Option");
+    options->addMenu(track);
+    QMenu* edit = menu(menuBar(), "mnuEdit", "&Edit");
+    for (QMenu* top : {options, menu(menuBar(), "mnuDataCard", "&DataCard"), edit,
+                       menu(menuBar(), "mnuView", "&View")})
+        menuBar()->addMenu(top);
+    // The side commands' keys work in the list that has the focus; the "Edit"
+    // menu shows them beside its entries, which act on the list last used.
+    connect(edit, &QMenu::aboutToShow, this, [this] { SyncEditMenu(); });
 
-    QMenu* options = menu(menuBar(), "mnuOptions", "Options");
-    QMenu* track = options->addMenu("Track Option");
-    track->setObjectName("mnuTrackOption");
-    mnuStraightTrack_ = checkable(track, "mnuStraightTrack", "Straight Track",
-                                  [this] { Menu(swathkit::mnuStraightTrack_Click); });
-    mnuCircleTrack_ = checkable(track, "mnuCircleTrack", "Circle Track",
-                                [this] { Menu(swathkit::mnuCircleTrack_Click); });
-    mnuShowLonLat_ = checkable(options, "mnuShowLonLat", "Show Lon / Lat",
-                               [this] { Menu(swathkit::mnuShowLonLat_Click); });
-    mnuShowDMS_ =
-        checkable(options, "mnuShowDMS", "Show DMS", [this] { Menu(swathkit::mnuShowDMS_Click); });
-    command(options, "mnuRefreshDrives", "Refresh Drives",
-            [this] { swathkit::mnuRefreshDrives_Click(program_, *ports_); });
-    options->addSeparator()->setObjectName("mnusep1");
-    QAction* exit = options->addAction("Exit");
-    exit->setObjectName("mnuExit");
-    connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-
-    QMenu* card = menu(menuBar(), "mnuDataCard", "DataCard");
-    command(card, "mnuBackup", "Backup Image",
-            [this] { swathkit::mnuBackup_Click(program_, *ports_); });
-    command(card, "mnuRestore", "Restore from Backup...", [this] { mnuRestore_Click(); });
-    command(card, "mnuCardtoCard", "Copy Card to Card",
-            [this] { swathkit::mnuCardtoCard_Click(program_, *ports_); });
-    // Our own additions, kept apart from the card's commands.
-    mnuMergeCard_ =
-        command(card, "mnuMergeCard", "Merge Card into Image...", [this] { mnuMergeCard_Click(); });
-    command(card, "mnuExportLines", "Export Lines...", [this] { mnuExportLines_Click(); });
-    command(card, "mnuImportLines", "Import Lines...",
-            [this] { RunImportLines(program_, *ports_, this); });
-    QMenu* view = menu(menuBar(), "mnuView", "View");
-    command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
-    command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });
-    // Acts on the list last clicked or used, the one the operator is working in.
-    auto* edit = new QMenu("Edit", menuBar());
-    edit->setObjectName("mnuEdit");
-    menuBar()->insertMenu(view->menuAction(), edit);
-    command(edit, "mnuShift", "Shift Passes...", [this] { ShiftPasses(lastList_); });
-
-    command(menuBar(), "mnuHelp", "Help",
-            [this] { swathkit::mnuHelp_Click(*ports_, setup_.ProgramFolder); });
+    for (const WindowCommand& command : commands_) {
+        QWidget* into = command.Menu.isEmpty() ? static_cast<QWidget*>(menuBar())
+                                               : menuBar()->findChild<QMenu*>(command.Menu);
+        auto* action = new QAction(command.Caption[0], into);
+        action->setObjectName(command.Name);
+        action->setCheckable(command.Checkable);
+        const bool side = command.On == WindowCommand::Sides::EachList;
+        if (!side)
+            action->setShortcut(command.Keys);
+        connect(action, &QAction::triggered, this, [this, &command] { command.Run(lastList_); });
+        if (command.LineBefore)
+            static_cast<QMenu*>(into)->addSeparator();
+        into->addAction(action);
+        built_.push_back({action, &command, side ? -1 : 0});
+    }
 }
 
-// Each list's right-click menu and keys give the commands under it. The keys
+// Each list's right-click menu and keys give the side commands. The keys
 // work only in the list that has the focus, so Delete in one list never
-// erases in the other; a command disabled with its button takes no key.
+// erases in the other; a command that needs a card takes no key without one.
 void AB_Main::BuildListMenus() {
-    using Edit = void (*)(Program&, Ports&, int);
     for (int side : {CardSide, ImageSide}) {
         QTreeWidget* list = cardList_[side];
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
         list->installEventFilter(this);
-        const auto add = [&](const char* name, const QString& text, QKeySequence::StandardKey keys,
-                             QPushButton* twin, auto slot) {
-            auto* action = new QAction(text, list);
-            action->setObjectName(name + QString("_%1").arg(side));
-            action->setShortcuts(keys);
+        for (const WindowCommand& command : commands_) {
+            if (command.On != WindowCommand::Sides::EachList)
+                continue;
+            if (command.LineBefore) {
+                auto* line = new QAction(list);
+                line->setSeparator(true);
+                list->addAction(line);
+            }
+            auto* action = new QAction(command.ListCaption.isEmpty()
+                                           ? QString(command.Caption[side]).remove('&')
+                                           : command.ListCaption,
+                                       list);
+            action->setObjectName(command.ListName + QString("_%1").arg(side));
+            action->setShortcut(command.Keys);
             action->setShortcutContext(Qt::WidgetShortcut);
-            connect(action, &QAction::triggered, this, slot);
+            connect(action, &QAction::triggered, this, [&command, side] { command.Run(side); });
             list->addAction(action);
-            if (twin != nullptr)
-                listActions_[side].push_back({action, twin});
-        };
-        const auto edit = [this, side](Edit command) {
-            return [this, side, command] { command(program_, *ports_, side); };
-        };
-        const QKeySequence::StandardKey none = QKeySequence::UnknownKey;
-        add("mnuListMove", side ? "Move to Card" : "Move to Temporary Card Image", none,
-            cmdMoveLines_[side], edit(swathkit::cmdMoveLines_Click));
-        add("mnuListShuffle", "Change Field #...", none, cmdShuffle_[side],
-            edit(swathkit::cmdShuffle_Click));
-        add("mnuListCopyField", "Copy Field...", none, cmdCopyField_[side],
-            edit(swathkit::cmdCopyField_Click));
-        add("mnuListErase", "Erase", QKeySequence::Delete, cmdClear_[side],
-            edit(swathkit::cmdClear_Click));
-        add("mnuListUndo", "Undo", QKeySequence::Undo, cmdUndo_[side],
-            edit(swathkit::cmdUndo_Click));
-        auto* line = new QAction(list);
-        line->setSeparator(true);
-        list->addAction(line);
-        // Shifting the card writes it, so it needs a card as Erase does.
-        add("mnuListShift", "Shift...", none, side == CardSide ? cmdClear_[side] : nullptr,
-            [this, side] { ShiftPasses(side); });
-        add("mnuListSelectAll", "Select All", QKeySequence::SelectAll, nullptr,
-            [list] { list->selectAll(); });
+            built_.push_back({action, &command, side});
+        }
     }
 }
 
@@ -376,42 +500,48 @@ void AB_Main::Menu(void (*command)(Program&, Ports&)) {
 // The check marks show the program's choices; a click on a checked track
 // item must not leave it unchecked.
 void AB_Main::SyncMenus() {
-    mnuStraightTrack_->setChecked(program_.Menus.StraightTrack);
-    mnuCircleTrack_->setChecked(!program_.Menus.StraightTrack);
-    mnuShowLonLat_->setChecked(program_.Menus.ShowLonLat);
-    mnuShowDMS_->setChecked(program_.Menus.ShowDMS);
+    const auto check = [this](const char* name, bool checked) {
+        findChild<QAction*>(name)->setChecked(checked);
+    };
+    check("mnuStraightTrack", program_.Menus.StraightTrack);
+    check("mnuCircleTrack", !program_.Menus.StraightTrack);
+    check("mnuShowLonLat", program_.Menus.ShowLonLat);
+    check("mnuShowDMS", program_.Menus.ShowDMS);
 }
 
-void AB_Main::SetEnabled(Command command, bool enabled) {
-    QPushButton* button = nullptr;
-    switch (command) {
-        case Command::MoveLines0:
-            button = cmdMoveLines_[0];
-            // The merge needs a card just as the arrow from it does.
-            mnuMergeCard_->setEnabled(enabled);
-            break;
-        case Command::Clear0:
-            button = cmdClear_[0];
-            break;
-        case Command::Shuffle0:
-            button = cmdShuffle_[0];
-            break;
-        case Command::Undo0:
-            button = cmdUndo_[0];
-            break;
-        case Command::CopyField0:
-            button = cmdCopyField_[0];
-            break;
-        case Command::Save:
-            button = cmdSave_;
-            break;
-        case Command::MoveLines1:
-            button = cmdMoveLines_[1];
-            break;
+// The "Edit" menu's side commands name and switch as for the list last used.
+void AB_Main::SyncEditMenu() {
+    for (const Built& built : built_) {
+        if (built.Side >= 0)
+            continue;
+        auto* action = static_cast<QAction*>(built.Control);
+        const QString caption = built.Command->Caption[lastList_];
+        action->setText(built.Command->Keys.isEmpty()
+                            ? caption
+                            : caption + '\t' +
+                                  built.Command->Keys.toString(QKeySequence::NativeText));
     }
-    button->setEnabled(enabled);
-    for (const auto& actions : listActions_)
-        for (const auto& [action, twin] : actions) action->setEnabled(twin->isEnabled());
+    SyncEnabled();
+}
+
+void AB_Main::SyncEnabled() {
+    for (const Built& built : built_) {
+        const int side = built.Side < 0 ? lastList_ : built.Side;
+        const WindowCommand::Card need = built.Command->NeedsCard;
+        const bool on = cardCommands_ || need == WindowCommand::Card::NotNeeded ||
+                        (need == WindowCommand::Card::OnCardSide && side == ImageSide);
+        if (auto* action = qobject_cast<QAction*>(built.Control))
+            action->setEnabled(on);
+        else
+            static_cast<QWidget*>(built.Control)->setEnabled(on);
+    }
+}
+
+void AB_Main::SetCardCommandsEnabled(bool enabled) {
+    cardCommands_ = enabled;
+    // Kept hidden: every change is saved as it is made.
+    cmdSave_->setEnabled(enabled);
+    SyncEnabled();
 }
 
 void AB_Main::SetCardDescription(const std::string& text) {
@@ -466,12 +596,12 @@ void AB_Main::mnuExportLines_Click() {
 }
 
 void AB_Main::mnuMergeCard_Click() {
-    std::optional<MergePlan> plan = StartMerge(program_, *ports_);
+    std::optional<MergePlan> plan = mnuMergeCard_Plan(program_, *ports_);
     if (!plan)
         return;
     MergeCardDialog dialog(program_, std::move(*plan), this);
     if (dialog.exec() == QDialog::Accepted)
-        ApplyMerge(program_, *ports_, dialog.Plan());
+        mnuMergeCard_Apply(program_, *ports_, dialog.Plan());
 }
 
 void AB_Main::mnuRestore_Click() {

@@ -2,7 +2,9 @@
 // AB_Main, the program's one window: the card on the left, the temporary
 // card image on the right, the arrow buttons between them.
 
+#include <QKeySequence>
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <functional>
 #include <memory>
@@ -40,6 +42,33 @@ struct WindowSetup {
     HelpViewer* Help = nullptr;  // none when null: "Help" then says the file is missing
 };
 
+// One command of the window: its caption, keys, handler and enabling are
+// written here once, and the buttons, the menus and the list menus are built
+// from it. A side command stands in each list's menu and under each list;
+// in the "Edit" menu it acts on the list last used.
+struct WindowCommand {
+    enum class Sides { Window, EachList };
+    enum class Card { NotNeeded, OnCardSide, Needed };
+
+    QString Name{};  // its menu entry's object name
+    QString Menu{};  // the object name of the menu it sits in; empty: list menus only
+    // Each side's caption, '&' before the mnemonic; a window command uses the first.
+    std::array<QString, 2> Caption{};
+    std::function<void(int side)> Run{};
+    Sides On = Sides::Window;
+    QKeySequence Keys{};
+    Card NeedsCard = Card::NotNeeded;
+    // Side commands: the list menu entry's object name, "_0" or "_1" added,
+    // and its caption there when not the menu's own,
+    QString ListName{};
+    QString ListCaption{};
+    // and the buttons under the lists, their captions and tips.
+    QString Button{};
+    std::array<QString, 2> ButtonCaption{}, Tip{};
+    bool Checkable = false;
+    bool LineBefore = false;  // a separator before it
+};
+
 // One copy of the program per work folder: two would each save their own
 // temporary card image over the other's. Takes the folder's lock file into
 // lock for as long as this copy runs; false, after telling the operator,
@@ -58,22 +87,28 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     ~AB_Main() override;
 
     Program& State() { return program_; }
+    const std::vector<WindowCommand>& Commands() const { return commands_; }
 
   private:
     // WindowControls
-    void SetEnabled(Command command, bool enabled) override;
+    void SetCardCommandsEnabled(bool enabled) override;
     void SetCardDescription(const std::string& text) override;
     // SaveProgressView
     void SetSavingShown(int index, bool shown) override;
     void SetProgress(int index, int minimum, int maximum, int value) override;
     void ProcessPendingEvents() override;
 
+    std::vector<WindowCommand> CommandTable();
     void BuildControls();
     void BuildMenus();
     void BuildListMenus();
     void SyncMenus();
+    void SyncEditMenu();
+    void SyncEnabled();
     QPushButton* Button(const QString& name, const QString& caption, const QString& tip,
                         std::array<int, 4> twips);
+    QPushButton* SideButton(const QString& button, int side, std::array<int, 4> twips);
+    const WindowCommand& Entry(const QString& name) const;
     void Place(QWidget* widget, std::array<int, 4> twips);
 
     void Menu(void (*command)(Program&, Ports&));
@@ -93,21 +128,23 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     QWidget* client_ = nullptr;
     std::array<QLabel*, 2> cardDescription_{};
     std::array<QTreeWidget*, 2> cardList_{};
-    std::array<QPushButton*, 2> cmdCopyField_{}, cmdClear_{}, cmdShuffle_{}, cmdUndo_{},
-        cmdMoveLines_{};
+    std::array<QPushButton*, 2> cmdUndo_{};
     std::array<QLabel*, 2> savetoCard_{};
     std::array<QProgressBar*, 2> saveProgress_{};
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdRefresh_ = nullptr;
     QComboBox* driveCard_ = nullptr;
-    QAction* mnuStraightTrack_ = nullptr;
-    QAction* mnuCircleTrack_ = nullptr;
-    QAction* mnuShowLonLat_ = nullptr;
-    QAction* mnuShowDMS_ = nullptr;
-    QAction* mnuMergeCard_ = nullptr;
-    // Each list's menu and key commands, with the button each stands for.
-    std::array<std::vector<std::pair<QAction*, QPushButton*>>, 2> listActions_;
-    int lastList_ = ImageSide;  // the list "Edit > Shift Passes..." acts on
+    std::vector<WindowCommand> commands_;
+    // What the table built, with the entry and the side each acts for; the
+    // "Edit" menu's side commands act for the list last used.
+    struct Built {
+        QObject* Control;  // a QAction or a QPushButton
+        const WindowCommand* Command;
+        int Side;  // -1: the list last used
+    };
+    std::vector<Built> built_;
+    bool cardCommands_ = false;
+    int lastList_ = ImageSide;  // the list the "Edit" menu acts on
 
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<HelpViewer> help_;

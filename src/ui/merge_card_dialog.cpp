@@ -113,7 +113,7 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() != kTick)
             return;
-        TickRow(plan_, card_, image_, item->row(), item->checkState() == Qt::Checked);
+        TickMergeRow(plan_, card_, image_, item->row(), item->checkState() == Qt::Checked);
         Refresh();
     });
 
@@ -136,7 +136,7 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (ReadyToMerge(plan_, card_, image_))
+        if (MergeReady(plan_, card_, image_))
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -165,14 +165,14 @@ void MergeCardDialog::Refresh(std::optional<int> typing) {
         if (row != typing && targets_[row]->text() != target)
             targets_[row]->setText(target);
         targets_[row]->setEnabled(r.Ticked);
-        const TargetCheck check = CheckTarget(plan_, card_, image_, row);
+        const TargetCheck check = MergeTarget(plan_, card_, image_, row);
         QTableWidgetItem* said = table_->item(row, kCheck);
         said->setText(CheckText(r, check));
         said->setForeground(r.Ticked && !Mergeable(check) ? QColor(180, 0, 0)
                                                           : palette().color(QPalette::Text));
     }
-    summary_->setText(QString::fromStdString(SummaryText(Summarise(plan_, card_, image_))));
-    merge_->setEnabled(ReadyToMerge(plan_, card_, image_));
+    summary_->setText(QString::fromStdString(MergeSummaryText(plan_, card_, image_)));
+    merge_->setEnabled(MergeReady(plan_, card_, image_));
 }
 
 }  // namespace swathkit

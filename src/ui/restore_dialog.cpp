@@ -365,7 +365,7 @@ void RestoreDialog::IntoImage() {
         if (item->isSelected())
             fields.push_back(field);
     }
-    RestoreIntoImage(program_, ports_, *chosen_, fields.empty() ? all : fields);
+    RestorePassesIntoImage(program_, ports_, *chosen_, fields.empty() ? all : fields);
     Compare();
 }
 

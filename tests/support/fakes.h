@@ -179,13 +179,10 @@ class FakeList final : public LineList {
 
 class FakeControls final : public WindowControls {
   public:
-    void SetEnabled(Command command, bool on) override { enabled[static_cast<int>(command)] = on; }
+    void SetCardCommandsEnabled(bool on) override { cardCommands = on; }
     void SetCardDescription(const std::string& text) override { description = text; }
-    bool AllCardCommands(bool state) const {
-        return std::all_of(enabled.begin(), enabled.end(), [&](bool e) { return e == state; });
-    }
 
-    std::array<bool, 7> enabled{};
+    bool cardCommands = false;
     std::string description = "Your Card -- Not Detected";
 };
 

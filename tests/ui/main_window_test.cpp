@@ -5,8 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
+#include <QMenu>
 #include <QProgressBar>
+#include <QSignalSpy>
+#include <map>
 
+#include "ui/help_window.h"
 #include "ui/window_harness.h"
 
 namespace swathkit {
@@ -74,6 +78,57 @@ TEST(MainWindow, CardCommandsCaptionsSelectionAndMenus) {
     enabled(false);
     EXPECT_TRUE(h.ItemTexts(0).isEmpty());
     EXPECT_TRUE(h.dialogs.Done());
+}
+
+// Every command of the window's table is reached from the keyboard: by its
+// keys, or by the mnemonics of its menu and of its entry there, one letter
+// each per menu. The "Edit" menu shows the list keys of the side commands.
+TEST(Keys, EveryCommandHasKeysOrAMenuPathAndTheWindowKeysAct) {
+    WindowHarness h;
+    h.setup.Help = &h.help;
+    h.Open();
+    std::map<QMenu*, QSet<QChar>> mnemonics;
+    const auto mnemonic = [](const QString& text) {
+        const auto at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    for (const WindowCommand& command : h.window->Commands()) {
+        auto* action = h.Find<QAction>(command.Name.toUtf8().constData());
+        const QString shown = action->text().section('\t', 0, 0);
+        if (command.On == WindowCommand::Sides::EachList && !command.Keys.isEmpty()) {
+            EXPECT_EQ(action->text().section('\t', 1),
+                      command.Keys.toString(QKeySequence::NativeText))
+                << shown.toStdString();
+        }
+        auto* menu = qobject_cast<QMenu*>(action->parent());
+        if (menu == nullptr) {  // on the menu bar itself
+            EXPECT_FALSE(command.Keys.isEmpty()) << shown.toStdString();
+            continue;
+        }
+        EXPECT_FALSE(mnemonic(menu->title()).isNull()) << menu->title().toStdString();
+        const QChar letter = mnemonic(shown);
+        EXPECT_FALSE(letter.isNull() || mnemonics[menu].contains(letter)) << shown.toStdString();
+        mnemonics[menu].insert(letter);
+    }
+
+    WriteFile(h.work.path() / "AB_Help.chm", "");
+    QTest::keyClick(h.window.get(), Qt::Key_F1);
+    EXPECT_EQ(h.help.opened, std::vector{h.work.path() / "AB_Help.chm"});
+    QSignalSpy quit(h.Find<QAction>("mnuExit"), &QAction::triggered);
+    QTest::keyClick(h.window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.count(), 1);
+
+    LineMapWindow* map = h.Map();
+    map->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(map));
+    QTest::keyClick(map, Qt::Key_Escape);
+    EXPECT_FALSE(map->isVisible());
+    HelpWindow help;
+    help.show();
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
 }
 
 // A second copy on the work folder is told so and does not start; once the

@@ -1,0 +1,55 @@
+// The editing that the window's dialogs drive, passed through to the layer
+// that does it: the window sees nothing below this one.
+
+#include "commands/commands.h"
+#include "edit/import_passes.h"
+#include "edit/merge_card.h"
+#include "edit/move_passes.h"
+
+namespace swathkit {
+
+std::optional<MergePlan> mnuMergeCard_Plan(const Program& program, Ports& ports) {
+    return StartMerge(program, ports);
+}
+
+bool mnuMergeCard_Apply(Program& program, Ports& ports, const MergePlan& plan) {
+    return ApplyMerge(program, ports, plan);
+}
+
+TargetCheck MergeTarget(const MergePlan& plan, const CardImage& card, const CardImage& image,
+                        std::size_t row) {
+    return CheckTarget(plan, card, image, row);
+}
+
+void TickMergeRow(MergePlan& plan, const CardImage& card, const CardImage& image, std::size_t row,
+                  bool ticked) {
+    TickRow(plan, card, image, row, ticked);
+}
+
+std::string MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image) {
+    return SummaryText(Summarise(plan, card, image));
+}
+
+bool MergeReady(const MergePlan& plan, const CardImage& card, const CardImage& image) {
+    return ReadyToMerge(plan, card, image);
+}
+
+bool RestorePassesIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
+                            const std::vector<int>& fields) {
+    return RestoreIntoImage(program, ports, backup, fields);
+}
+
+ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus) {
+    return DescribeImport(line, menus);
+}
+
+std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
+    return ImportRefusal(line, checked);
+}
+
+std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
+                                              const std::vector<PlacedLine>& lines) {
+    return ImportRepeats(image, lines);
+}
+
+}  // namespace swathkit
