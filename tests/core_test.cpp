@@ -1,19 +1,23 @@
-// The data model and the texts the lists show for it.
+// The data model and the texts the lists show for it, and the file layer's
+// account of a failed step.
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <tuple>
 
+#include "core/files.h"
 #include "core/guidance_line.h"
 #include "core/number_text.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
 #include "geo/geo.h"
 #include "support/cards.h"
+#include "support/fakes.h"
 
 namespace swathkit {
 namespace {
@@ -208,6 +212,37 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
     EXPECT_EQ(rows[1], (ListRow{6, {"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}}));
     menus.ShowDMS = false;
     EXPECT_EQ(ListRows(image, menus)[3].Cells[2], "+041.500000");
+}
+
+// Whichever step of a replace fails, the failure names it and the system's
+// reason, and no temporary file stays; only a failed folder flush comes
+// after the new bytes are in place.
+TEST(Files, AFailedReplaceNamesItsStepAndReason) {
+    using namespace testing;
+    TempFolder work;
+    const fs::path file = work.path() / "lines.dat", temporary = TemporaryFileFor(file);
+    const std::pair<std::string, fs::path> steps[] = {
+        {"open", temporary},  {"write", temporary}, {"sync", temporary},
+        {"close", temporary}, {"rename", file},     {"syncdir", work.path()}};
+    for (const auto& [failing, at] : steps) {
+        SCOPED_TRACE(failing);
+        WriteFile(file, "old");
+        auto disk = MakeFiles([&](const char* step, const fs::path&) { return step == failing; },
+                              make_error_code(std::errc::no_space_on_device));
+        const FileResult result = disk->Replace(file, "new");
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.Error().Step, failing);
+        EXPECT_EQ(result.Error().Problem, FileProblem::NoRoom);
+        EXPECT_EQ(result.Error().Path, at);
+        EXPECT_FALSE(fs::exists(temporary));
+        EXPECT_EQ(Bytes(file), failing == "syncdir" ? "new" : "old");
+    }
+    // What no card in a test can be made to say.
+#ifndef _WIN32
+    EXPECT_EQ(ProblemOf({EDQUOT, std::generic_category()}), FileProblem::NoRoom);
+    EXPECT_EQ(ProblemOf({ENOTCONN, std::generic_category()}), FileProblem::Gone);
+#endif
+    EXPECT_EQ(ProblemOf(make_error_code(std::errc::operation_not_permitted)), FileProblem::Other);
 }
 
 }  // namespace
