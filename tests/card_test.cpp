@@ -517,30 +517,24 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
 // A write the card refuses says why under the numbered box's own text, and
 // the card keeps its lines.
 TEST(Save, ARefusedWriteSaysWhyInPlainWords) {
-    const struct {
-        std::errc reason;
-        const char* step;
-        const char* said;
-    } refusals[] = {
-        {std::errc::no_space_on_device, "sync", "There is no room left on the card."},
-        {std::errc::read_only_file_system, "open", "The card is write-protected."},
-        {std::errc::permission_denied, "rename", "The card is write-protected."},
-        {std::errc::no_such_file_or_directory, "rename", "The card was taken out."},
-        {std::errc::io_error, "write", "The card was taken out."},
-        {std::errc::invalid_argument, "close", "The system gave this reason: Invalid argument."},
-    };
-    for (const auto& refusal : refusals) {
-        SCOPED_TRACE(refusal.said);
+    using Refusal = std::tuple<std::errc, std::string, std::string>;
+    for (const auto& [reason, failing, said] :
+         {Refusal{std::errc::no_space_on_device, "sync", "There is no room left on the card."},
+          Refusal{std::errc::read_only_file_system, "open", "The card is write-protected."},
+          Refusal{std::errc::permission_denied, "rename", "The card is write-protected."},
+          Refusal{std::errc::no_such_file_or_directory, "rename", "The card was taken out."},
+          Refusal{std::errc::operation_not_permitted, "close",
+                  "The system gave this reason: Operation not permitted."}}) {
+        SCOPED_TRACE(said);
         SaveHarness h;
         const std::string lines = Bytes(h.Lines());
         auto card = MakeFiles(
             [&](const char* step, const fs::path& path) {
-                return step == std::string(refusal.step) &&
-                       path.parent_path().parent_path() == h.root;
+                return step == failing && path.parent_path().parent_path() == h.root;
             },
-            make_error_code(refusal.reason));
+            make_error_code(reason));
         Ports ports = h.Wire(h.dialogs, *card);
-        h.dialogs.Expect(Said(kCardWriteError, refusal.said), Answer::Ok);
+        h.dialogs.Expect(Said(kCardWriteError, said), Answer::Ok);
         h.Change(CardSide, 40, kLat, &ports);
         EXPECT_TRUE(h.dialogs.Done());
         EXPECT_EQ(Bytes(h.Lines()), lines);

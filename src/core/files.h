@@ -36,7 +36,6 @@ struct FileError {
     std::string Step;        // the step that failed: "open", "write", "rename"...
     fs::path Path;           // the file or folder it failed on
     std::string SystemText;  // the system's own words for the reason
-    bool operator==(const FileError&) const = default;
 };
 
 FileProblem ProblemOf(const std::error_code& code);
