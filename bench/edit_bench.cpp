@@ -70,22 +70,22 @@ class NoProgress final : public SaveProgressView {
 class SinkFiles final : public Files {
   public:
     std::optional<FileContents> Read(const fs::path&, std::size_t) override { return {}; }
-    bool Replace(const fs::path&, std::string_view bytes) override {
+    FileResult Replace(const fs::path&, std::string_view bytes) override {
         written += bytes.size();
-        return true;
+        return {};
     }
-    bool ReplaceExactly(const fs::path& path, std::string_view bytes) override {
+    FileResult ReplaceExactly(const fs::path& path, std::string_view bytes) override {
         return Replace(path, bytes);
     }
-    bool Copy(const fs::path&, const fs::path&) override { return true; }
-    bool MakeFolder(const fs::path&) override { return true; }
+    FileResult Copy(const fs::path&, const fs::path&) override { return {}; }
+    FileResult MakeFolder(const fs::path&) override { return {}; }
     bool IsFile(const fs::path&) override { return false; }
     bool Exists(const fs::path&) override { return false; }
     bool IsFolder(const fs::path&) override { return false; }
     std::optional<std::vector<fs::path>> List(const fs::path&) override {
         return std::vector<fs::path>{};
     }
-    bool Remove(const fs::path&) override { return true; }
+    FileResult Remove(const fs::path&) override { return {}; }
     std::size_t written = 0;
 };
 

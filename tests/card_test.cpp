@@ -37,7 +37,10 @@ const Message kCardWriteError{
     "The left-hand list shows what the card holds now.\r\nPut the card back in the reader, with "
     "its write protection off, press Refresh and make the change again.",
     Buttons::Ok, Icon::None, "Error Saving"};
-const Message kBackupFailed{"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"};
+// A file named Backup where the backup folder belongs.
+const Message kBackupBlocked =
+    Said({"Error during backup of file.", Buttons::Ok, Icon::None, "Swathkit"},
+         "The system gave this reason: File exists.");
 const Message kNoBackup{
     "The card could not be backed up first.\r\nWrite to it without a backup? "
     "Its lines are then replaced with no copy of them kept.",
@@ -327,7 +330,7 @@ TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
     // No backup folder: written only after a yes.
     fs::remove_all(h.program.WorkFolder / "Backup");
     WriteFile(h.program.WorkFolder / "Backup", "not a folder");
-    h.dialogs.Expect(kBackupFailed, Answer::Ok);
+    h.dialogs.Expect(kBackupBlocked, Answer::Ok);
     h.dialogs.Expect(kNoBackup, Answer::No);
     h.Change(CardSide, 30, kLat, &h.ports);
     EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(onB, LineLayout::Card));
@@ -469,7 +472,7 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     CopyHarness h;
     // No backup: stop after its message, never "successfully saved".
     WriteFile(h.program.WorkFolder / "Backup", "not a folder");
-    h.dialogs.Expect(kBackupFailed, Answer::Ok);
+    h.dialogs.Expect(kBackupBlocked, Answer::Ok);
     mnuCardtoCard_Click(h.program, h.ports);
     EXPECT_TRUE(h.dialogs.Done());
     fs::remove(h.program.WorkFolder / "Backup");
@@ -484,9 +487,10 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     h.dialogs.ExpectTitle("Copy Complete", Answer::Ok);
     h.dialogs.ExpectTitle("Continue with Card", Answer::Ok, [&] { h.Insert(further); });
     h.dialogs.ExpectTitle("Continue with Copy", Answer::Yes);
-    h.dialogs.Expect({"The card could not be written (ABLINES.dat).\r\n"
-                      "Its files that were not replaced yet are unchanged.",
-                      Buttons::Ok, Icon::Exclamation, "Copy Failed"},
+    h.dialogs.Expect(Said({"The card could not be written (ABLINES.dat).\r\n"
+                           "Its files that were not replaced yet are unchanged.",
+                           Buttons::Ok, Icon::Exclamation, "Copy Failed"},
+                          "The card was taken out."),
                      Answer::Ok);
     Ports ports = h.Wire(h.dialogs, *faulty);
     mnuCardtoCard_Click(h.program, ports);
@@ -508,6 +512,33 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_TRUE(Snapshot(elsewhere) == before);
 #endif
+}
+
+// A write the card refuses says why under the numbered box's own text, and
+// the card keeps its lines.
+TEST(Save, ARefusedWriteSaysWhyInPlainWords) {
+    using Refusal = std::tuple<std::errc, std::string, std::string>;
+    for (const auto& [reason, failing, said] :
+         {Refusal{std::errc::no_space_on_device, "sync", "There is no room left on the card."},
+          Refusal{std::errc::read_only_file_system, "open", "The card is write-protected."},
+          Refusal{std::errc::permission_denied, "rename", "The card is write-protected."},
+          Refusal{std::errc::no_such_file_or_directory, "rename", "The card was taken out."},
+          Refusal{std::errc::operation_not_permitted, "close",
+                  "The system gave this reason: Operation not permitted."}}) {
+        SCOPED_TRACE(said);
+        SaveHarness h;
+        const std::string lines = Bytes(h.Lines());
+        auto card = MakeFiles(
+            [&](const char* step, const fs::path& path) {
+                return step == failing && path.parent_path().parent_path() == h.root;
+            },
+            make_error_code(reason));
+        Ports ports = h.Wire(h.dialogs, *card);
+        h.dialogs.Expect(Said(kCardWriteError, said), Answer::Ok);
+        h.Change(CardSide, 40, kLat, &ports);
+        EXPECT_TRUE(h.dialogs.Done());
+        EXPECT_EQ(Bytes(h.Lines()), lines);
+    }
 }
 
 TEST(Shell, StartUpShowsTheCardBesideTheMasterCopyAndHelpComesFromTheProgramsFolder) {
@@ -563,7 +594,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     const std::string onA = h.Files(h.root);
     LoadCard(h.program, h.ports, true);
     ASSERT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(12)));
-    h.dialogs.Expect(kCardWriteError, Answer::Ok);
+    h.dialogs.Expect(Said(kCardWriteError, "The card is write-protected."), Answer::Ok);
     h.Change(CardSide, 40, kLat, &h.ports);
     EXPECT_TRUE(h.Files(h.root) == onA);
     // The card side shows what the card holds, not the change.
@@ -580,7 +611,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
         return false;
     });
     Ports ports = h.Wire(h.dialogs, *pulling);
-    h.dialogs.Expect(kCardWriteError, Answer::Ok);
+    h.dialogs.Expect(Said(kCardWriteError, "The card was taken out."), Answer::Ok);
     h.Change(CardSide, 50, kLat, &ports);
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_EQ(h.controls.description, kNotDetected);

@@ -1,4 +1,5 @@
-// The data model and the texts the lists show for it.
+// The data model and the texts the lists show for it, and the file layer's
+// account of a failed step.
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,14 @@
 #include <string>
 #include <tuple>
 
+#include "core/files.h"
 #include "core/guidance_line.h"
 #include "core/number_text.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
 #include "geo/geo.h"
 #include "support/cards.h"
+#include "support/fakes.h"
 
 namespace swathkit {
 namespace {
@@ -208,6 +211,31 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
     EXPECT_EQ(rows[1], (ListRow{6, {"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}}));
     menus.ShowDMS = false;
     EXPECT_EQ(ListRows(image, menus)[3].Cells[2], "+041.500000");
+}
+
+// Whichever step of a replace fails first names the failure, with the
+// system's reason; no temporary file stays, and only a failed folder flush
+// comes after the new bytes are in place.
+TEST(Files, AFailedReplaceNamesItsFirstFailedStepAndTheReason) {
+    testing::TempFolder work;
+    const fs::path file = work.path() / "lines.dat";
+    for (const std::string failing : {"open", "write", "sync", "close", "rename", "syncdir"}) {
+        SCOPED_TRACE(failing);
+        testing::WriteFile(file, "old");
+        bool gone = false;  // from that step on, as on a card taken out
+        auto disk = MakeFiles(
+            [&](const char* step, const fs::path&) {
+                gone = gone || step == failing;
+                return gone && std::string(step) != "remove";
+            },
+            make_error_code(std::errc::no_space_on_device));
+        const FileResult result = disk->Replace(file, "new");
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.Error().Step, failing);
+        EXPECT_EQ(result.Error().Problem, FileProblem::NoRoom);
+        EXPECT_FALSE(fs::exists(TemporaryFileFor(file)));
+        EXPECT_EQ(testing::Bytes(file), failing == "syncdir" ? "new" : "old");
+    }
 }
 
 }  // namespace

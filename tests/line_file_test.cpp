@@ -321,8 +321,9 @@ TEST(MasterCopy, FirstStartMakesTheFolderAndEachKindIsWrittenToItsOwnFile) {
     CardImage image = NewBlankImage();
     image.IsStraight = true;
     // No work folder yet: the write cannot even start.
-    h.dialogs.Expect({"Error 100-1.  Failed Saving MasterCopy File.", Buttons::Ok, Icon::None,
-                      "Error Saving Master Copy"},
+    h.dialogs.Expect(Said({"Error 100-1.  Failed Saving MasterCopy File.", Buttons::Ok, Icon::None,
+                           "Error Saving Master Copy"},
+                          "The folder is not there."),
                      Answer::Ok);
     EXPECT_FALSE(WriteMasterCopy(h.program, h.ports, image));
     EXPECT_TRUE(h.progress.steps.empty());  // no animation after a failure

@@ -10,9 +10,16 @@ namespace swathkit {
 
 namespace {
 
-void ShowBackupFailed(Ports& ports) {
+// A copy reads the card and writes the PC's disk: a failed read is the
+// card's doing.
+Medium WhereCopyFailed(const FileError& error, Medium from, Medium to) {
+    return error.Step == "read" ? from : to;
+}
+
+void ShowBackupFailed(Ports& ports, const FileError& error, Medium where) {
     // No title of its own: the box carries the program's name.
-    ports.Ask.Show({"Error during backup of file.", Buttons::Ok, Icon::None, kProgramName});
+    ports.Ask.Show(WithReason(
+        {"Error during backup of file.", Buttons::Ok, Icon::None, kProgramName}, error, where));
 }
 
 fs::path DayFolder(const Program& program, Ports& ports) {
@@ -21,23 +28,23 @@ fs::path DayFolder(const Program& program, Ports& ports) {
 
 // Links are not followed: a link on the card could lead anywhere, even back
 // into the card.
-bool CopyTree(Files& files, const fs::path& from, const fs::path& to) {
-    if (!files.MakeFolder(to) && !files.IsFolder(to))
-        return false;
+FileResult CopyTree(Files& files, const fs::path& from, const fs::path& to) {
+    if (FileResult made = files.MakeFolder(to); !made && !files.IsFolder(to))
+        return made;
     const auto entries = files.List(from);
     if (!entries)
-        return false;
+        return MakeFileError(make_error_code(std::errc::io_error), "read", from);
     for (const fs::path& entry : *entries) {
         const fs::path target = to / entry.filename();
-        if (files.IsFolder(entry)) {
-            if (!CopyTree(files, entry, target))
-                return false;
-        } else if (files.IsFile(entry)) {
-            if (!files.Copy(entry, target))
-                return false;
-        }
+        FileResult copied;
+        if (files.IsFolder(entry))
+            copied = CopyTree(files, entry, target);
+        else if (files.IsFile(entry))
+            copied = files.Copy(entry, target);
+        if (!copied)
+            return copied;
     }
-    return true;
+    return {};
 }
 
 // Whether inner is outer or lies below it, links resolved: a copy of the
@@ -55,19 +62,22 @@ bool IsSystemDrive(const std::string& root) {
     return root == "c:\\" || root == "/";
 }
 
-std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Ports& ports) {
-    if (!MakeWorkFolder(program, ports.Disk) || !MakeBackupFolder(program, ports.Disk))
-        return BackupProblem::NotMade;
+std::variant<fs::path, BackupProblem, FileError> NewBackupFolder(const Program& program,
+                                                                 Ports& ports) {
+    if (FileResult made = MakeWorkFolder(program, ports.Disk); !made)
+        return made.Error();
+    if (FileResult made = MakeBackupFolder(program, ports.Disk); !made)
+        return made.Error();
     for (int n = 0; n <= 255; ++n) {
         // The date is read again for every number, so a backup just after
         // midnight starts the new day at 0.
         const fs::path day = DayFolder(program, ports);
-        if (!ports.Disk.MakeFolder(day) && !ports.Disk.IsFolder(day))
-            return BackupProblem::NotMade;
+        if (FileResult made = ports.Disk.MakeFolder(day); !made && !ports.Disk.IsFolder(day))
+            return made.Error();
         const fs::path candidate = day / std::to_string(n);
         if (!ports.Disk.Exists(candidate)) {
-            if (!ports.Disk.MakeFolder(candidate))
-                return BackupProblem::NotMade;
+            if (FileResult made = ports.Disk.MakeFolder(candidate); !made)
+                return made.Error();
             return candidate;
         }
     }
@@ -76,12 +86,12 @@ std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Po
 
 std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
     const auto made = NewBackupFolder(program, ports);
-    if (const auto* problem = std::get_if<BackupProblem>(&made)) {
-        if (*problem == BackupProblem::AllNumbersTaken) {
-            ports.Ask.Show(kNoFreeBackupFolder);
-        } else {
-            ShowBackupFailed(ports);
-        }
+    if (std::holds_alternative<BackupProblem>(made)) {
+        ports.Ask.Show(kNoFreeBackupFolder);
+        return std::nullopt;
+    }
+    if (const auto* error = std::get_if<FileError>(&made)) {
+        ShowBackupFailed(ports, *error, Medium::Disk);
         return std::nullopt;
     }
     const fs::path& folder = std::get<fs::path>(made);
@@ -93,8 +103,11 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
         {"", kCardInfoFile}, {kCardFolder, kStraightLinesFile}, {kCardFolder, kCircleLinesFile}};
     for (const auto& file : files) {
         const fs::path source = CardFilePath(ports.Disk, drive, file.Folder, file.Name);
-        if (ports.Disk.IsFile(source) && !ports.Disk.Copy(source, folder / file.Name)) {
-            ShowBackupFailed(ports);
+        if (!ports.Disk.IsFile(source))
+            continue;
+        if (FileResult copied = ports.Disk.Copy(source, folder / file.Name); !copied) {
+            const FileError& error = copied.Error();
+            ShowBackupFailed(ports, error, WhereCopyFailed(error, Medium::Card, Medium::Disk));
             return std::nullopt;
         }
     }
@@ -121,7 +134,9 @@ bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder
     }
     const auto listed = ports.Disk.List(root);
     const std::vector<fs::path> entries = listed.value_or(std::vector<fs::path>{});
-    bool copied = listed.has_value();
+    FileResult copied;
+    if (!listed)
+        copied = MakeFileError(make_error_code(std::errc::io_error), "read", root);
     for (const fs::path& entry : entries) {  // folders first, then files
         if (copied && ports.Disk.IsFolder(entry)) {
             copied = CopyTree(ports.Disk, entry, folder / entry.filename());
@@ -133,9 +148,11 @@ bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder
         }
     }
     if (!copied) {
-        ports.Ask.Show({"The card could not be copied whole into " + PathText(folder) +
-                            ".\r\nThe files copied before the problem are there.",
-                        Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+        const FileError& error = copied.Error();
+        ports.Ask.Show(WithReason({"The card could not be copied whole into " + PathText(folder) +
+                                       ".\r\nThe files copied before the problem are there.",
+                                   Buttons::Ok, Icon::Exclamation, "Invalid Save"},
+                                  error, WhereCopyFailed(error, Medium::Card, Medium::Disk)));
     }
     return copied;
 }

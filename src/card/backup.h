@@ -10,11 +10,12 @@
 
 namespace swathkit {
 
-enum class BackupProblem { AllNumbersTaken, NotMade };
+enum class BackupProblem { AllNumbersTaken };
 
 // A new, empty backup folder Backup/mmddyyyy/n, or why there is none: all 256
-// numbers of the day are taken, or the folder could not be made.
-std::variant<fs::path, BackupProblem> NewBackupFolder(const Program& program, Ports& ports);
+// numbers of the day are taken, or a folder on the way could not be made.
+std::variant<fs::path, BackupProblem, FileError> NewBackupFolder(const Program& program,
+                                                                 Ports& ports);
 
 // Copies the card's cardinfo.bin, ablines.dat and circles.dat into a new
 // backup folder; the folder, or nothing once the operator has been told what

@@ -64,10 +64,12 @@ bool NextCard(Program& program, Ports& ports) {
     }
 }
 
-void ShowCopyFailed(Ports& ports, const std::string& name) {
-    ports.Ask.Show({"The card could not be written (" + name +
-                        ").\r\nIts files that were not replaced yet are unchanged.",
-                    Buttons::Ok, Icon::Exclamation, "Copy Failed"});
+// The copy reads the backup on the PC and writes the card.
+void ShowCopyFailed(Ports& ports, const std::string& name, const FileError& error) {
+    ports.Ask.Show(WithReason({"The card could not be written (" + name +
+                                   ").\r\nIts files that were not replaced yet are unchanged.",
+                               Buttons::Ok, Icon::Exclamation, "Copy Failed"},
+                              error, error.Step == "read" ? Medium::Disk : Medium::Card));
 }
 
 // Writes the backed-up line files onto the card in the reader; false after
@@ -77,10 +79,16 @@ bool WriteCard(Ports& ports, const fs::path& source) {
     // A fresh card gets its folder; a pflines that is a link could lead
     // anywhere on the PC.
     const fs::path folder = CardFilePath(ports.Disk, drive, "", kCardFolder);
-    if (!ports.Disk.IsFolder(folder) &&
-        (ports.Disk.Exists(folder) || !ports.Disk.MakeFolder(folder))) {
-        ShowCopyFailed(ports, kCardFolder);
-        return false;
+    if (!ports.Disk.IsFolder(folder)) {
+        // Something else by that name is in the way, and stays.
+        FileResult made = ports.Disk.Exists(folder)
+                              ? FileResult(MakeFileError(make_error_code(std::errc::file_exists),
+                                                         "mkdir", folder))
+                              : ports.Disk.MakeFolder(folder);
+        if (!made) {
+            ShowCopyFailed(ports, kCardFolder, made.Error());
+            return false;
+        }
     }
     const struct {
         const char* From;
@@ -89,9 +97,10 @@ bool WriteCard(Ports& ports, const fs::path& source) {
     for (const auto& file : files) {
         if (!ports.Disk.IsFile(source / file.From))
             continue;
-        if (!ports.Disk.Copy(source / file.From,
-                             CardFilePath(ports.Disk, drive, kCardFolder, file.To))) {
-            ShowCopyFailed(ports, file.To);
+        if (FileResult copied = ports.Disk.Copy(
+                source / file.From, CardFilePath(ports.Disk, drive, kCardFolder, file.To));
+            !copied) {
+            ShowCopyFailed(ports, file.To, copied.Error());
             return false;
         }
     }

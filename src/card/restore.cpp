@@ -121,11 +121,11 @@ std::vector<BackupFolderEntry> ListBackups(const Program& program, Files& files)
 }
 
 std::string BackupName(const BackupFolderEntry& entry) {
-    if (entry.Number < 0)
+    if (!entry.Number)
         return PathText(entry.Folder);
     const std::string day = FormatDate(entry.Day);
     return day.substr(0, 2) + "/" + day.substr(2, 2) + "/" + day.substr(4) + " no. " +
-           std::to_string(entry.Number);
+           std::to_string(*entry.Number);
 }
 
 namespace {

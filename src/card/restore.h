@@ -14,9 +14,9 @@ namespace swathkit {
 // One backup folder: Backup/mmddyyyy/n, or a folder the operator picked.
 struct BackupFolderEntry {
     fs::path Folder;
-    Date Day;          // from the folder's name; the year 2000 for a picked folder
-    int Number = -1;   // n; -1 for a picked folder
-    std::string Made;  // when the folder was made, "12/06/2026 14:03"; empty when unknown
+    Date Day;                   // from the folder's name; the year 2000 for a picked folder
+    std::optional<int> Number;  // n; none for a picked folder
+    std::string Made;           // when the folder was made, "12/06/2026 14:03"; empty when unknown
 };
 
 // Every backup folder under BackupFolder(program), newest first: by day,

@@ -18,10 +18,12 @@ void ShowBadSave(Ports& ports) {
 }
 
 // Whatever part of the write failed, the card side shows what the card in
-// the reader really holds, or "Not Detected", before the operator is told.
-void ShowCardWriteFailed(Program& program, Ports& ports) {
+// the reader really holds, or "Not Detected", before the operator is told,
+// with the system's reason where a file step failed.
+void ShowCardWriteFailed(Program& program, Ports& ports, const FileResult& result = {}) {
     LoadCard(program, ports, false);
-    ports.Ask.Show(kCardSaveFailed);
+    ports.Ask.Show(result ? kCardSaveFailed
+                          : WithReason(kCardSaveFailed, result.Error(), Medium::Card));
 }
 
 // Nothing was written: the card side shows the card again as last read
@@ -52,13 +54,7 @@ bool StillTheCardShown(Program& program, Ports& ports, const fs::path& path) {
         seen->OtherLines == card.OtherLines && seen->CardInfo == card.CardInfo) {
         return true;
     }
-    // Writing now would put the lines shown over lines the operator has
-    // never seen.
-    ports.Ask.Show(
-        {"The card in the reader is not the card shown.\r\n"
-         "Nothing has been written to it. Its own lines are shown now;\r\n"
-         "make the change again if it is meant for this card.",
-         Buttons::Ok, Icon::Exclamation, "Card Changed"});
+    ports.Ask.Show(kCardChanged);
     LoadCard(program, ports, false);
     return false;
 }
@@ -125,8 +121,8 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
     }
     if (!StillTheCardShown(program, ports, path))
         return false;
-    if (!ports.Disk.Replace(path, bytes)) {
-        ShowCardWriteFailed(program, ports);
+    if (FileResult written = ports.Disk.Replace(path, bytes); !written) {
+        ShowCardWriteFailed(program, ports, written);
         return false;
     }
     program.CardFile->Contents = {bytes, true};

@@ -1,7 +1,12 @@
 #pragma once
 // The numbered error boxes, each written once here: operators quote the
-// numbers, and the help file explains each one.
+// numbers, and the help file explains each one. After them the other boxes
+// the logic shows about files, and the reasons a file step failed, as the
+// operator reads them.
 
+#include <string>
+
+#include "core/files.h"
 #include "core/ports.h"
 
 namespace swathkit {
@@ -29,5 +34,48 @@ inline const Message kDriveRefreshFailed{"Error 400-1  Error during drive refres
                                          Icon::None, "Drive Refresh Error"};
 inline const Message kBadSave{"Error 500-1\r\nThere was a problem saving to the card.", Buttons::Ok,
                               Icon::None, "Bad Save"};
+
+// The card in the reader is not the one last read: writing now would put the
+// lines shown over lines the operator has never seen.
+inline const Message kCardChanged{
+    "The card in the reader is not the card shown.\r\n"
+    "Nothing has been written to it. Its own lines are shown now;\r\n"
+    "make the change again if it is meant for this card.",
+    Buttons::Ok, Icon::Exclamation, "Card Changed"};
+
+inline Message MasterCopyChanged(const fs::path& path) {
+    return {"The master copy " + PathText(path) +
+                " has been saved by another program since this one read it.\r\n"
+                "Nothing has been written to it. Its own passes are shown now; make "
+                "your change again.\r\n"
+                "(Undo shows the Temporary Card Image as it was here.)",
+            Buttons::Ok, Icon::Exclamation, "Master Copy Changed"};
+}
+
+// Where a failed file step was: on the card, or on the PC's own disk.
+enum class Medium { Card, Disk };
+
+// Why a file step failed, in one sentence the operator can act on.
+inline std::string PlainReason(const FileError& error, Medium where) {
+    const bool card = where == Medium::Card;
+    switch (error.Problem) {
+        case FileProblem::WriteProtected:
+            return card ? "The card is write-protected." : "The folder cannot be written to.";
+        case FileProblem::NoRoom:
+            return card ? "There is no room left on the card."
+                        : "There is no room left on the disk.";
+        case FileProblem::Gone:
+            return card ? "The card was taken out." : "The folder is not there.";
+        case FileProblem::Other:
+            break;
+    }
+    return "The system gave this reason: " + error.SystemText + ".";
+}
+
+// The box with the reason under its own text, which stays as it is.
+inline Message WithReason(Message message, const FileError& error, Medium where) {
+    message.Prompt += "\r\n" + PlainReason(error, where);
+    return message;
+}
 
 }  // namespace swathkit

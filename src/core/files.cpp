@@ -18,36 +18,66 @@ namespace swathkit {
 
 namespace {
 
-// Asked before each step of a file operation; true makes the step fail as
-// if the system had refused it. The real file system has none.
+// Asked before each step of a file operation; a step it fails fails as if
+// the system had refused it for the reason given. The real file system has
+// none.
 class Steps {
   public:
-    explicit Steps(FaultHook hook) : hook_(std::move(hook)) {}
-    bool Fails(const char* step, const fs::path& path) const { return hook_ && hook_(step, path); }
+    Steps(FaultHook hook, std::error_code reason) : hook_(std::move(hook)), reason_(reason) {}
+    // The failure of the step when the hook fails it.
+    std::optional<FileError> Fails(const char* step, const fs::path& path) const {
+        if (hook_ && hook_(step, path))
+            return MakeFileError(reason_, step, path);
+        return std::nullopt;
+    }
 
   private:
     FaultHook hook_;
+    std::error_code reason_;
 };
 
+FileError SystemError(const char* step, const fs::path& path) {
+    return MakeFileError(std::error_code(errno, std::generic_category()), step, path);
+}
+
+// The first failure of a sequence of steps is the one that tells why; the
+// steps after it still run, to close what was opened.
+void Keep(FileResult& first, FileResult next) {
+    if (first && !next)
+        first = std::move(next);
+}
+
 #ifdef _WIN32
-bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes, int) {
-    if (steps.Fails("open", path))
-        return false;
+FileResult WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes, int) {
+    if (auto fault = steps.Fails("open", path))
+        return *fault;
     std::FILE* file = _wfopen(path.c_str(), L"wb");
     if (file == nullptr)
-        return false;
-    bool ok = !steps.Fails("write", path) &&
-              std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = !steps.Fails("sync", path) && _commit(_fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && !steps.Fails("close", path) && ok;
-    return ok;
+        return SystemError("open", path);
+    FileResult result;
+    if (auto fault = steps.Fails("write", path))
+        result = *fault;
+    else if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        result = SystemError("write", path);
+    if (std::fflush(file) != 0)
+        Keep(result, SystemError("write", path));
+    if (auto fault = steps.Fails("sync", path))
+        Keep(result, *fault);
+    else if (_commit(_fileno(file)) != 0)
+        Keep(result, SystemError("sync", path));
+    if (std::fclose(file) != 0)
+        Keep(result, SystemError("close", path));
+    else if (auto fault = steps.Fails("close", path))
+        Keep(result, *fault);
+    return result;
 }
 
 // NTFS and FAT write a rename through by themselves once the file is
 // committed; there is no folder to flush.
-bool SyncFolder(const Steps& steps, const fs::path& folder) {
-    return !steps.Fails("syncdir", folder);
+FileResult SyncFolder(const Steps& steps, const fs::path& folder) {
+    if (auto fault = steps.Fails("syncdir", folder))
+        return *fault;
+    return {};
 }
 
 int PermissionsOf(const fs::path&) {
@@ -55,45 +85,59 @@ int PermissionsOf(const fs::path&) {
 }
 #else
 // mode: the permission bits the new file takes over from the one it replaces.
-bool WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes, int mode) {
-    if (steps.Fails("open", path))
-        return false;
+FileResult WriteDurably(const Steps& steps, const fs::path& path, std::string_view bytes,
+                        int mode) {
+    if (auto fault = steps.Fails("open", path))
+        return *fault;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
+        return SystemError("open", path);
     // FAT has no permission bits to keep; a refusal there is no failure.
     if (mode >= 0)
         (void)::fchmod(fd, static_cast<mode_t>(mode));
-    bool ok = !steps.Fails("write", path);
+    FileResult result;
+    if (auto fault = steps.Fails("write", path))
+        result = *fault;
     std::size_t done = 0;
-    while (ok && done < bytes.size()) {
+    while (result && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        ok = n > 0;
-        if (ok)
+        if (n < 0)
+            result = SystemError("write", path);
+        else if (n == 0)
+            result = MakeFileError(make_error_code(std::errc::no_space_on_device), "write", path);
+        else
             done += static_cast<std::size_t>(n);
     }
     // A full card often shows only here, when the data reaches the device.
-    ok = !steps.Fails("sync", path) && ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && !steps.Fails("close", path) && ok;
-    return ok;
+    if (auto fault = steps.Fails("sync", path))
+        Keep(result, *fault);
+    else if (::fsync(fd) != 0)
+        Keep(result, SystemError("sync", path));
+    if (::close(fd) != 0)
+        Keep(result, SystemError("close", path));
+    else if (auto fault = steps.Fails("close", path))
+        Keep(result, *fault);
+    return result;
 }
 
 // The rename reaches the device only with its folder: without this, a power
 // cut right after "saved" can bring the old file back. File systems that
 // cannot flush a folder say so, and that is no failure; a folder that can no
 // longer be opened (the card pulled after the rename) is.
-bool SyncFolder(const Steps& steps, const fs::path& folder) {
-    if (steps.Fails("syncdir", folder))
-        return false;
+FileResult SyncFolder(const Steps& steps, const fs::path& folder) {
+    if (auto fault = steps.Fails("syncdir", folder))
+        return *fault;
     const fs::path name = folder.empty() ? fs::path(".") : folder;
     const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
+        return SystemError("syncdir", folder);
+    FileResult result;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS)
+        result = SystemError("syncdir", folder);
     ::close(fd);
-    return ok;
+    return result;
 }
 
 // The permission bits of an existing file, or -1 when there is none.
@@ -105,7 +149,8 @@ int PermissionsOf(const fs::path& path) {
 
 class RealFileSystem final : public Files {
   public:
-    explicit RealFileSystem(FaultHook hook = {}) : steps_(std::move(hook)) {}
+    explicit RealFileSystem(FaultHook hook = {}, std::error_code reason = {})
+        : steps_(std::move(hook), reason) {}
 
     std::optional<FileContents> Read(const fs::path& path, std::size_t limit) override {
         if (!IsFile(path))
@@ -130,44 +175,53 @@ class RealFileSystem final : public Files {
         return contents;
     }
 
-    bool Replace(const fs::path& path, std::string_view bytes) override {
+    FileResult Replace(const fs::path& path, std::string_view bytes) override {
         return ReplaceExactly(ExistingSpelling(*this, path), bytes);
     }
 
-    bool ReplaceExactly(const fs::path& target, std::string_view bytes) override {
+    FileResult ReplaceExactly(const fs::path& target, std::string_view bytes) override {
         const fs::path temporary = TemporaryFileFor(target);
-        if (!WriteDurably(steps_, temporary, bytes, PermissionsOf(target))) {
-            Remove(temporary);
-            return false;
+        if (FileResult written = WriteDurably(steps_, temporary, bytes, PermissionsOf(target));
+            !written) {
+            (void)Remove(temporary);
+            return written;
         }
         std::error_code error;
-        if (!steps_.Fails("rename", target))
-            fs::rename(temporary, target, error);
-        else
-            error = std::make_error_code(std::errc::io_error);
+        if (auto fault = steps_.Fails("rename", target)) {
+            (void)Remove(temporary);
+            return *fault;
+        }
+        fs::rename(temporary, target, error);
         if (error) {
-            Remove(temporary);
-            return false;
+            (void)Remove(temporary);
+            return MakeFileError(error, "rename", target);
         }
         return SyncFolder(steps_, target.parent_path());
     }
 
-    bool Copy(const fs::path& from, const fs::path& to) override {
+    FileResult Copy(const fs::path& from, const fs::path& to) override {
         std::error_code error;
-        if (!fs::is_regular_file(fs::symlink_status(from, error)))
-            return false;
-        const auto size = fs::file_size(from, error);
+        const fs::file_status status = fs::symlink_status(from, error);
+        if (!error && !fs::is_regular_file(status))
+            error = make_error_code(std::errc::invalid_argument);
+        const auto size = error ? 0 : fs::file_size(from, error);
         if (error)
-            return false;
+            return MakeFileError(error, "read", from);
         const auto contents = Read(from, static_cast<std::size_t>(size));
-        return contents && contents->Whole && Replace(to, contents->Bytes);
+        if (!contents || !contents->Whole)
+            return MakeFileError(make_error_code(std::errc::io_error), "read", from);
+        return Replace(to, contents->Bytes);
     }
 
-    bool MakeFolder(const fs::path& path) override {
-        if (steps_.Fails("mkdir", path))
-            return false;
+    FileResult MakeFolder(const fs::path& path) override {
+        if (auto fault = steps_.Fails("mkdir", path))
+            return *fault;
         std::error_code error;
-        return fs::create_directory(path, error);
+        if (!fs::create_directory(path, error) && !error)
+            error = make_error_code(std::errc::file_exists);
+        if (error)
+            return MakeFileError(error, "mkdir", path);
+        return {};
     }
 
     bool IsFile(const fs::path& path) override {
@@ -200,11 +254,15 @@ class RealFileSystem final : public Files {
         return entries;
     }
 
-    bool Remove(const fs::path& path) override {
-        if (steps_.Fails("remove", path))
-            return false;
+    FileResult Remove(const fs::path& path) override {
+        if (auto fault = steps_.Fails("remove", path))
+            return *fault;
         std::error_code error;
-        return fs::remove(path, error);
+        if (!fs::remove(path, error) && !error)
+            error = make_error_code(std::errc::no_such_file_or_directory);
+        if (error)
+            return MakeFileError(error, "remove", path);
+        return {};
     }
 
   private:
@@ -218,8 +276,44 @@ Files& RealFiles() {
     return files;
 }
 
-std::unique_ptr<Files> MakeFiles(FaultHook hook) {
-    return std::make_unique<RealFileSystem>(std::move(hook));
+std::unique_ptr<Files> MakeFiles(FaultHook hook, std::error_code reason) {
+    return std::make_unique<RealFileSystem>(std::move(hook), reason);
+}
+
+FileProblem ProblemOf(const std::error_code& code) {
+    const std::error_condition condition = code.default_error_condition();
+    if (condition.category() != std::generic_category())
+        return FileProblem::Other;
+    switch (condition.value()) {
+        // Not EPERM: some file systems give it for a full card too.
+        case EROFS:
+        case EACCES:
+            return FileProblem::WriteProtected;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return FileProblem::NoRoom;
+        // A card pulled out: its mount point is empty, or its file system
+        // answers no more.
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+        case EIO:
+#ifdef ENOTCONN
+        case ENOTCONN:
+#endif
+#ifdef ENOMEDIUM
+        case ENOMEDIUM:
+#endif
+            return FileProblem::Gone;
+        default:
+            return FileProblem::Other;
+    }
+}
+
+FileError MakeFileError(const std::error_code& code, const char* step, const fs::path& path) {
+    return {ProblemOf(code), step, path, code.message()};
 }
 
 fs::path TemporaryFileFor(const fs::path& target) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace swathkit {
@@ -20,6 +21,39 @@ struct FileContents {
     std::string Bytes;
     bool Whole = true;  // false when the file went on past the limit
     bool operator==(const FileContents&) const = default;
+};
+
+// Why a step on a file failed, in the terms the operator can act on.
+enum class FileProblem {
+    WriteProtected,  // read-only media, or no leave to write there
+    NoRoom,          // the disk, or the user's share of it, is full
+    Gone,            // the medium went away: a card taken out, a folder removed
+    Other,           // anything else; the system's own words say what
+};
+
+struct FileError {
+    FileProblem Problem = FileProblem::Other;
+    std::string Step;        // the step that failed: "open", "write", "rename"...
+    fs::path Path;           // the file or folder it failed on
+    std::string SystemText;  // the system's own words for the reason
+};
+
+FileProblem ProblemOf(const std::error_code& code);
+FileError MakeFileError(const std::error_code& code, const char* step, const fs::path& path);
+
+// What a step that changes the disk came to: nothing when it was done,
+// else why not. True when done, so that a caller that only needs to know
+// whether stays as short as with a bool.
+class FileResult {
+  public:
+    FileResult() = default;
+    FileResult(FileError error) : error_(std::move(error)) {}
+    operator bool() const { return !error_.has_value(); }
+    // Only for a result that is false.
+    const FileError& Error() const { return *error_; }
+
+  private:
+    std::optional<FileError> error_;
 };
 
 class Files {
@@ -36,17 +70,18 @@ class Files {
     // the folder is flushed after it, and the new file keeps the old one's
     // permission bits. Where a file of the same name in another case
     // exists, that file is the one replaced.
-    virtual bool Replace(const fs::path& path, std::string_view bytes) = 0;
+    virtual FileResult Replace(const fs::path& path, std::string_view bytes) = 0;
 
     // The same at exactly this spelling: where the disk tells case apart, a
     // file spelled otherwise is another file, and is left as it is.
-    virtual bool ReplaceExactly(const fs::path& path, std::string_view bytes) = 0;
+    virtual FileResult ReplaceExactly(const fs::path& path, std::string_view bytes) = 0;
 
-    // Copies a regular file the same safe way.
-    virtual bool Copy(const fs::path& from, const fs::path& to) = 0;
+    // Copies a regular file the same safe way; a source that cannot be
+    // read whole fails at the step "read".
+    virtual FileResult Copy(const fs::path& from, const fs::path& to) = 0;
 
-    // Creates one folder; false when it could not be made (or exists).
-    virtual bool MakeFolder(const fs::path& path) = 0;
+    // Creates one folder; a failure when it could not be made (or exists).
+    virtual FileResult MakeFolder(const fs::path& path) = 0;
 
     virtual bool IsFile(const fs::path& path) = 0;    // an ordinary file
     virtual bool Exists(const fs::path& path) = 0;    // any entry, links not followed
@@ -57,7 +92,7 @@ class Files {
     // for an empty one.
     virtual std::optional<std::vector<fs::path>> List(const fs::path& folder) = 0;
 
-    virtual bool Remove(const fs::path& path) = 0;
+    virtual FileResult Remove(const fs::path& path) = 0;
 };
 
 // The machine's own file system.
@@ -66,9 +101,11 @@ Files& RealFiles();
 // The machine's file system with a hook asked before every step ("read",
 // "open", "write", "sync", "close", "rename", "syncdir", "mkdir", "list",
 // "remove")
-// that can make the step fail, so that tests can fail any single step.
+// that can make the step fail, so that tests can fail any single step; a
+// step so failed fails for the reason given, as the system would.
 using FaultHook = std::function<bool(const char* step, const fs::path& path)>;
-std::unique_ptr<Files> MakeFiles(FaultHook hook);
+std::unique_ptr<Files> MakeFiles(FaultHook hook,
+                                 std::error_code reason = make_error_code(std::errc::io_error));
 
 // The name a safe replace writes to before the rename; a stale one is left
 // behind only when the machine stopped mid-write.

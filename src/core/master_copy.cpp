@@ -70,8 +70,9 @@ CardImage LoadMasterCopy(Program& program, Ports& ports) {
 
 bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
     const fs::path path = MasterCopyFile(program, image.IsStraight);
-    const auto fail = [&] {
-        ports.Ask.Show(kMasterCopySaveFailed);
+    const auto fail = [&](const FileResult& result = {}) {
+        ports.Ask.Show(result ? kMasterCopySaveFailed
+                              : WithReason(kMasterCopySaveFailed, result.Error(), Medium::Disk));
         return false;
     };
     const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
@@ -80,12 +81,7 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
         return fail();
     const auto seen = program.MasterCopySeen.find(path);
     if (now && (seen == program.MasterCopySeen.end() || seen->second != now)) {
-        ports.Ask.Show({"The master copy " + PathText(path) +
-                            " has been saved by another program since this one read it.\r\n"
-                            "Nothing has been written to it. Its own passes are shown now; make "
-                            "your change again.\r\n"
-                            "(Undo shows the Temporary Card Image as it was here.)",
-                        Buttons::Ok, Icon::Exclamation, "Master Copy Changed"});
+        ports.Ask.Show(MasterCopyChanged(path));
         CardImage fresh = ReadMasterCopy(program, ports, path, image.IsStraight);
         ImageTable& table = program.Table;
         if (KindOf(table.Current(ImageSide)) == KindOf(fresh)) {
@@ -95,15 +91,17 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
         return false;
     }
     if (program.UnreadMasterCopy == path && ports.Disk.IsFile(path)) {
-        if (!ports.Disk.Copy(path, UnreadableKeepName(ports.Disk, path, ports.Time.Today()))) {
-            return fail();
+        if (FileResult kept =
+                ports.Disk.Copy(path, UnreadableKeepName(ports.Disk, path, ports.Time.Today()));
+            !kept) {
+            return fail(kept);
         }
     }
     if (program.UnreadMasterCopy == path)
         program.UnreadMasterCopy.reset();
     std::string text = LineFileText(image, LineLayout::MasterCopy);
-    if (!ports.Disk.Replace(path, text))
-        return fail();
+    if (FileResult written = ports.Disk.Replace(path, text); !written)
+        return fail(written);
     program.MasterCopySeen[path] = FileContents{std::move(text), true};
     ShowSaveProgress(ports, 1, 1.0);
     return true;

@@ -15,17 +15,19 @@ fs::path DefaultWorkFolder() {
 
 namespace {
 
-bool MakeFolder(Files& files, const fs::path& folder) {
-    return files.MakeFolder(folder) || files.IsFolder(folder);
+// One that is there already is as good as one made now.
+FileResult MakeFolder(Files& files, const fs::path& folder) {
+    FileResult made = files.MakeFolder(folder);
+    return made || files.IsFolder(folder) ? FileResult() : made;
 }
 
 }  // namespace
 
-bool MakeWorkFolder(const Program& program, Files& files) {
+FileResult MakeWorkFolder(const Program& program, Files& files) {
     return MakeFolder(files, program.WorkFolder);
 }
 
-bool MakeBackupFolder(const Program& program, Files& files) {
+FileResult MakeBackupFolder(const Program& program, Files& files) {
     return MakeFolder(files, BackupFolder(program));
 }
 

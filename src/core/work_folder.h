@@ -10,8 +10,8 @@ namespace swathkit {
 fs::path DefaultWorkFolder();
 
 // Whether the folder is there afterwards, made now or before.
-bool MakeWorkFolder(const Program& program, Files& files);
-bool MakeBackupFolder(const Program& program, Files& files);
+FileResult MakeWorkFolder(const Program& program, Files& files);
+FileResult MakeBackupFolder(const Program& program, Files& files);
 fs::path BackupFolder(const Program& program);
 
 }  // namespace swathkit

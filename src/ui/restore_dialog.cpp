@@ -243,10 +243,10 @@ void RestoreDialog::WaitForListing() {
 
 QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
     auto* item = new QTreeWidgetItem;
-    if (entry.Number >= 0) {
+    if (entry.Number) {
         const std::string name = BackupName(entry);
         item->setText(kDay, Text(name.substr(0, 10)));
-        item->setText(kNumber, QString::number(entry.Number));
+        item->setText(kNumber, QString::number(*entry.Number));
     } else {
         item->setText(kDay, Text(PathText(entry.Folder)));
         item->setToolTip(kDay, Text(PathText(entry.Folder)));
@@ -261,7 +261,7 @@ void RestoreDialog::OpenFolder() {
     const std::optional<fs::path> folder = ports_.Ask.SelectDirectory();
     if (!folder)
         return;
-    const BackupFolderEntry entry{*folder, {}, -1, FolderTimeText(*folder)};
+    const BackupFolderEntry entry{*folder, {}, std::nullopt, FolderTimeText(*folder)};
     picked_.push_back(entry);
     entries_.push_back(entry);
     QTreeWidgetItem* item = NewRow(entry, static_cast<int>(entries_.size() - 1));

@@ -19,7 +19,20 @@
 #include "core/ports.h"
 #include "core/program.h"
 
+namespace swathkit {
+// A box that was not the one expected shows its words.
+inline void PrintTo(const Message& message, std::ostream* out) {
+    *out << '"' << message.Title << "\": \"" << message.Prompt << '"';
+}
+}  // namespace swathkit
+
 namespace swathkit::testing {
+
+// A box as shown when a file step failed: the reason under its own text.
+inline Message Said(Message box, const std::string& reason) {
+    box.Prompt += "\r\n" + reason;
+    return box;
+}
 
 class ScriptedDialogs final : public Dialogs {
   public:
