@@ -1,4 +1,4 @@
-// The map's labels and its colours.
+// The map's labels, its colours, and what a printed sheet holds.
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,11 @@
 #include <cmath>
 #include <random>
 
+#include "core/master_copy.h"
 #include "display/map_style.h"
-#include "geo/map_passes.h"
+#include "display/print_sheet.h"
+#include "support/cards.h"
+#include "support/fakes.h"
 
 namespace swathkit {
 namespace {
@@ -95,6 +98,51 @@ TEST(MapStyle, ColoursAreSafeCarryAStyleAndContrastWithTheMap) {
             EXPECT_NE(kSideStyle[a].Symbol, kSideStyle[b].Symbol);
         }
     }
+}
+
+// The sheet holds the rows the list shows (or its selection), in the form
+// chosen under Options; a pass that is no place keeps its row off the map.
+TEST(PrintSheet, HoldsTheListedOrSelectedPassesInTheChosenForm) {
+    Harness h;
+    CardImage& image = h.program.Table.Current(ImageSide) = NewBlankImage();
+    image.IsStraight = true;
+    image.Line(12) = PassAt(12, {41.5, -93.25}, 0, 1);
+    image.Line(40) = PassAt(40, {41.51, -93.25}, 1, 0);
+    image.Line(77) = PassAt(77, {95, 0}, 1, 1);
+    image.Line(90) = PassAt(90, {41.52, -93.26}, 1, 1);
+    const std::map<int, bool> listed = {{12, false}, {40, false}, {77, false}, {90, false}};
+
+    PrintSheet sheet = MakePrintSheet(h.program, ImageSide, listed, {2026, 3, 7});
+    EXPECT_EQ(sheet.Title, "Temporary Card Image");
+    EXPECT_EQ(sheet.Printed, "2026-03-07");
+    EXPECT_EQ(PathFromText(sheet.Source), MasterCopyFile(h.program, true));
+    ASSERT_EQ(sheet.Rows.size(), 4u);
+    const SheetRow& row = sheet.Rows[0];
+    EXPECT_EQ(row.Field, 12);
+    EXPECT_EQ(row.Kind, "Straight");
+    EXPECT_EQ(row.Latitude, "+41\u00B030'0''");
+    EXPECT_EQ(row.Longitude, "-93\u00B015'0''");
+    EXPECT_EQ(row.Heading, "090.0000\u00B0");
+    EXPECT_EQ(sheet.Passes.size(), 3u);
+    for (const MapPass& pass : sheet.Passes) EXPECT_NE(pass.Line.Field, 77);
+
+    h.program.Menus.ShowDMS = false;
+    h.program.Menus.ShowLonLat = false;  // the sheet shows coordinates regardless
+    sheet = MakePrintSheet(h.program, ImageSide, {{12, false}, {40, true}, {90, true}}, {});
+    EXPECT_EQ(sheet.Title, "Temporary Card Image, selected passes");
+    ASSERT_EQ(sheet.Rows.size(), 2u);
+    EXPECT_EQ(sheet.Rows[0].Field, 40);
+    EXPECT_EQ(sheet.Rows[0].Latitude, "+041.510000");
+    EXPECT_EQ(sheet.Rows[0].Heading, "000.0000\u00B0");
+
+    h.program.Menus.StraightTrack = false;
+    image.IsStraight = false;
+    image.IsCircle = true;
+    sheet = MakePrintSheet(h.program, ImageSide, listed, {});
+    ASSERT_EQ(sheet.Rows.size(), 4u);
+    EXPECT_EQ(sheet.Rows[1].Kind, "Circle");
+    EXPECT_EQ(sheet.Rows[1].Heading, "");
+    EXPECT_FALSE(sheet.Passes[1].Line.Straight);
 }
 
 }  // namespace

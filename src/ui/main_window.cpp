@@ -23,6 +23,7 @@
 #include "ui/import_dialog.h"
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
+#include "ui/print_sheet.h"
 #include "ui/restore_dialog.h"
 #include "ui/shift_dialog.h"
 
@@ -295,6 +296,12 @@ void AB_Main::BuildMenus() {
     command(card, "mnuExportLines", "Export Lines...", [this] { mnuExportLines_Click(); });
     command(card, "mnuImportLines", "Import Lines...",
             [this] { RunImportLines(program_, *ports_, this); });
+    // The list last worked in, or the passes selected in it, on paper.
+    command(card, "mnuPrint", "Print...", [this] {
+        PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Printer, this);
+    });
+    command(card, "mnuSavePdf", "Save as PDF...",
+            [this] { PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Pdf, this); });
     QMenu* view = menu(menuBar(), "mnuView", "View");
     command(view, "mnuMap", "Map of Lines", [this] { mnuMap_Click(); });
     command(view, "mnuDuplicates", "Duplicate Passes...", [this] { mnuDuplicates_Click(); });
