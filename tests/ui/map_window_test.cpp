@@ -11,7 +11,6 @@
 #include <QPdfWriter>
 #include <QTableView>
 #include <cstdio>
-#include <numeric>
 #include <regex>
 
 #include "support/shots.h"
@@ -233,6 +232,8 @@ TEST(MapWindow, ExportLeavesOutPassesThatAreNoPlaceAndWritesTaskDataInCapitals) 
     EXPECT_TRUE(h.script.Done());
 }
 
+// poppler's tools read the PDFs back, on Linux.
+#ifndef _WIN32
 // What a command line tool prints.
 std::string Output(const std::string& command) {
     std::string text;
@@ -309,9 +310,11 @@ TEST(PrintWindow, AFullCardGoesOnOverPagesOnTheLocalesPaper) {
     CardImage& image = h.program.Table.Current(ImageSide) = NewBlankImage();
     image.IsCircle = true;
     std::map<int, bool> listed;
+    std::vector<int> all;
     for (int field = 1; field <= kSlotCount; ++field) {
         image.Line(field) = PassAt(field, Travel(kFarm, field, 10.0 * field), 0, 1);
         listed[field] = false;
+        all.push_back(field);
     }
     image.Line(250) = PassAt(250, {95, 0}, 0, 1);
     h.program.Menus.StraightTrack = h.program.Menus.ShowDMS = false;
@@ -322,14 +325,14 @@ TEST(PrintWindow, AFullCardGoesOnOverPagesOnTheLocalesPaper) {
         writer.setPageSize(LocalePageSize(QLocale("en_US")));
         ASSERT_TRUE(PaintSheet(writer, sheet));
     }
-    std::vector<int> all(kSlotCount);
-    std::iota(all.begin(), all.end(), 1);
     EXPECT_EQ(RowsInPdf(pdf, "Circle"), all);
     EXPECT_NE(Output("pdftotext '" + pdf.string() + "' -").find("+095.000000"), std::string::npos);
     const std::string info = Output("pdfinfo '" + pdf.string() + "'");
     EXPECT_NE(info.find("(letter)"), std::string::npos) << info;
     EXPECT_EQ(info.find("Pages:           1\n"), std::string::npos) << info;
 }
+
+#endif
 
 }  // namespace
 }  // namespace swathkit
