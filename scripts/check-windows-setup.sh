@@ -38,7 +38,7 @@ program_dir="$drive/Program Files/Swathkit"
 for round in install install-over; do
   "$wine" "$setup" /S
   wineserver -w
-  for file in swathkit.exe AB_Help.chm Uninstall.exe Qt6Core.dll Qt6Widgets.dll \
+  for file in swathkit.exe AB_Help.chm Uninstall.exe Qt6Core.dll Qt6Widgets.dll Qt6PrintSupport.dll \
               libstdc++-6.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
     [ -s "$program_dir/$file" ] || fail "$round: $file is not installed"
   done

@@ -11,7 +11,7 @@ packages=(
   locales xvfb xauth dosfstools fusefat fuse3
   appstream desktop-file-utils xdotool
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis ccache librsvg2-bin imagemagick
-  gdal-bin nodejs
+  gdal-bin nodejs poppler-utils
 )
 # npm comes with nodejs where Node is installed from its own makers'
 # packages; Debian's npm would clash with those.

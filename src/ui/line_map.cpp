@@ -15,6 +15,7 @@
 
 #include "commands/commands.h"
 #include "core/number_text.h"
+#include "display/map_style.h"
 #include "ui/list_follow.h"
 #include "ui/qt_ports.h"
 
@@ -22,14 +23,21 @@ namespace swathkit {
 
 namespace {
 
-const std::array<QColor, 3> kSideColour = {QColor(20, 90, 200), QColor(215, 105, 0),
-                                           QColor(30, 150, 60)};
-const QColor kConflictColour(200, 0, 0);
-const QColor kSelectedHalo(255, 215, 0, 170);
+QColor Colour(Rgb rgb, int alpha = 255) {
+    return QColor(rgb.R, rgb.G, rgb.B, alpha);
+}
+
+Qt::PenStyle PenStyle(Dash dash) {
+    return dash == Dash::Solid ? Qt::SolidLine : dash == Dash::Dashed ? Qt::DashLine : Qt::DotLine;
+}
+
 const std::array<const char*, 3> kSideName = {kSideCaption[CardSide], kSideCaption[ImageSide],
                                               "Backup"};
+const char* const kConflictName = "Different line in the same field";
 
 constexpr double kSmallestExtentMetres = 100;
+// How far a label's middle sits from its dot where there is room.
+constexpr double kLabelGap = 13;
 
 // Through the locale-free number texts: once Qt has set the user's locale,
 // printf would write a decimal comma and the list's own formatting would
@@ -48,9 +56,226 @@ double RoundScaleLength(double metres) {
     return power;
 }
 
+void DrawSymbol(QPainter& painter, Mark mark, QPointF at, double size) {
+    switch (mark) {
+        case Mark::Circle:
+            painter.drawEllipse(at, size, size);
+            break;
+        case Mark::Square:
+            painter.drawRect(QRectF(at - QPointF(size, size), at + QPointF(size, size)));
+            break;
+        case Mark::Triangle:
+            painter.drawPolygon(QPolygonF({at + QPointF(0, -1.2 * size), at + QPointF(size, size),
+                                           at + QPointF(-size, size)}));
+            break;
+    }
+}
+
+// A pass as a line in its side's style with its side's symbol on its point;
+// a circle track as a larger open symbol.
+void DrawPass(QPainter& painter, const MapFrame& frame, const MapPass& pass) {
+    const PassStyle& style = kSideStyle[pass.Side];
+    const QColor colour = Colour(style.Colour);
+    const QPointF at = frame.ToScreen(pass.Line.Point);
+    QPointF from = at, to = at;
+    if (pass.Line.Straight) {
+        const auto ends = SegmentEnds(pass.Line);
+        from = frame.ToScreen(ends[0]);
+        to = frame.ToScreen(ends[1]);
+    }
+    if (pass.Selected) {
+        painter.setPen(QPen(Colour(kSelectedColour, 200), 9, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        if (pass.Line.Straight)
+            painter.drawLine(from, to);
+        painter.drawEllipse(at, 9, 9);
+    }
+    const double width = pass.Selected ? 3 : 1.6;
+    painter.setPen(QPen(colour, width, PenStyle(style.Line), Qt::FlatCap));
+    if (pass.Line.Straight) {
+        painter.drawLine(from, to);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(colour);
+        DrawSymbol(painter, style.Symbol, at, 3);
+    } else {
+        painter.setBrush(Colour(style.Colour, 60));
+        DrawSymbol(painter, style.Symbol, at, 6);
+    }
+    if (pass.Conflict) {
+        painter.setPen(QPen(Colour(kConflictColour), 1.5, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, 12, 12);
+    }
+}
+
+// Over a light band, so that the text keeps its contrast over any line.
+void DrawLabel(QPainter& painter, QPointF middle, const QString& text, bool bold) {
+    QFont font = painter.font();
+    font.setBold(bold);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height());
+    const QRectF box(middle - QPointF(size.width() / 2, size.height() / 2), size);
+    painter.fillRect(box, Colour(kMapBackground, 210));
+    painter.setPen(Colour(kMapText));
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+void DrawScaleBar(QPainter& painter, const MapFrame& frame) {
+    const double metres = frame.ScaleBarMetres();
+    const double length = metres * frame.Scale;
+    const QPointF left = frame.Area.bottomLeft() + QPointF(16, -18);
+    const QPointF right = left + QPointF(length, 0);
+    painter.setPen(QPen(Colour(kMapText), 2));
+    painter.drawLine(left, right);
+    painter.drawLine(left, left - QPointF(0, 6));
+    painter.drawLine(right, right - QPointF(0, 6));
+    const QString text =
+        metres >= 1000 ? QString::number(metres / 1000) + " km" : QString::number(metres) + " m";
+    QFont font = painter.font();
+    font.setBold(false);
+    painter.setFont(font);
+    painter.drawText(QRectF(left.x(), left.y() - 26, length, 18), Qt::AlignCenter, text);
+}
+
+void DrawNorthArrow(QPainter& painter, const MapFrame& frame) {
+    const QPointF tip = frame.Area.topRight() + QPointF(-28, 14);
+    QPainterPath arrow;
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPointF(8, 26));
+    arrow.lineTo(tip + QPointF(0, 20));
+    arrow.lineTo(tip + QPointF(-8, 26));
+    arrow.closeSubpath();
+    painter.setPen(QPen(Colour(kMapText), 1));
+    painter.setBrush(Colour(kMapText));
+    painter.drawPath(arrow);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRectF(tip.x() - 10, tip.y() + 26, 20, 16), Qt::AlignCenter, "N");
+}
+
+void DrawLegend(QPainter& painter, const MapFrame& frame, const std::vector<MapPass>& passes,
+                const MapLegend& legend) {
+    const bool conflict =
+        std::any_of(passes.begin(), passes.end(), [](const MapPass& p) { return p.Conflict; });
+    const bool selected =
+        std::any_of(passes.begin(), passes.end(), [](const MapPass& p) { return p.Selected; });
+    QFont font = painter.font();
+    font.setBold(false);
+    painter.setFont(font);
+    const double row = QFontMetricsF(font).height() + 4;
+    QPointF at = frame.Area.topLeft() + QPointF(12, 8 + row / 2);
+    const auto entry = [&](const char* name) {
+        painter.setPen(Colour(kMapText));
+        painter.drawText(at + QPointF(30, QFontMetricsF(font).ascent() / 2 - 1), name);
+        at.ry() += row;
+    };
+    for (int side : {int{CardSide}, int{ImageSide}, kBackupOnMap}) {
+        if (!legend.Sides[side])
+            continue;
+        const PassStyle& style = kSideStyle[side];
+        painter.setPen(QPen(Colour(style.Colour), 2, PenStyle(style.Line), Qt::FlatCap));
+        painter.drawLine(at, at + QPointF(22, 0));
+        painter.setPen(QPen(Colour(style.Colour), 1));
+        painter.setBrush(Colour(style.Colour));
+        DrawSymbol(painter, style.Symbol, at + QPointF(11, 0), 3);
+        entry(kSideName[side]);
+    }
+    if (selected) {
+        painter.setPen(QPen(Colour(kSelectedColour, 200), 9, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(at + QPointF(4, 0), at + QPointF(18, 0));
+        painter.setPen(QPen(Colour(kMapText), 3));
+        painter.drawLine(at + QPointF(4, 0), at + QPointF(18, 0));
+        entry("Selected");
+    }
+    if (conflict) {
+        painter.setPen(QPen(Colour(kConflictColour), 1.5, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at + QPointF(11, 0), 6, 6);
+        entry(kConflictName);
+    }
+}
+
 }  // namespace
 
-std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists) {
+QPointF MapFrame::ToScreen(GeoPoint point) const {
+    const MetricPoint m = Projection.ToMetres(point);
+    return {Area.center().x() + (m.East - Centre.East) * Scale,
+            Area.center().y() - (m.North - Centre.North) * Scale};
+}
+
+GeoPoint MapFrame::ToGround(QPointF pixel) const {
+    return Projection.ToGeo({Centre.East + (pixel.x() - Area.center().x()) / Scale,
+                             Centre.North - (pixel.y() - Area.center().y()) / Scale});
+}
+
+double MapFrame::ScaleBarMetres() const {
+    return RoundScaleLength(std::max(Area.width() / 5.0, 60.0) / Scale);
+}
+
+MapFrame FitPasses(const std::vector<MapPass>& passes, QRectF area) {
+    MapFrame frame;
+    frame.Area = area;
+    if (passes.empty())
+        return frame;
+    std::vector<GeoPoint> points;
+    for (const MapPass& pass : passes) points.push_back(pass.Line.Point);
+    frame.Projection = LocalProjection::Around(points);
+    double minE = 0, maxE = 0, minN = 0, maxN = 0;
+    bool first = true;
+    const auto take = [&](MetricPoint m) {
+        minE = first ? m.East : std::min(minE, m.East);
+        maxE = first ? m.East : std::max(maxE, m.East);
+        minN = first ? m.North : std::min(minN, m.North);
+        maxN = first ? m.North : std::max(maxN, m.North);
+        first = false;
+    };
+    for (const MapPass& pass : passes) {
+        take(frame.Projection.ToMetres(pass.Line.Point));
+        if (pass.Line.Straight) {
+            for (GeoPoint end : SegmentEnds(pass.Line)) take(frame.Projection.ToMetres(end));
+        }
+    }
+    frame.Centre = {(minE + maxE) / 2, (minN + maxN) / 2};
+    const double extentE = std::max(maxE - minE, kSmallestExtentMetres);
+    const double extentN = std::max(maxN - minN, kSmallestExtentMetres);
+    frame.Scale = std::min(area.width() * 0.85 / extentE, area.height() * 0.8 / extentN);
+    return frame;
+}
+
+void PaintMap(QPainter& painter, const MapFrame& frame, const std::vector<MapPass>& passes,
+              const MapLegend& legend) {
+    painter.save();
+    painter.setClipRect(frame.Area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(frame.Area, Colour(kMapBackground));
+    // The selected passes on top of the rest.
+    for (bool selected : {false, true}) {
+        for (const MapPass& pass : passes) {
+            if (pass.Selected == selected)
+                DrawPass(painter, frame, pass);
+        }
+    }
+    // The labels over every line, each beside its own dot.
+    std::vector<MapDot> dots;
+    for (const MapPass& pass : passes) {
+        const QPointF at = frame.ToScreen(pass.Line.Point);
+        dots.push_back(
+            {at.x(), at.y(), pass.Line.Straight ? std::optional(pass.Line.Heading) : std::nullopt});
+    }
+    const std::vector<LabelSpot> spots = PlaceLabels(dots, kLabelGap);
+    for (std::size_t i = 0; i < passes.size(); ++i) {
+        DrawLabel(painter, {spots[i].X, spots[i].Y}, QString::number(passes[i].Line.Field),
+                  passes[i].Selected || passes[i].Conflict);
+    }
+    DrawLegend(painter, frame, passes, legend);
+    DrawScaleBar(painter, frame);
+    DrawNorthArrow(painter, frame);
+    painter.restore();
+}
+
+ListedFields ListedInLists(const std::array<QTreeWidget*, 2>& lists) {
     ListedFields listed;
     for (int side : {CardSide, ImageSide}) {
         for (int i = 0; i < lists[side]->topLevelItemCount(); ++i) {
@@ -59,7 +284,11 @@ std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeW
                 listed[side][slot] = listed[side][slot] || item->isSelected();
         }
     }
-    return PassesShown(program, listed);
+    return listed;
+}
+
+std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists) {
+    return PassesShown(program, ListedInLists(lists));
 }
 
 LineMapView::LineMapView(const Program& program, std::array<QTreeWidget*, 2> lists, QWidget* parent)
@@ -92,165 +321,19 @@ void LineMapView::Reload() {
 void LineMapView::FitAll() {
     if (passes_.empty())
         return;
-    std::vector<GeoPoint> points;
-    for (const MapPass& pass : passes_) points.push_back(pass.Line.Point);
-    projection_ = LocalProjection::Around(points);
-    double minE = 0, maxE = 0, minN = 0, maxN = 0;
-    bool first = true;
-    const auto take = [&](MetricPoint m) {
-        minE = first ? m.East : std::min(minE, m.East);
-        maxE = first ? m.East : std::max(maxE, m.East);
-        minN = first ? m.North : std::min(minN, m.North);
-        maxN = first ? m.North : std::max(maxN, m.North);
-        first = false;
-    };
-    for (const MapPass& pass : passes_) {
-        const MetricPoint at = projection_.ToMetres(pass.Line.Point);
-        take(at);
-        if (pass.Line.Straight) {
-            for (GeoPoint end : SegmentEnds(pass.Line)) take(projection_.ToMetres(end));
-        }
-    }
-    centre_ = {(minE + maxE) / 2, (minN + maxN) / 2};
-    const double extentE = std::max(maxE - minE, kSmallestExtentMetres);
-    const double extentN = std::max(maxN - minN, kSmallestExtentMetres);
-    scale_ = std::min(width() * 0.85 / extentE, height() * 0.8 / extentN);
+    frame_ = FitPasses(passes_, rect());
     moved_ = false;
     update();
 }
 
-QPointF LineMapView::ToScreen(GeoPoint point) const {
-    const MetricPoint m = projection_.ToMetres(point);
-    return {width() / 2.0 + (m.East - centre_.East) * scale_,
-            height() / 2.0 - (m.North - centre_.North) * scale_};
-}
-
-GeoPoint LineMapView::ToGround(QPointF pixel) const {
-    return projection_.ToGeo({centre_.East + (pixel.x() - width() / 2.0) / scale_,
-                              centre_.North - (pixel.y() - height() / 2.0) / scale_});
-}
-
-double LineMapView::ScaleBarMetres() const {
-    return RoundScaleLength(std::max(width() / 5.0, 60.0) / scale_);
-}
-
 void LineMapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), QColor(246, 248, 242));
+    frame_.Area = rect();
+    PaintMap(painter, frame_, passes_, {{true, true, backup_.has_value()}});
     if (passes_.empty()) {
-        painter.setPen(Qt::darkGray);
+        painter.setPen(Colour(kMapText));
         painter.drawText(rect(), Qt::AlignCenter, "No passes to show in the two lists.");
     }
-    // Conflicts and the image side on top: the image is what is being built.
-    for (const MapPass& pass : passes_) {
-        if (!pass.Selected)
-            DrawPass(painter, pass);
-    }
-    for (const MapPass& pass : passes_) {
-        if (pass.Selected)
-            DrawPass(painter, pass);
-    }
-    DrawLegend(painter);
-    DrawScaleBar(painter);
-    DrawNorthArrow(painter);
-}
-
-void LineMapView::DrawPass(QPainter& painter, const MapPass& pass) const {
-    const QPointF at = ToScreen(pass.Line.Point);
-    const QColor colour = kSideColour[pass.Side];
-    QPointF from = at, to = at;
-    if (pass.Line.Straight) {
-        const auto ends = SegmentEnds(pass.Line);
-        from = ToScreen(ends[0]);
-        to = ToScreen(ends[1]);
-    }
-    if (pass.Selected) {
-        painter.setPen(QPen(kSelectedHalo, 9, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        if (pass.Line.Straight)
-            painter.drawLine(from, to);
-        painter.drawEllipse(at, 9, 9);
-    }
-    painter.setPen(QPen(colour, pass.Selected ? 3 : 1.6, Qt::SolidLine, Qt::RoundCap));
-    if (pass.Line.Straight) {
-        painter.drawLine(from, to);
-        painter.setBrush(colour);
-        painter.drawEllipse(at, 3, 3);
-    } else {
-        painter.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 60));
-        painter.drawEllipse(at, 6, 6);
-    }
-    if (pass.Conflict) {
-        painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(at, 12, 12);
-    }
-    QFont font = painter.font();
-    font.setBold(pass.Selected || pass.Conflict);
-    painter.setFont(font);
-    painter.setPen(pass.Conflict ? kConflictColour : colour.darker(130));
-    // Card labels above the point, image labels below, so that a field on
-    // both sides stays readable.
-    const QPointF offset = pass.Side == CardSide    ? QPointF(8, -8)
-                           : pass.Side == ImageSide ? QPointF(8, 16)
-                                                    : QPointF(-24, 4);
-    painter.drawText(at + offset, QString::number(pass.Line.Field));
-}
-
-void LineMapView::DrawScaleBar(QPainter& painter) const {
-    const double metres = ScaleBarMetres();
-    const double pixels = metres * scale_;
-    const QPointF left(16, height() - 18);
-    const QPointF right = left + QPointF(pixels, 0);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(left, right);
-    painter.drawLine(left, left - QPointF(0, 6));
-    painter.drawLine(right, right - QPointF(0, 6));
-    const QString text =
-        metres >= 1000 ? QString::number(metres / 1000) + " km" : QString::number(metres) + " m";
-    QFont font = painter.font();
-    font.setBold(false);
-    painter.setFont(font);
-    painter.drawText(left + QPointF(pixels / 2 - 20, -8), text);
-}
-
-void LineMapView::DrawNorthArrow(QPainter& painter) const {
-    const QPointF tip(width() - 28, 14);
-    QPainterPath arrow;
-    arrow.moveTo(tip);
-    arrow.lineTo(tip + QPointF(8, 26));
-    arrow.lineTo(tip + QPointF(0, 20));
-    arrow.lineTo(tip + QPointF(-8, 26));
-    arrow.closeSubpath();
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::black);
-    painter.drawPath(arrow);
-    QFont font = painter.font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRectF(tip.x() - 10, tip.y() + 26, 20, 16), Qt::AlignCenter, "N");
-}
-
-void LineMapView::DrawLegend(QPainter& painter) const {
-    QFont font = painter.font();
-    font.setBold(false);
-    painter.setFont(font);
-    qreal y = 16;
-    for (int side : {int{CardSide}, int{ImageSide}, kBackupOnMap}) {
-        if (side == kBackupOnMap && !backup_)
-            continue;
-        painter.setPen(QPen(kSideColour[side], 3));
-        painter.drawLine(QPointF(12, y), QPointF(30, y));
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(36, y + 4), kSideName[side]);
-        y += 16;
-    }
-    painter.setPen(QPen(kConflictColour, 2, Qt::DashLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(21, y), 6, 6);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(36, y + 4), "Different line in the same field");
 }
 
 void LineMapView::wheelEvent(QWheelEvent* event) {
@@ -259,11 +342,13 @@ void LineMapView::wheelEvent(QWheelEvent* event) {
         return;
     // The ground under the pointer stays under it.
     const QPointF pixel = event->position();
-    const MetricPoint before{centre_.East + (pixel.x() - width() / 2.0) / scale_,
-                             centre_.North - (pixel.y() - height() / 2.0) / scale_};
-    scale_ = std::clamp(scale_ * std::pow(1.25, steps), 1e-5, 500.0);
-    centre_ = {before.East - (pixel.x() - width() / 2.0) / scale_,
-               before.North + (pixel.y() - height() / 2.0) / scale_};
+    MetricPoint& centre = frame_.Centre;
+    double& scale = frame_.Scale;
+    const MetricPoint before{centre.East + (pixel.x() - width() / 2.0) / scale,
+                             centre.North - (pixel.y() - height() / 2.0) / scale};
+    scale = std::clamp(scale * std::pow(1.25, steps), 1e-5, 500.0);
+    centre = {before.East - (pixel.x() - width() / 2.0) / scale,
+              before.North + (pixel.y() - height() / 2.0) / scale};
     moved_ = true;
     update();
     event->accept();
@@ -279,8 +364,8 @@ void LineMapView::mousePressEvent(QMouseEvent* event) {
 void LineMapView::mouseMoveEvent(QMouseEvent* event) {
     if (dragFrom_) {
         const QPointF moved = event->position() - *dragFrom_;
-        centre_.East -= moved.x() / scale_;
-        centre_.North += moved.y() / scale_;
+        frame_.Centre.East -= moved.x() / frame_.Scale;
+        frame_.Centre.North += moved.y() / frame_.Scale;
         dragFrom_ = event->position();
         moved_ = true;
         update();
@@ -298,6 +383,7 @@ void LineMapView::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void LineMapView::resizeEvent(QResizeEvent*) {
+    frame_.Area = rect();
     if (!moved_)
         FitAll();
 }

@@ -3,7 +3,9 @@
 // that the operator sees where a pass lies before moving or renumbering it.
 
 #include <QLabel>
+#include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>
@@ -15,8 +17,37 @@
 
 namespace swathkit {
 
+// The fields each list shows, with whether each is selected.
+ListedFields ListedInLists(const std::array<QTreeWidget*, 2>& lists);
 // The passes the two lists show, with their selection and conflicts.
 std::vector<MapPass> PassesShown(const Program& program, const std::array<QTreeWidget*, 2>& lists);
+
+// A north-up piece of the ground drawn into a rectangle: the ground point at
+// its middle and how many pixels (or points on paper) a metre takes.
+struct MapFrame {
+    LocalProjection Projection{GeoPoint{}};
+    MetricPoint Centre;
+    double Scale = 1;
+    QRectF Area;
+
+    QPointF ToScreen(GeoPoint point) const;
+    GeoPoint ToGround(QPointF pixel) const;
+    // The length the scale bar stands for, in metres: 1, 2 or 5 times a power of ten.
+    double ScaleBarMetres() const;
+};
+
+// The frame that shows every pass inside area.
+MapFrame FitPasses(const std::vector<MapPass>& passes, QRectF area);
+
+// What the legend lists besides the sides: the sides the map may show.
+struct MapLegend {
+    std::array<bool, 3> Sides{};
+};
+
+// The passes with their labels, the legend, the scale bar and the north
+// arrow, for the window and for the printed sheet alike.
+void PaintMap(QPainter& painter, const MapFrame& frame, const std::vector<MapPass>& passes,
+              const MapLegend& legend);
 
 class LineMapView final : public QWidget {
     Q_OBJECT
@@ -35,11 +66,11 @@ class LineMapView final : public QWidget {
 
     const std::vector<MapPass>& Passes() const { return passes_; }
     // Where a place on the ground is drawn, in widget pixels.
-    QPointF ToScreen(GeoPoint point) const;
-    GeoPoint ToGround(QPointF pixel) const;
-    double PixelsPerMetre() const { return scale_; }
+    QPointF ToScreen(GeoPoint point) const { return frame_.ToScreen(point); }
+    GeoPoint ToGround(QPointF pixel) const { return frame_.ToGround(pixel); }
+    double PixelsPerMetre() const { return frame_.Scale; }
     // The length the scale bar stands for, in metres.
-    double ScaleBarMetres() const;
+    double ScaleBarMetres() const { return frame_.ScaleBarMetres(); }
 
   signals:
     void PointerMoved(GeoPoint where);
@@ -54,18 +85,11 @@ class LineMapView final : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void DrawPass(QPainter& painter, const MapPass& pass) const;
-    void DrawScaleBar(QPainter& painter) const;
-    void DrawNorthArrow(QPainter& painter) const;
-    void DrawLegend(QPainter& painter) const;
-
     const Program& program_;
     std::array<QTreeWidget*, 2> lists_;
     std::optional<CardImage> backup_;
     std::vector<MapPass> passes_;
-    LocalProjection projection_{GeoPoint{}};
-    MetricPoint centre_;  // the ground point at the middle of the view
-    double scale_ = 1;    // pixels per metre
+    MapFrame frame_;
     // Until the operator zooms or drags, the view keeps every pass in sight
     // through changes and resizes.
     bool moved_ = false;

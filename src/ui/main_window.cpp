@@ -25,6 +25,7 @@
 #include "ui/import_dialog.h"
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
+#include "ui/print_sheet.h"
 #include "ui/restore_dialog.h"
 #include "ui/shift_dialog.h"
 
@@ -325,6 +326,22 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
          .Menu = "mnuDataCard",
          .Caption = both("&Import Lines..."),
          .Run = [this](int) { RunImportLines(program_, *ports_, this); }},
+        // The list last worked in, or the passes selected in it, on paper.
+        {.Name = "mnuPrint",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Print..."),
+         .Run =
+             [this](int) {
+                 PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Printer, this);
+             },
+         .Keys = QKeySequence::Print},
+        {.Name = "mnuSavePdf",
+         .Menu = "mnuDataCard",
+         .Caption = both("&Save as PDF..."),
+         .Run =
+             [this](int) {
+                 PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Pdf, this);
+             }},
 
         {.Name = "mnuEditMove",
          .Menu = "mnuEdit",

@@ -5,12 +5,17 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QTableView>
+#include <cstdio>
+#include <regex>
 
 #include "support/shots.h"
 #include "ui/duplicate_passes.h"
+#include "ui/print_sheet.h"
 #include "ui/window_harness.h"
 
 namespace swathkit {
@@ -226,6 +231,108 @@ TEST(MapWindow, ExportLeavesOutPassesThatAreNoPlaceAndWritesTaskDataInCapitals) 
     EXPECT_FALSE(fs::exists(out / "lines.geojson"));
     EXPECT_TRUE(h.script.Done());
 }
+
+// poppler's tools read the PDFs back, on Linux.
+#ifndef _WIN32
+// What a command line tool prints.
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+// The fields whose table rows the PDF's text holds, in order: what a reader
+// of the page finds, read by poppler, which owes nothing to the painting.
+std::vector<int> RowsInPdf(const fs::path& pdf, const char* kind = "Straight") {
+    const std::string text = Output("pdftotext -layout '" + pdf.string() + "' -");
+    const std::regex row(std::string("(^|\\n) *(\\d+) +") + kind + " ");
+    std::vector<int> fields;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), row);
+         it != std::sregex_iterator(); ++it)
+        fields.push_back(std::stoi((*it)[2]));
+    return fields;
+}
+
+void SavePdf(WindowHarness& h, int side, const fs::path& file) {
+    // Back from the chooser before, the window takes the focus again.
+    h.window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    h.List(side)->setFocus();
+    h.script.Step([file](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        chooser->findChild<QLineEdit*>("fileNameEdit")
+            ->setText(QString::fromStdU16String(file.u16string()));
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    h.Trigger("mnuSavePdf");
+}
+
+// "Save as PDF..." prints the list last worked in, or its selection, with
+// the map, the coordinates as the list shows them, the source and the date;
+// "Print..." offers the printer's dialog.
+TEST(PrintWindow, SavesTheListOrItsSelectionAsAPdfPage) {
+    MapHarness h;
+    const fs::path card = h.work.path() / "card.pdf";
+    SavePdf(h, CardSide, card);
+    EXPECT_EQ(RowsInPdf(card), (std::vector<int>{12, 40, 41}));
+    const std::string text = Output("pdftotext -layout '" + card.string() + "' -");
+    EXPECT_NE(text.find("Guidance lines: Your Card"), std::string::npos) << text;
+    EXPECT_NE(text.find("Printed 2026-12-06, 3 passes"), std::string::npos);
+    EXPECT_NE(text.find("+41\u00B030'0''"), std::string::npos);  // as the list shows it
+    EXPECT_NE(text.find("From " + (h.root / "pflines").string()), std::string::npos);
+
+    h.Select(ImageSide, {"90"});
+    const fs::path image = h.work.path() / "image.pdf";
+    SavePdf(h, ImageSide, image);
+    EXPECT_EQ(RowsInPdf(image), std::vector<int>{90});
+    EXPECT_NE(Output("pdftotext '" + image.string() + "' -").find("selected passes"),
+              std::string::npos);
+
+    h.script.Step([](QWidget* modal) {
+        ASSERT_TRUE(modal->inherits("QPrintDialog"));
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    h.Trigger("mnuPrint");
+}
+
+// A full card runs over several pages and loses no row, not even one that
+// is no place on earth, in the decimal form when chosen; the paper is Letter
+// where the locale measures in inches.
+TEST(PrintWindow, AFullCardGoesOnOverPagesOnTheLocalesPaper) {
+    EXPECT_EQ(LocalePageSize(QLocale("en_GB")).id(), QPageSize::A4);
+
+    Harness h;
+    CardImage& image = h.program.Table.Current(ImageSide) = NewBlankImage();
+    image.IsCircle = true;
+    std::map<int, bool> listed;
+    std::vector<int> all;
+    for (int field = 1; field <= kSlotCount; ++field) {
+        image.Line(field) = PassAt(field, Travel(kFarm, field, 10.0 * field), 0, 1);
+        listed[field] = false;
+        all.push_back(field);
+    }
+    image.Line(250) = PassAt(250, {95, 0}, 0, 1);
+    h.program.Menus.StraightTrack = h.program.Menus.ShowDMS = false;
+    const PrintSheet sheet = MakePrintSheet(h.program, ImageSide, listed, {});
+    const fs::path pdf = h.work.path() / "full.pdf";
+    {
+        QPdfWriter writer(QString::fromStdU16String(pdf.u16string()));
+        writer.setPageSize(LocalePageSize(QLocale("en_US")));
+        ASSERT_TRUE(PaintSheet(writer, sheet));
+    }
+    EXPECT_EQ(RowsInPdf(pdf, "Circle"), all);
+    EXPECT_NE(Output("pdftotext '" + pdf.string() + "' -").find("+095.000000"), std::string::npos);
+    const std::string info = Output("pdfinfo '" + pdf.string() + "'");
+    EXPECT_NE(info.find("(letter)"), std::string::npos) << info;
+    EXPECT_EQ(info.find("Pages:           1\n"), std::string::npos) << info;
+}
+
+#endif
 
 }  // namespace
 }  // namespace swathkit
