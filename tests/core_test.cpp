@@ -10,10 +10,12 @@
 
 #include "core/guidance_line.h"
 #include "core/number_text.h"
+#include "core/work_folder.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
 #include "geo/geo.h"
 #include "support/cards.h"
+#include "support/fakes.h"
 
 namespace swathkit {
 namespace {
@@ -208,6 +210,41 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
     EXPECT_EQ(rows[1], (ListRow{6, {"6", D("045.0000*"), D("-93*15'0''"), D("-93*15'0''")}}));
     menus.ShowDMS = false;
     EXPECT_EQ(ListRows(image, menus)[3].Cells[2], "+041.500000");
+}
+
+// The main window comes back where it was left; a file it did not write,
+// or a place no screen shows any more, never puts it out of reach.
+TEST(WindowPlace, ComesBackAsLeftAndNeverOffEveryScreen) {
+    using testing::TempFolder, testing::WriteFile;
+    TempFolder work;
+    Program program;
+    program.WorkFolder = work.path() / "Swathkit";
+    EXPECT_FALSE(ReadWindowPlace(program, RealFiles()));
+    const WindowPlace left{{-20, 30, 900, 700}, true};
+    ASSERT_TRUE(WriteWindowPlace(program, RealFiles(), left));
+    EXPECT_EQ(ReadWindowPlace(program, RealFiles()), left);
+    for (const char* damaged :
+         {"", "swathkit-window 1 2 3 4", "swathkit-window 1 2 3 4 normal more",
+          "swathkit-window 1 2 0 4 normal", "swathkit-window 1 2 3 99999999999 normal",
+          "swathkit-window 1.5 2 3 4 normal", "swathkit-window 1 2 3 4 tiny",
+          "other-program 1 2 3 4 normal", "\xff\xfe\x00\x01"}) {
+        WriteFile(WindowPlaceFile(program), damaged);
+        EXPECT_FALSE(ReadWindowPlace(program, RealFiles())) << damaged;
+    }
+
+    const std::vector<ScreenRect> screens = {{0, 0, 1920, 1050}, {1920, 0, 1280, 1000}};
+    const auto fit = [&](ScreenRect rect) {
+        return FitOnScreens({rect, false}, screens, 544, 483).Rect;
+    };
+    EXPECT_EQ(fit({2000, 100, 800, 600}), (ScreenRect{2000, 100, 800, 600}));
+    // Hanging off the right screen, it is moved onto it; off every screen,
+    // onto the first; larger than its screen, shrunk; never below the least.
+    EXPECT_EQ(fit({2900, 700, 800, 600}), (ScreenRect{2400, 400, 800, 600}));
+    EXPECT_EQ(fit({-5000, -4000, 800, 600}), (ScreenRect{0, 0, 800, 600}));
+    EXPECT_EQ(fit({1900, 10, 2000, 1400}), (ScreenRect{1920, 0, 1280, 1000}));
+    EXPECT_EQ(fit({100, 100, 10, 10}), (ScreenRect{100, 100, 544, 483}));
+    EXPECT_TRUE(FitOnScreens(left, {{0, 0, 400, 300}}, 544, 483) ==
+                (WindowPlace{{0, 0, 544, 483}, true}));
 }
 
 }  // namespace

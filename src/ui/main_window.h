@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -68,13 +69,29 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void SetProgress(int index, int minimum, int maximum, int value) override;
     void ProcessPendingEvents() override;
 
+    // How a control follows the window as it grows beyond its drawn size,
+    // in halves of the room gained: moved right or down, made wider or
+    // taller.
+    struct Grow {
+        int Right = 0, Down = 0, Wider = 0, Taller = 0;
+    };
+    struct Placed {
+        QWidget* Widget;
+        std::array<int, 4> Twips;
+        Grow How;
+    };
+
     void BuildControls();
     void BuildMenus();
     void BuildListMenus();
     void SyncMenus();
     QPushButton* Button(const QString& name, const QString& caption, const QString& tip,
-                        std::array<int, 4> twips);
-    void Place(QWidget* widget, std::array<int, 4> twips);
+                        std::array<int, 4> twips, std::optional<Grow> grow = {});
+    void Place(QWidget* widget, std::array<int, 4> twips, std::optional<Grow> grow = {});
+    void LayOut();
+    void RestorePlace();
+    void KeepPlace();
+    void closeEvent(QCloseEvent* event) override;
 
     void Menu(void (*command)(Program&, Ports&));
 
@@ -91,6 +108,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     Program program_;
 
     QWidget* client_ = nullptr;
+    std::vector<Placed> placed_;
     std::array<QLabel*, 2> cardDescription_{};
     std::array<QTreeWidget*, 2> cardList_{};
     std::array<QPushButton*, 2> cmdCopyField_{}, cmdClear_{}, cmdShuffle_{}, cmdUndo_{},

@@ -41,9 +41,11 @@ class QtDialogs final : public Dialogs {
 // The slot a list item shows; 0 for an item no list of lines drew.
 int ListItemSlot(const QTreeWidgetItem* item);
 
+class ColumnSpreader;
+
 class QtLineList final : public LineList {
   public:
-    explicit QtLineList(QTreeWidget* view) : view_(view) {}
+    explicit QtLineList(QTreeWidget* view);
     void Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) override;
     std::vector<int> SelectedSlots() override;
     void DeselectFirstItem() override;
@@ -51,6 +53,7 @@ class QtLineList final : public LineList {
 
   private:
     QTreeWidget* view_;
+    ColumnSpreader* spreader_;  // owned by the view
 };
 
 // Reads the drives through a function so that tests can offer a folder as

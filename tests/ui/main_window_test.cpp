@@ -97,14 +97,15 @@ TEST(MainWindow, OneCopyOfTheProgramPerWorkFolder) {
     EXPECT_TRUE(TakeWorkFolder(second, told, folder));
 }
 
-// The lists against the font they are drawn with: no column header and no
-// cell is cut inside its own column, in every display state the menus give,
-// so that every coordinate can be read whole.
+// The lists against the font they are drawn with: no column is narrower than
+// it was drawn, and no header or cell is cut inside its own column, in every
+// display state the menus give. Grown, the window's lists show every column
+// whole, and it opens again as it was left.
 int TextWidth(const QWidget* widget, const QString& text) {
     return QFontMetrics(widget->font()).horizontalAdvance(text);
 }
 
-TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
+TEST(Layout, ColumnsShowWholeAsTheWindowGrowsAndItOpensAsLeft) {
     WindowHarness h;
     CardImage straight = NewBlankImage();
     CardImage circles = NewBlankImage();
@@ -115,7 +116,7 @@ TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
             PassAt(slot, {-123.98765432, -179.98765432}, -0.5, -0.8660254);
     straight.IsStraight = circles.IsCircle = true;
     MakeCard(h.root, &straight, &circles);
-    h.WriteMaster(straight);
+    // No straight master copy: an empty list keeps its columns' widths too.
     Program work;
     work.WorkFolder = h.setup.WorkFolder;
     WriteFile(MasterCopyFile(work, false), LineFileText(circles, LineLayout::MasterCopy));
@@ -124,28 +125,55 @@ TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
     // the whole text as its tip.
     auto* card = h.Find<QLabel>("Card_Description_0");
     EXPECT_EQ(card->toolTip(), card->text());
+    const auto pixels = [&](int twips) { return TwipsToPixels(h.window.get(), twips); };
+    const QSize drawn(pixels(8160), pixels(7245));
+    EXPECT_EQ(h.Find<QWidget>("client")->size(), drawn);
 
-    const auto headersFit = [&](const char* state) {
+    const auto columnsFit = [&](const std::string& state, bool grown) {
         for (const char* name : {"Card_List_0", "Card_List_1"}) {
             auto* list = h.Find<QTreeWidget>(name);
-            ASSERT_EQ(list->topLevelItemCount(), kSlotCount - 5) << name << " " << state;
+            const std::string at = name + (" " + state) + (grown ? " grown" : "");
             QHeaderView* header = list->header();
             for (int column = 0; column < list->columnCount(); ++column) {
+                const QString caption = list->headerItem()->text(column);
+                const int least = pixels(caption == "Field #" ? 400 : 1000);
                 // Neither the caption nor the widest cell of the column is cut.
                 const int widest =
-                    std::max(TextWidth(header, list->headerItem()->text(column)),
+                    std::max(TextWidth(header, caption),
                              static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column));
-                EXPECT_GE(header->sectionSize(column), widest) << name << " " << state << column;
+                EXPECT_GE(header->sectionSize(column), std::max(least, widest)) << at << column;
+            }
+            if (grown) {
+                EXPECT_EQ(header->length(), list->viewport()->width()) << at;
             }
         }
     };
-    for (const auto& [state, next] : {std::pair{"straight, DMS", "mnuShowDMS"},
-                                      {"straight, decimal", "mnuCircleTrack"},
-                                      {"circle, decimal", "mnuShowDMS"}}) {
-        headersFit(state);
-        h.Trigger(next);
-    }
-    headersFit("circle, DMS");
+    const auto everyState = [&](bool grown) {
+        for (const auto& [state, next] : {std::pair{"straight, DMS", "mnuShowDMS"},
+                                          {"straight, decimal", "mnuCircleTrack"},
+                                          {"circle, decimal", "mnuShowDMS"},
+                                          {"circle, DMS", "mnuStraightTrack"}}) {
+            columnsFit(state, grown);
+            h.Trigger(next);
+        }
+    };
+    everyState(false);
+
+    h.window->showMaximized();
+    QTRY_VERIFY(h.Find<QWidget>("client")->width() > drawn.width() + 100);
+    everyState(true);
+    // The two lists share the room gained; what stood beside and below them
+    // keeps its place beside and below them.
+    EXPECT_EQ(h.List(0)->width(), h.List(1)->width());
+    EXPECT_GT(h.List(1)->x(), h.Find("cmdMoveLines_0")->geometry().right());
+    EXPECT_GT(h.Find("cmdMoveLines_0")->x(), h.List(0)->geometry().right());
+    EXPECT_GT(h.Find("cmdUndo_1")->y(), h.List(1)->geometry().bottom());
+
+    h.window->close();
+    h.Open();
+    EXPECT_TRUE(h.window->isMaximized());
+    h.window->showNormal();
+    QTRY_COMPARE(h.Find<QWidget>("client")->size(), drawn);
 }
 
 // Card 12, 40, 77; the image holds another 40, and 90.
