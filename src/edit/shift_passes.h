@@ -23,6 +23,10 @@ struct ShiftEntry {
 // A shift further than this is a typing slip, never a moved base station.
 inline constexpr double kMaxShiftMetres = 1000;
 
+// What is wrong with the entry, in the words the refusal uses; empty when
+// it is a shift that can be made.
+std::string ShiftEntryProblem(const ShiftEntry& entry);
+
 // Asks for the shift once there are passes to move; nothing when cancelled.
 using AskShift = std::function<std::optional<ShiftEntry>()>;
 
