@@ -2,6 +2,7 @@
 
 #include "ui/select_directory.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
@@ -79,6 +80,11 @@ void FitText(QWidget* widget, const QString& text) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     widget->setFont(font);
+}
+
+void LetGrow(QDialog* dialog) {
+    dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
+    dialog->setSizeGripEnabled(true);
 }
 
 int TwipsToPixels(const QWidget* widget, int twips) {

@@ -10,6 +10,7 @@
 #include "core/files.h"
 #include "core/ports.h"
 
+class QDialog;
 class QWidget;
 
 namespace swathkit {
@@ -17,6 +18,10 @@ namespace swathkit {
 // Shrinks the widget's font, down to a still readable size, until the text
 // fits its fixed width.
 void FitText(QWidget* widget, const QString& text);
+
+// A dialog that can be maximised and dragged larger by its corner; its
+// layout hands the room to what it shows.
+void LetGrow(QDialog* dialog);
 
 // 1440 twips to the inch, at the screen's logical resolution.
 int TwipsToPixels(const QWidget* widget, int twips);

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/qt_ports.h"
+
 namespace swathkit {
 
 ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent) {
@@ -59,7 +61,7 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
     layout->addWidget(problem_);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    setSizeGripEnabled(true);
+    LetGrow(this);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -6,7 +6,12 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QProgressBar>
+#include <QSizeGrip>
 
+#include "ui/export_dialog.h"
+#include "ui/import_dialog.h"
+#include "ui/merge_card_dialog.h"
+#include "ui/shift_dialog.h"
 #include "ui/window_harness.h"
 
 namespace swathkit {
@@ -127,7 +132,8 @@ TEST(Layout, ColumnsShowWholeAsTheWindowGrowsAndItOpensAsLeft) {
     EXPECT_EQ(card->toolTip(), card->text());
     const auto pixels = [&](int twips) { return TwipsToPixels(h.window.get(), twips); };
     const QSize drawn(pixels(8160), pixels(7245));
-    EXPECT_EQ(h.Find<QWidget>("client")->size(), drawn);
+    QWidget* client = h.Find<QWidget>("client");
+    EXPECT_EQ(client->size(), drawn);
 
     const auto columnsFit = [&](const std::string& state, bool grown) {
         for (const char* name : {"Card_List_0", "Card_List_1"}) {
@@ -160,7 +166,7 @@ TEST(Layout, ColumnsShowWholeAsTheWindowGrowsAndItOpensAsLeft) {
     everyState(false);
 
     h.window->showMaximized();
-    QTRY_VERIFY(h.Find<QWidget>("client")->width() > drawn.width() + 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client->width() > drawn.width() + 100; }));
     everyState(true);
     // The two lists share the room gained; what stood beside and below them
     // keeps its place beside and below them.
@@ -173,7 +179,48 @@ TEST(Layout, ColumnsShowWholeAsTheWindowGrowsAndItOpensAsLeft) {
     h.Open();
     EXPECT_TRUE(h.window->isMaximized());
     h.window->showNormal();
-    QTRY_COMPARE(h.Find<QWidget>("client")->size(), drawn);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.Find<QWidget>("client")->size() == drawn; }));
+}
+
+// Every dialog can be maximised, and what it shows reaches out to the new
+// edges when it is made larger.
+TEST(Layout, DialogsGrow) {
+    WindowHarness h;
+    h.setup.Ask = &h.dialogs;
+    h.Open();
+    const auto grows = [](QWidget* dialog) {
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        const std::string name = dialog->objectName().toStdString();
+        EXPECT_TRUE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint) << name;
+        const QSize larger = dialog->size() + QSize(300, 200);
+        dialog->resize(larger);
+        const auto shown = [dialog] {
+            QRect all;
+            for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->isVisible() && qobject_cast<QSizeGrip*>(child) == nullptr)
+                    all |= child->geometry();
+            }
+            return all;
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return shown().right() > larger.width() - 40 && shown().bottom() > larger.height() - 40;
+        })) << name;
+    };
+    const Program& program = h.window->State();
+    ShiftDialog shift("1 selected pass of Your Card", h.window.get());
+    ExportLinesDialog exportLines(program, RealFiles(), false, h.window.get());
+    MergeCardDialog merge(program, MergePlan{}, h.window.get());
+    ImportLinesDialog import(program, ImportResult{}, "lines.kml", h.window.get());
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&shift, &exportLines, &merge, &import})
+        grows(dialog);
+    grows(h.Map());
+    for (const char* opens : {"mnuRestore", "mnuDuplicates"}) {
+        QWidget* before = QApplication::activeWindow();
+        h.Trigger(opens);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() != before; }));
+        grows(QApplication::activeWindow());
+    }
 }
 
 // Card 12, 40, 77; the image holds another 40, and 90.
