@@ -202,8 +202,7 @@ void AB_Main::RestorePlace() {
 }
 
 void AB_Main::KeepPlace() {
-    const QRect normal =
-        isMaximized() || normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
     (void)WriteWindowPlace(program_, *setup_.Disk, {RectOf(normal), isMaximized()});
 }
 
