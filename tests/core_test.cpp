@@ -219,7 +219,6 @@ TEST(WindowPlace, ComesBackAsLeftAndNeverOffEveryScreen) {
     TempFolder work;
     Program program;
     program.WorkFolder = work.path() / "Swathkit";
-    EXPECT_FALSE(ReadWindowPlace(program, RealFiles()));
     const WindowPlace left{{-20, 30, 900, 700}, true};
     ASSERT_TRUE(WriteWindowPlace(program, RealFiles(), left));
     EXPECT_EQ(ReadWindowPlace(program, RealFiles()), left);

@@ -138,7 +138,6 @@ TEST(Layout, ColumnsShowWholeAsTheWindowAndDialogsGrowAndItOpensAsLeft) {
     const auto columnsFit = [&](const std::string& state, bool grown) {
         for (const char* name : {"Card_List_0", "Card_List_1"}) {
             auto* list = h.Find<QTreeWidget>(name);
-            const std::string at = name + (" " + state) + (grown ? " grown" : "");
             QHeaderView* header = list->header();
             for (int column = 0; column < list->columnCount(); ++column) {
                 const QString caption = list->headerItem()->text(column);
@@ -147,10 +146,11 @@ TEST(Layout, ColumnsShowWholeAsTheWindowAndDialogsGrowAndItOpensAsLeft) {
                 const int widest =
                     std::max(TextWidth(header, caption),
                              static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column));
-                EXPECT_GE(header->sectionSize(column), std::max(least, widest)) << at << column;
+                EXPECT_GE(header->sectionSize(column), std::max(least, widest))
+                    << name << state << grown << column;
             }
             if (grown) {
-                EXPECT_EQ(header->length(), list->viewport()->width()) << at;
+                EXPECT_EQ(header->length(), list->viewport()->width()) << name << state;
             }
         }
     };
