@@ -124,13 +124,28 @@ TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedTextAndDrivesThatCanBeACa
     RefreshDrives(h.ports);
     EXPECT_TRUE(h.dialogs.Done());
 
+    // Refresh finds a card put in after the start wherever it was mounted,
+    // and stays on the chosen drive while no drive holds one.
+    h.drives.rereadWorks = true;
+    h.drives.entries = h.drives.afterReread = h.reader.entries;
+    h.drives.current = h.drives.afterRereadCurrent = 0;
+    h.dialogs.Expect(kCardNotReadable, Answer::Ok);
+    cmdRefresh_Click(h.program, h.ports);
+    EXPECT_EQ(h.drives.current, 0);
+    const CardImage card = ImageWith({{12, kLat}});
+    MakeCard(h.root, &card);
+    cmdRefresh_Click(h.program, h.ports);
+    EXPECT_EQ(h.drives.current, 1);
+    EXPECT_EQ(h.program.Table.At(CardSide, 0), card);
+    EXPECT_TRUE(h.dialogs.Done());
+
     const DriveList list = ListDrives({{"/", "", "ext4"},
                                        {"/run/user/0", "", "tmpfs"},
                                        {"/media/farm/CARD", "CARD", "vfat"},
                                        {"/mnt/stick", "", "fuse.fusefat"},
                                        {"/media/farm/iso", "", "iso9660"}},
                                       DriveStyle::MountPoints);
-    EXPECT_EQ(list.Entries, (Texts{"/", "/media/farm/CARD [CARD]", "/mnt/stick"}));
+    EXPECT_EQ(list.Entries, (Texts{"/ [This Computer]", "/media/farm/CARD [CARD]", "/mnt/stick"}));
     EXPECT_EQ(list.Initial, 1);
     const DriveList letters =
         ListDrives({{"E:/", "CARD", "FAT32"}, {"C:/", "Windows", "NTFS"}, {"D:/", "", "CDFS"}},

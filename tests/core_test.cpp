@@ -12,6 +12,7 @@
 #include "core/files.h"
 #include "core/guidance_line.h"
 #include "core/number_text.h"
+#include "core/work_folder.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
 #include "geo/geo.h"
@@ -236,6 +237,38 @@ TEST(Files, AFailedReplaceNamesItsFirstFailedStepAndTheReason) {
         EXPECT_FALSE(fs::exists(TemporaryFileFor(file)));
         EXPECT_EQ(testing::Bytes(file), failing == "syncdir" ? "new" : "old");
     }
+}
+
+// The main window comes back where it was left; a file it did not write,
+// or a place no screen shows any more, never puts it out of reach.
+TEST(WindowPlace, ComesBackAsLeftAndNeverOffEveryScreen) {
+    using testing::TempFolder, testing::WriteFile;
+    TempFolder work;
+    Program program;
+    program.WorkFolder = work.path() / "Swathkit";
+    const WindowPlace left{{-20, 30, 900, 700}, true};
+    ASSERT_TRUE(WriteWindowPlace(program, RealFiles(), left));
+    EXPECT_EQ(ReadWindowPlace(program, RealFiles()), left);
+    for (const char* damaged :
+         {"", "swathkit-window 1 2 3 4", "swathkit-window 1 2 3 4 normal more",
+          "swathkit-window 1 2 0 4 normal", "swathkit-window 1 2 3 99999999999 normal",
+          "swathkit-window 1.5 2 3 4 normal", "swathkit-window 1 2 3 4 tiny",
+          "other-program 1 2 3 4 normal", "\xff\xfe\x00\x01"}) {
+        WriteFile(WindowPlaceFile(program), damaged);
+        EXPECT_FALSE(ReadWindowPlace(program, RealFiles())) << damaged;
+    }
+
+    const std::vector<ScreenRect> screens = {{0, 0, 1920, 1050}, {1920, 0, 1280, 1000}};
+    const auto fit = [&](ScreenRect rect) {
+        return FitOnScreens({rect, false}, screens, 544, 483).Rect;
+    };
+    // Hanging off the right screen, it is moved onto it; off every screen,
+    // onto the first; larger than its screen, shrunk; never below the least.
+    EXPECT_EQ(fit({2900, 700, 800, 600}), (ScreenRect{2400, 400, 800, 600}));
+    EXPECT_EQ(fit({-5000, -4000, 800, 600}), (ScreenRect{0, 0, 800, 600}));
+    EXPECT_EQ(fit({1900, 10, 2000, 1400}), (ScreenRect{1920, 0, 1280, 1000}));
+    EXPECT_TRUE(FitOnScreens(left, {{0, 0, 400, 300}}, 544, 483) ==
+                (WindowPlace{{0, 0, 544, 483}, true}));
 }
 
 }  // namespace

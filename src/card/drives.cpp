@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "card/card.h"
 #include "core/files.h"
 
 namespace swathkit {
@@ -75,7 +76,7 @@ DriveList ListDrives(const std::vector<Volume>& volumes, DriveStyle style) {
         style == DriveStyle::MacVolumes
             ? std::vector<std::string>{"/Volumes/"}
             : std::vector<std::string>{"/media/", "/run/media/", "/mnt/"};
-    list.Entries.push_back("/");
+    list.Entries.push_back(kOwnDisk);
     for (const Volume& volume : volumes) {
         const bool removablePlace =
             volume.Root == "/mnt" || std::any_of(places.begin(), places.end(), [&](const auto& p) {
@@ -87,6 +88,20 @@ DriveList ListDrives(const std::vector<Volume>& volumes, DriveStyle style) {
     }
     list.Initial = list.Entries.size() > 1 ? 1 : 0;
     return list;
+}
+
+void ChooseDriveWithCard(const Program& program, Ports& ports) {
+    if (CheckCard(program, ports, false))
+        return;
+    const char* name =
+        program.Menus.Kind() == TrackKind::Straight ? kStraightLinesFile : kCircleLinesFile;
+    const std::vector<std::string> entries = ports.Drives.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (ports.Disk.Read(CardFilePath(ports.Disk, entries[i], kCardFolder, name), 0)) {
+            ports.Drives.Select(static_cast<int>(i));
+            return;
+        }
+    }
 }
 
 }  // namespace swathkit

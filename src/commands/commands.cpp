@@ -58,6 +58,7 @@ void StartUp(Program& program, Ports& ports) {
 
 void cmdRefresh_Click(Program& program, Ports& ports) {
     RefreshDrives(ports);
+    ChooseDriveWithCard(program, ports);
     LoadCard(program, ports, true);
     ports.CardList.Focus();
 }

@@ -47,6 +47,9 @@ std::string UndoDescription(const Program& program, int index);
 // "Shift..." on one list; ask is the window's dialog, opened only once
 // there is a selection to move.
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);
+// What is wrong with a typed shift, in the words its refusal uses; empty
+// when it can be made. The dialog says it as the operator types.
+std::string ShiftEntryProblemText(const ShiftEntry& entry);
 
 // The "DataCard" menu.
 void mnuBackup_Click(Program& program, Ports& ports);

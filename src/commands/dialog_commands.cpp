@@ -5,6 +5,7 @@
 #include "edit/import_passes.h"
 #include "edit/merge_card.h"
 #include "edit/move_passes.h"
+#include "edit/shift_passes.h"
 
 namespace swathkit {
 
@@ -45,6 +46,10 @@ ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus)
 
 std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
     return ImportRefusal(line, checked);
+}
+
+std::string ShiftEntryProblemText(const ShiftEntry& entry) {
+    return ShiftEntryProblem(entry);
 }
 
 std::vector<std::string> ImportPreviewRepeats(const CardImage& image,

@@ -47,19 +47,16 @@ std::optional<double> TypedNumber(std::string text) {
     return LeadingNumber(text);
 }
 
-void ShowBadEntry(Ports& ports, const std::string& what) {
-    ports.Ask.Show({what + "\r\nNothing has been moved.", Buttons::Ok, Icon::Exclamation, kTitle});
-}
-
-std::optional<Offset> ReadEntry(Ports& ports, const ShiftEntry& entry) {
+// The shift the entry asks for, or what is wrong with it.
+std::optional<Offset> ReadEntry(const ShiftEntry& entry, std::string& problem) {
     std::array<double, 2> value{};
     for (int i = 0; i < 2; ++i) {
         const std::string& text = i == 0 ? entry.First : entry.Second;
         const std::optional<double> number = TypedNumber(text);
         if (!number) {
-            ShowBadEntry(ports, "\"" + text +
-                                    "\" is not a number.\r\n"
-                                    "Type it in digits, such as 1.5 or -0,25.");
+            problem = "\"" + text +
+                      "\" is not a number.\r\n"
+                      "Type it in digits, such as 1.5 or -0,25.";
             return std::nullopt;
         }
         value[i] = *number;
@@ -70,16 +67,21 @@ std::optional<Offset> ReadEntry(Ports& ports, const ShiftEntry& entry) {
     const double metres = std::fabs(offset.Metres);
     if (!(metres <= kMaxShiftMetres)) {
         // Digits enough to overflow would fill the box with hundreds of them.
-        ShowBadEntry(ports, "A shift of " +
-                                (metres < 1e6 ? FormatPicture(metres, 1, 2) : "over 1000000") +
-                                " m is further than the " + DefaultNumberText(kMaxShiftMetres) +
-                                " m a shift may be.");
+        problem = "A shift of " + (metres < 1e6 ? FormatPicture(metres, 1, 2) : "over 1000000") +
+                  " m is further than the " + DefaultNumberText(kMaxShiftMetres) +
+                  " m a shift may be.";
         return std::nullopt;
     }
     return offset;
 }
 
 }  // namespace
+
+std::string ShiftEntryProblem(const ShiftEntry& entry) {
+    std::string problem;
+    (void)ReadEntry(entry, problem);
+    return problem;
+}
 
 void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShift& ask) {
     const std::vector<int> selected = ports.List(side).SelectedSlots();
@@ -93,9 +95,13 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
     const std::optional<ShiftEntry> entry = ask();
     if (!entry)
         return;
-    const std::optional<Offset> offset = ReadEntry(ports, *entry);
-    if (!offset)
+    std::string problem;
+    const std::optional<Offset> offset = ReadEntry(*entry, problem);
+    if (!offset) {
+        ports.Ask.Show(
+            {problem + "\r\nNothing has been moved.", Buttons::Ok, Icon::Exclamation, kTitle});
         return;
+    }
 
     EditSide(program, ports, side, [&] {
         CardImage& image = program.Table.At(side, 0);

@@ -12,6 +12,10 @@
 
 namespace swathkit {
 
+// What is wrong with the entry, in the words the refusal uses; empty when
+// it is a shift that can be made.
+std::string ShiftEntryProblem(const ShiftEntry& entry);
+
 // Moves the point of each selected straight line, or the centre of each
 // selected circle track, exactly on the ellipsoid; the direction stays as it
 // is. One editing command: undo copy first, the side redrawn and written.

@@ -106,6 +106,7 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     setObjectName("DuplicatePasses");
     setWindowTitle("Duplicate Passes");
     resize(560, 380);
+    LetGrow(this);
 
     const DuplicateLimits defaults;
     metres_ = new QDoubleSpinBox(this);

@@ -30,6 +30,7 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     setObjectName("ExportLines");
     setWindowTitle(kTitle);
     resize(520, 260);
+    LetGrow(this);
 
     side_ = new QComboBox(this);
     side_->setObjectName("ExportSide");

@@ -83,6 +83,7 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     setObjectName("ImportLines");
     setWindowTitle(kTitle);
     resize(760, 520);
+    LetGrow(this);
 
     auto* intro = new QLabel(
         "The guidance lines found in " + fileName +

@@ -2,9 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLockFile>
@@ -14,6 +16,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
 #include <stdexcept>
@@ -63,6 +66,24 @@ QPixmap ArrowPicture(bool right, QSize size) {
     return picture;
 }
 
+// The window's drawing area, which lays its controls out again as it grows.
+class GrowingClient final : public QWidget {
+  public:
+    explicit GrowingClient(QWidget* parent) : QWidget(parent) {}
+    std::function<void()> Resized;
+
+  private:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (Resized)
+            Resized();
+    }
+};
+
+ScreenRect RectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 }  // namespace
 
 fs::path WorkFolderLockFile(const fs::path& folder) {
@@ -97,6 +118,9 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     BuildMenus();
     BuildListMenus();
     SyncEditMenu();
+    // Opens as drawn, or where the operator left it last time.
+    resize(minimumSizeHint());
+    RestorePlace();
 
     dialogs_ = std::make_unique<QtDialogs>(this);
     help_ = std::make_unique<NoHelpViewer>();
@@ -140,17 +164,68 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
 
 AB_Main::~AB_Main() = default;
 
-void AB_Main::Place(QWidget* widget, std::array<int, 4> twips) {
+void AB_Main::Place(QWidget* widget, std::array<int, 4> twips, std::optional<Grow> grow) {
+    // Unless told otherwise a control keeps its size and goes with what it
+    // stands beside: right of the card list, or below the lists.
+    if (!grow)
+        grow = Grow{.Right = twips[0] >= 4600 ? 1 : 0, .Down = twips[1] >= 5280 ? 2 : 0};
+    placed_.push_back({widget, twips, *grow});
     widget->setGeometry(TwipsToPixels(this, twips[0]), TwipsToPixels(this, twips[1]),
                         TwipsToPixels(this, twips[2]), TwipsToPixels(this, twips[3]));
 }
 
+// At the size it was drawn every control stands where it was drawn. Room
+// beyond that goes to the lists, half to each; what stands right of the
+// card list moves with it, what stands below the lists moves down.
+void AB_Main::LayOut() {
+    const QSize drawn = client_->minimumSize();
+    const int wider = std::max(0, client_->width() - drawn.width());
+    const int taller = std::max(0, client_->height() - drawn.height());
+    for (const auto& [widget, twips, grow] : placed_) {
+        const auto share = [](int room, int parts) { return room * parts / 2; };
+        widget->setGeometry(TwipsToPixels(this, twips[0]) + share(wider, grow.Right),
+                            TwipsToPixels(this, twips[1]) + share(taller, grow.Down),
+                            TwipsToPixels(this, twips[2]) + share(wider, grow.Wider),
+                            TwipsToPixels(this, twips[3]) + share(taller, grow.Taller));
+    }
+    if (cardDescription_[0] != nullptr)
+        SetCardDescription(cardDescription_[0]->text().toStdString());
+}
+
+void AB_Main::RestorePlace() {
+    // "Exit" ends the program without closing the window first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { KeepPlace(); });
+    const std::optional<WindowPlace> kept = ReadWindowPlace(program_, *setup_.Disk);
+    if (!kept)
+        return;
+    std::vector<ScreenRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(RectOf(primary->availableGeometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.push_back(RectOf(screen->availableGeometry()));
+    const QSize least = minimumSizeHint();
+    const WindowPlace place = FitOnScreens(*kept, screens, least.width(), least.height());
+    setGeometry(place.Rect.X, place.Rect.Y, place.Rect.Width, place.Rect.Height);
+    if (place.Maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void AB_Main::KeepPlace() {
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    (void)WriteWindowPlace(program_, *setup_.Disk, {RectOf(normal), isMaximized()});
+}
+
+void AB_Main::closeEvent(QCloseEvent* event) {
+    KeepPlace();
+    QMainWindow::closeEvent(event);
+}
+
 QPushButton* AB_Main::Button(const QString& name, const QString& caption, const QString& tip,
-                             std::array<int, 4> twips) {
+                             std::array<int, 4> twips, std::optional<Grow> grow) {
     auto* button = new QPushButton(caption, client_);
     button->setObjectName(name);
     button->setToolTip(tip);
-    Place(button, twips);
+    Place(button, twips, grow);
     // As with the labels: a caption that would run into the button's frame
     // ("Change Field #" does at the layout's own font) is drawn smaller.
     const QStyle* style = button->style();
@@ -166,30 +241,36 @@ QPushButton* AB_Main::Button(const QString& name, const QString& caption, const 
 }
 
 void AB_Main::BuildControls() {
-    client_ = new QWidget(this);
+    auto* client = new GrowingClient(this);
+    client->Resized = [this] { LayOut(); };
+    client_ = client;
     client_->setObjectName("client");
     setCentralWidget(client_);
-    client_->setFixedSize(TwipsToPixels(this, 8160), TwipsToPixels(this, 7245));
+    // Drawn at this size; it may grow, never shrink below it.
+    client_->setMinimumSize(TwipsToPixels(this, 8160), TwipsToPixels(this, 7245));
     // The layout is in fixed positions; a smaller font keeps every caption
     // inside its control whatever the desktop's default.
     QFont font = client_->font();
     font.setPointSizeF(8.25);
     client_->setFont(font);
 
-    const auto label = [this](const QString& name, const QString& text, std::array<int, 4> at) {
+    const auto label = [this](const QString& name, const QString& text, std::array<int, 4> at,
+                              std::optional<Grow> grow = {}) {
         auto* widget = new QLabel(text, client_);
         widget->setObjectName(name);
-        Place(widget, at);
+        Place(widget, at, grow);
         FitText(widget, text);
         return widget;
     };
 
-    cardDescription_[0] =
-        label("Card_Description_0", "Your Card -- Not Detected", {360, 240, 3015, 255});
+    // A card's mount path can be long: the label and the drive box take
+    // their list's growth.
+    cardDescription_[0] = label("Card_Description_0", "Your Card -- Not Detected",
+                                {360, 240, 3015, 255}, Grow{.Wider = 1});
     driveCard_ = new QComboBox(client_);
     driveCard_->setObjectName("driveCard");
-    Place(driveCard_, {360, 600, 1935, 315});
-    cmdRefresh_ = Button("cmdRefresh", "Refresh", {}, {2400, 600, 975, 255});
+    Place(driveCard_, {360, 600, 1935, 315}, Grow{.Wider = 1});
+    cmdRefresh_ = Button("cmdRefresh", "Refresh", {}, {2400, 600, 975, 255}, Grow{.Right = 1});
     cardDescription_[1] =
         label("Card_Description_1", kSideCaption[ImageSide], {4800, 240, 2535, 255});
     cardDescription_[1]->setToolTip("Used as a intermediary storage for merging multiple cards.");
@@ -207,7 +288,8 @@ void AB_Main::BuildControls() {
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setUniformRowHeights(true);
         list->header()->setStretchLastSection(false);
-        Place(list, {360 + (side ? 4320 : 0), 960, 3015, 4215});
+        Place(list, {360 + (side ? 4320 : 0), 960, 3015, 4215},
+              Grow{.Right = side, .Wider = 1, .Taller = 2});
         cardList_[side] = list;
 
         const int x = left[side];
@@ -227,7 +309,8 @@ void AB_Main::BuildControls() {
         savetoCard_[side]->hide();
         saveProgress_[side]->hide();
 
-        QPushButton* move = SideButton("cmdMoveLines", side, {3480, side ? 3360 : 1920, 975, 495});
+        QPushButton* move = SideButton("cmdMoveLines", side, {3480, side ? 3360 : 1920, 975, 495},
+                                       Grow{.Right = 1, .Down = 1});
         move->setAccessibleName(side ? "Move to card" : "Move to temporary card image");
         const QSize picture(TwipsToPixels(this, 840), TwipsToPixels(this, 420));
         move->setIcon(QIcon(ArrowPicture(side == CardSide, picture)));
@@ -243,7 +326,7 @@ void AB_Main::BuildControls() {
     line->setObjectName("Line1");
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
-    Place(line, {3930, 0, 60, 7200});
+    Place(line, {3930, 0, 60, 7200}, Grow{.Right = 1, .Taller = 2});
     line->lower();
 }
 
@@ -435,10 +518,11 @@ const WindowCommand& AB_Main::Entry(const QString& name) const {
     throw std::logic_error("no window command " + name.toStdString());
 }
 
-QPushButton* AB_Main::SideButton(const QString& name, int side, std::array<int, 4> twips) {
+QPushButton* AB_Main::SideButton(const QString& name, int side, std::array<int, 4> twips,
+                                 std::optional<Grow> grow) {
     const WindowCommand& command = Entry(name);
     QPushButton* button = Button(name + QString("_%1").arg(side), command.ButtonCaption[side],
-                                 command.Tip[side], twips);
+                                 command.Tip[side], twips, grow);
     connect(button, &QPushButton::clicked, this, [this, &command, side] { command.Run(side); });
     built_.push_back({button, &command, side});
     return button;

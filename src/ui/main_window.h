@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -99,6 +100,18 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void ProcessPendingEvents() override;
 
     std::vector<WindowCommand> CommandTable();
+    // How a control follows the window as it grows beyond its drawn size,
+    // in halves of the room gained: moved right or down, made wider or
+    // taller.
+    struct Grow {
+        int Right = 0, Down = 0, Wider = 0, Taller = 0;
+    };
+    struct Placed {
+        QWidget* Widget;
+        std::array<int, 4> Twips;
+        Grow How;
+    };
+
     void BuildControls();
     void BuildMenus();
     void BuildListMenus();
@@ -106,10 +119,15 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     void SyncEditMenu();
     void SyncEnabled();
     QPushButton* Button(const QString& name, const QString& caption, const QString& tip,
-                        std::array<int, 4> twips);
-    QPushButton* SideButton(const QString& button, int side, std::array<int, 4> twips);
+                        std::array<int, 4> twips, std::optional<Grow> grow = {});
+    QPushButton* SideButton(const QString& button, int side, std::array<int, 4> twips,
+                            std::optional<Grow> grow = {});
     const WindowCommand& Entry(const QString& name) const;
-    void Place(QWidget* widget, std::array<int, 4> twips);
+    void Place(QWidget* widget, std::array<int, 4> twips, std::optional<Grow> grow = {});
+    void LayOut();
+    void RestorePlace();
+    void KeepPlace();
+    void closeEvent(QCloseEvent* event) override;
 
     void Menu(void (*command)(Program&, Ports&));
 
@@ -126,6 +144,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
     Program program_;
 
     QWidget* client_ = nullptr;
+    std::vector<Placed> placed_;
     std::array<QLabel*, 2> cardDescription_{};
     std::array<QTreeWidget*, 2> cardList_{};
     std::array<QPushButton*, 2> cmdUndo_{};

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -70,6 +71,7 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     setObjectName("MergeCard");
     setWindowTitle("Merge Card into Image");
     resize(640, 480);
+    LetGrow(this);
 
     auto* intro = new QLabel(
         QString("Every ") + (program.Menus.StraightTrack ? "straight line" : "circle track") +

@@ -2,7 +2,9 @@
 
 #include "ui/select_directory.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -26,6 +28,51 @@ std::string Utf8(const QString& text) {
 
 }  // namespace
 
+// Holds each column's least width: the one it was drawn with, or its widest
+// text when that is wider. Room beyond them all is shared out in proportion,
+// so that the columns fill the list as it grows and none is ever cut.
+class ColumnSpreader final : public QObject {
+  public:
+    explicit ColumnSpreader(QTreeWidget* view) : QObject(view), view_(view) {
+        view_->viewport()->installEventFilter(this);
+    }
+
+    void Spread(std::vector<int> least) {
+        least_ = std::move(least);
+        Spread();
+    }
+
+  private:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            Spread();
+        return QObject::eventFilter(watched, event);
+    }
+
+    void Spread() {
+        if (spreading_ || least_.empty() || static_cast<int>(least_.size()) != view_->columnCount())
+            return;
+        spreading_ = true;
+        long long total = 0;
+        for (int width : least_) total += width;
+        const long long room = std::max<long long>(0, view_->viewport()->width() - total);
+        long long given = 0;
+        for (std::size_t i = 0; i < least_.size(); ++i) {
+            const long long share =
+                i + 1 < least_.size() ? room * least_[i] / std::max(total, 1LL) : room - given;
+            given += share;
+            view_->setColumnWidth(static_cast<int>(i), least_[i] + static_cast<int>(share));
+        }
+        spreading_ = false;
+    }
+
+    QTreeWidget* view_;
+    std::vector<int> least_;
+    bool spreading_ = false;
+};
+
+QtLineList::QtLineList(QTreeWidget* view) : view_(view), spreader_(new ColumnSpreader(view)) {}
+
 void FitText(QWidget* widget, const QString& text) {
     QFont font = widget->font();
     while (QFontMetrics(font).horizontalAdvance(text) > widget->width() - 2 &&
@@ -33,6 +80,11 @@ void FitText(QWidget* widget, const QString& text) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     widget->setFont(font);
+}
+
+void LetGrow(QDialog* dialog) {
+    dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
+    dialog->setSizeGripEnabled(true);
 }
 
 int TwipsToPixels(const QWidget* widget, int twips) {
@@ -148,12 +200,13 @@ void QtLineList::Show(const std::vector<Column>& columns, const std::vector<List
     // The widths are where a column starts; a text wider than that (a DMS
     // coordinate, a desktop font wider than the one the layout was drawn
     // with) widens its column rather than being cut.
+    std::vector<int> least;
     for (int i = 0; i < view_->columnCount(); ++i) {
-        const int least = view_->columnWidth(i);
+        const int drawn = view_->columnWidth(i);
         view_->resizeColumnToContents(i);
-        if (view_->columnWidth(i) < least)
-            view_->setColumnWidth(i, least);
+        least.push_back(std::max(drawn, view_->columnWidth(i)));
     }
+    spreader_->Spread(std::move(least));
     view_->clearSelection();
 }
 

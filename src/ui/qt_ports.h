@@ -10,6 +10,7 @@
 #include "core/files.h"
 #include "core/ports.h"
 
+class QDialog;
 class QWidget;
 
 namespace swathkit {
@@ -17,6 +18,10 @@ namespace swathkit {
 // Shrinks the widget's font, down to a still readable size, until the text
 // fits its fixed width.
 void FitText(QWidget* widget, const QString& text);
+
+// A dialog that can be maximised and dragged larger by its corner; its
+// layout hands the room to what it shows.
+void LetGrow(QDialog* dialog);
 
 // 1440 twips to the inch, at the screen's logical resolution.
 int TwipsToPixels(const QWidget* widget, int twips);
@@ -41,9 +46,11 @@ class QtDialogs final : public Dialogs {
 // The slot a list item shows; 0 for an item no list of lines drew.
 int ListItemSlot(const QTreeWidgetItem* item);
 
+class ColumnSpreader;
+
 class QtLineList final : public LineList {
   public:
-    explicit QtLineList(QTreeWidget* view) : view_(view) {}
+    explicit QtLineList(QTreeWidget* view);
     void Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) override;
     std::vector<int> SelectedSlots() override;
     void DeselectFirstItem() override;
@@ -51,6 +58,7 @@ class QtLineList final : public LineList {
 
   private:
     QTreeWidget* view_;
+    ColumnSpreader* spreader_;  // owned by the view
 };
 
 // Reads the drives through a function so that tests can offer a folder as

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "commands/commands.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -112,6 +113,7 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     setObjectName("RestoreFromBackup");
     setWindowTitle("Restore from Backup");
     resize(720, 600);
+    LetGrow(this);
 
     auto* intro = new QLabel(
         "Every write to a card is backed up first. Choose a backup to see how its passes "

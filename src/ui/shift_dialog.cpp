@@ -4,8 +4,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -23,6 +26,10 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
     first_->setObjectName("ShiftFirst");
     second_ = new QLineEdit("0", this);
     second_->setObjectName("ShiftSecond");
+    for (QLineEdit* box : {first_, second_}) {
+        box->setMaxLength(40);
+        connect(box, &QLineEdit::textChanged, this, [this] { Check(); });
+    }
     firstLabel_ = new QLabel(this);
     secondLabel_ = new QLabel(this);
     firstLabel_->setBuddy(first_);
@@ -37,18 +44,31 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
             QString::number(kMaxShiftMetres) + " m. The direction of each line stays as it is.",
         this);
     note->setWordWrap(true);
+    problem_ = new QLabel(this);
+    problem_->setObjectName("ShiftProblem");
+    problem_->setWordWrap(true);
+    QPalette warning = problem_->palette();
+    warning.setColor(QPalette::WindowText, QColor(180, 0, 0));
+    problem_->setPalette(warning);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Move the " + what + " by:", this));
     layout->addWidget(eastNorth);
     layout->addWidget(alongBearing_);
     layout->addLayout(form);
     layout->addWidget(note);
+    layout->addWidget(problem_);
+    layout->addStretch(1);
     layout->addWidget(buttons);
+    LetGrow(this);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(alongBearing_, &QRadioButton::toggled, this, [this] { FormChosen(); });
+    connect(alongBearing_, &QRadioButton::toggled, this, [this] {
+        FormChosen();
+        Check();
+    });
     FormChosen();
     first_->selectAll();
     first_->setFocus();
@@ -60,9 +80,24 @@ void ShiftDialog::FormChosen() {
     secondLabel_->setText(bearing ? "&Bearing (degrees from north):" : "Metres &north:");
 }
 
+// Said as it is typed, as the merge does; what was typed stays to be
+// mended.
+void ShiftDialog::Check() {
+    const QString problem =
+        QString::fromStdString(ShiftEntryProblemText(Entry())).replace("\r\n", "\n");
+    problem_->setText(problem);
+    ok_->setEnabled(problem.isEmpty());
+}
+
+void ShiftDialog::accept() {
+    Check();
+    if (ok_->isEnabled())
+        QDialog::accept();
+}
+
 ShiftEntry ShiftDialog::Entry() const {
-    return {alongBearing_->isChecked(), first_->text().toStdString(),
-            second_->text().toStdString()};
+    return {alongBearing_->isChecked(), first_->text().toUtf8().toStdString(),
+            second_->text().toUtf8().toStdString()};
 }
 
 }  // namespace swathkit

@@ -8,9 +8,14 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QSizeGrip>
 #include <map>
 
+#include "ui/export_dialog.h"
 #include "ui/help_window.h"
+#include "ui/import_dialog.h"
+#include "ui/merge_card_dialog.h"
+#include "ui/shift_dialog.h"
 #include "ui/window_harness.h"
 
 namespace swathkit {
@@ -152,14 +157,15 @@ TEST(MainWindow, OneCopyOfTheProgramPerWorkFolder) {
     EXPECT_TRUE(TakeWorkFolder(second, told, folder));
 }
 
-// The lists against the font they are drawn with: no column header and no
-// cell is cut inside its own column, in every display state the menus give,
-// so that every coordinate can be read whole.
+// The lists against the font they are drawn with: no column is narrower than
+// it was drawn, and no header or cell is cut inside its own column, in every
+// display state the menus give. Grown, the window's lists show every column
+// whole, and it opens again as it was left. The dialogs grow too.
 int TextWidth(const QWidget* widget, const QString& text) {
     return QFontMetrics(widget->font()).horizontalAdvance(text);
 }
 
-TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
+TEST(Layout, ColumnsShowWholeAsTheWindowAndDialogsGrowAndItOpensAsLeft) {
     WindowHarness h;
     CardImage straight = NewBlankImage();
     CardImage circles = NewBlankImage();
@@ -170,7 +176,7 @@ TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
             PassAt(slot, {-123.98765432, -179.98765432}, -0.5, -0.8660254);
     straight.IsStraight = circles.IsCircle = true;
     MakeCard(h.root, &straight, &circles);
-    h.WriteMaster(straight);
+    // No straight master copy: an empty list keeps its columns' widths too.
     Program work;
     work.WorkFolder = h.setup.WorkFolder;
     WriteFile(MasterCopyFile(work, false), LineFileText(circles, LineLayout::MasterCopy));
@@ -179,28 +185,88 @@ TEST(Layout, ColumnsShowTheirHeadersAndWidestCellsWhole) {
     // the whole text as its tip.
     auto* card = h.Find<QLabel>("Card_Description_0");
     EXPECT_EQ(card->toolTip(), card->text());
+    const auto pixels = [&](int twips) { return TwipsToPixels(h.window.get(), twips); };
+    const QSize drawn(pixels(8160), pixels(7245));
+    QWidget* client = h.Find<QWidget>("client");
+    EXPECT_EQ(client->size(), drawn);
 
-    const auto headersFit = [&](const char* state) {
+    const auto columnsFit = [&](const std::string& state, bool grown) {
         for (const char* name : {"Card_List_0", "Card_List_1"}) {
             auto* list = h.Find<QTreeWidget>(name);
-            ASSERT_EQ(list->topLevelItemCount(), kSlotCount - 5) << name << " " << state;
             QHeaderView* header = list->header();
             for (int column = 0; column < list->columnCount(); ++column) {
+                const QString caption = list->headerItem()->text(column);
+                const int least = pixels(caption == "Field #" ? 400 : 1000);
                 // Neither the caption nor the widest cell of the column is cut.
                 const int widest =
-                    std::max(TextWidth(header, list->headerItem()->text(column)),
+                    std::max(TextWidth(header, caption),
                              static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column));
-                EXPECT_GE(header->sectionSize(column), widest) << name << " " << state << column;
+                EXPECT_GE(header->sectionSize(column), std::max(least, widest))
+                    << name << state << grown << column;
+            }
+            if (grown) {
+                EXPECT_EQ(header->length(), list->viewport()->width()) << name << state;
             }
         }
     };
-    for (const auto& [state, next] : {std::pair{"straight, DMS", "mnuShowDMS"},
-                                      {"straight, decimal", "mnuCircleTrack"},
-                                      {"circle, decimal", "mnuShowDMS"}}) {
-        headersFit(state);
-        h.Trigger(next);
+    const auto everyState = [&](bool grown) {
+        for (const auto& [state, next] : {std::pair{"straight, DMS", "mnuShowDMS"},
+                                          {"straight, decimal", "mnuCircleTrack"},
+                                          {"circle, decimal", "mnuShowDMS"},
+                                          {"circle, DMS", "mnuStraightTrack"}}) {
+            columnsFit(state, grown);
+            h.Trigger(next);
+        }
+    };
+    everyState(false);
+
+    h.window->showMaximized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client->width() > drawn.width() + 100; }));
+    everyState(true);
+    // The two lists share the room gained; what stood beside and below them
+    // keeps its place beside and below them.
+    EXPECT_EQ(h.List(0)->width(), h.List(1)->width());
+    EXPECT_GT(h.List(1)->x(), h.Find("cmdMoveLines_0")->geometry().right());
+    EXPECT_GT(h.Find("cmdUndo_1")->y(), h.List(1)->geometry().bottom());
+
+    h.window->close();
+    h.setup.Ask = &h.dialogs;
+    h.Open();
+    EXPECT_TRUE(h.window->isMaximized());
+    h.window->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.Find<QWidget>("client")->size() == drawn; }));
+
+    // Every dialog can be maximised, and what it shows reaches out to the
+    // new edges when it is made larger.
+    const auto grows = [](QWidget* dialog) {
+        dialog->show();
+        const QSize larger = dialog->size() + QSize(300, 200);
+        dialog->resize(larger);
+        EXPECT_TRUE(
+            dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint) && QTest::qWaitFor([&] {
+                QRect shown;  // all it shows but the grip in its corner
+                for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (child->isVisible() && qobject_cast<QSizeGrip*>(child) == nullptr)
+                        shown |= child->geometry();
+                }
+                return shown.right() > larger.width() - 40 && shown.bottom() > larger.height() - 40;
+            }))
+            << dialog->objectName().toStdString();
+    };
+    const Program& program = h.window->State();
+    ShiftDialog shift("1 selected pass of Your Card", h.window.get());
+    ExportLinesDialog exportLines(program, RealFiles(), false, h.window.get());
+    MergeCardDialog merge(program, MergePlan{}, h.window.get());
+    ImportLinesDialog import(program, ImportResult{}, "lines.kml", h.window.get());
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&shift, &exportLines, &merge, &import})
+        grows(dialog);
+    grows(h.Map());
+    for (const char* opens : {"mnuRestore", "mnuDuplicates"}) {
+        QWidget* before = QApplication::activeWindow();
+        h.Trigger(opens);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() != before; }));
+        grows(QApplication::activeWindow());
     }
-    headersFit("circle, DMS");
 }
 
 // Card 12, 40, 77; the image holds another 40, and 90.

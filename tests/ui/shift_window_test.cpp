@@ -1,5 +1,7 @@
 // Each list's right-click menu and keys, and "Shift..." through its dialog.
 
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -65,11 +67,23 @@ TEST(ListMenus, KeysAndMenusActAsTheButtonsAndShiftGoesThroughItsDialog) {
     EXPECT_EQ(h.List(0)->selectedItems().size(), 3);
 
     h.Select(0, {"40"});
+    // What is typed is checked as it is typed; a refused entry keeps the
+    // dialog open with it, to be mended.
     h.script.Step([](QWidget* modal) {
         modal->findChild<QRadioButton*>("ShiftAlongBearing")->click();
-        modal->findChild<QLineEdit*>("ShiftFirst")->setText("1,5");
+        auto* distance = modal->findChild<QLineEdit*>("ShiftFirst");
+        distance->clear();
+        QTest::keyClicks(distance, "1,5x");
         modal->findChild<QLineEdit*>("ShiftSecond")->setText("90");
+        auto* problem = modal->findChild<QLabel*>("ShiftProblem");
+        QPushButton* ok = modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        EXPECT_TRUE(problem->text().startsWith("\"1,5x\" is not a number.\n"));
+        EXPECT_FALSE(ok->isEnabled());
         qobject_cast<ShiftDialog*>(modal)->accept();
+        EXPECT_TRUE(modal->isVisible());
+        distance->setText("1,5");
+        EXPECT_TRUE(problem->text().isEmpty());
+        ok->click();
     });
     RightClick(h, CardSide, "Shift...");
     const CardImage written = ReadLineFile(h.CardFile());
