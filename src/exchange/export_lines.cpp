@@ -233,9 +233,9 @@ std::string GeoJsonText(const std::vector<PlacedLine>& lines, const std::string&
     return collection.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-// A KML zipped, as map programs save and send it: the document is doc.kml,
-// the first entry, as readers expect. Nothing when the zip cannot be made.
-std::string KmzBytes(const std::string& kml) {
+}  // namespace
+
+std::string ZipOf(const std::string& name, const std::string& bytes) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* out = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -247,8 +247,8 @@ std::string KmzBytes(const std::string& kml) {
     zip_t* archive = zip_open_from_source(out, ZIP_TRUNCATE, nullptr);
     if (!archive)
         return {};
-    zip_source_t* entry = zip_source_buffer(archive, kml.data(), kml.size(), 0);
-    if (!entry || zip_file_add(archive, "doc.kml", entry, ZIP_FL_ENC_UTF_8) < 0) {
+    zip_source_t* entry = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+    if (!entry || zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8) < 0) {
         if (entry)
             zip_source_free(entry);
         zip_discard(archive);
@@ -261,11 +261,13 @@ std::string KmzBytes(const std::string& kml) {
     zip_stat_t stat;
     if (zip_source_stat(out, &stat) != 0 || zip_source_open(out) != 0)
         return {};
-    std::string bytes(static_cast<std::size_t>(stat.size), '\0');
-    const zip_int64_t got = zip_source_read(out, bytes.data(), bytes.size());
+    std::string zipped(static_cast<std::size_t>(stat.size), '\0');
+    const zip_int64_t got = zip_source_read(out, zipped.data(), zipped.size());
     zip_source_close(out);
-    return got == static_cast<zip_int64_t>(bytes.size()) ? bytes : std::string();
+    return got == static_cast<zip_int64_t>(zipped.size()) ? zipped : std::string();
 }
+
+namespace {
 
 std::vector<ExportFile> One(std::string bytes) {
     std::vector<ExportFile> files(1);
@@ -310,13 +312,14 @@ const std::vector<ExportEntry> kFormats = {
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          return One(KmlText(lines, name));
      }},
-    {ExportFormat::Kmz, "kmz", "KMZ (KML zipped)", "lines.kmz", false, KmlLimits,
-     [](const std::vector<PlacedLine>& lines, const std::string& name) {
-         return One(KmzBytes(KmlText(lines, name)));
-     }},
     {ExportFormat::GeoJson, "geojson", "GeoJSON", "lines.geojson", false, GeoJsonLimits,
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          return One(GeoJsonText(lines, name));
+     }},
+    {ExportFormat::Kmz, "kmz", "KMZ (KML zipped)", "lines.kmz", false, KmlLimits,
+     [](const std::vector<PlacedLine>& lines, const std::string& name) {
+         // The document is doc.kml, the first entry, as map programs expect.
+         return One(ZipOf("doc.kml", KmlText(lines, name)));
      }},
     {ExportFormat::FieldFolder, "agopengps", "AgOpenGPS field folder", "Card lines", true,
      FieldFolderLimits, FieldFolderFiles},

@@ -76,6 +76,9 @@ std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, Export
 ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
                          const CardImage& image, bool straight, const std::string& name);
 
+// A zip in memory holding one file of that name; empty when it cannot be made.
+std::string ZipOf(const std::string& name, const std::string& bytes);
+
 // The sentence that says which fields were left out, or "" when none was.
 std::string LeftOutText(const std::vector<int>& fields);
 

@@ -1,6 +1,7 @@
 #include "exchange/field_folder.h"
 
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <numbers>
 
@@ -178,18 +179,16 @@ std::string Now() {
                                          "May",       "June",     "July",     "August",
                                          "September", "October",  "November", "December"};
     const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &now);
-#else
-    localtime_r(&now, &tm);
-#endif
-    char time[32];
-    std::strftime(time, sizeof time, "%I:%M:%S %p", &tm);
-    char day[8];
-    std::strftime(day, sizeof day, "%d", &tm);
-    return std::to_string(tm.tm_year + 1900) + "-" + months[tm.tm_mon % 12] + "-" + day + " " +
-           time;
+    const std::tm* local = std::localtime(&now);
+    if (!local)
+        return "2000-January-01 12:00:00 AM";
+    const std::tm tm = *local;
+    // Not strftime's %p: under the window's locale it may be no AM at all.
+    char text[64];
+    std::snprintf(text, sizeof text, "%d-%s-%02d %02d:%02d:%02d %s", tm.tm_year + 1900,
+                  months[tm.tm_mon % 12], tm.tm_mday, tm.tm_hour % 12 == 0 ? 12 : tm.tm_hour % 12,
+                  tm.tm_min, tm.tm_sec, tm.tm_hour < 12 ? "AM" : "PM");
+    return text;
 }
 
 }  // namespace
