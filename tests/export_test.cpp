@@ -377,6 +377,19 @@ TEST(FieldFolder, AFieldThatIsThereKeepsItsStartFix) {
     ASSERT_EQ(b.Lines.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i)
         EXPECT_LT(DistanceMetres(a.Lines[i].Point, b.Lines[i].Point), 1e-4);
+    // Through Export Lines: a folder named is where a field folder goes, and
+    // its line file is asked about before it is replaced.
+    Program program;
+    program.Table.At(CardSide, 0) = Lines();
+    ScriptedDialogs ask;
+    ask.Expect({"TrackLines.txt already exists. Replace it?", Buttons::YesNo, Icon::Question,
+                "Export Lines", Answer::No},
+               Answer::Yes);
+    ask.Expect({"2 passes written to " + PathText(kept) + ".", Buttons::Ok, Icon::Information,
+                "Export Lines"},
+               Answer::Ok);
+    EXPECT_TRUE(ExportLines(program, ask, RealFiles(), CardSide, ExportFormat::FieldFolder, kept));
+    EXPECT_TRUE(ask.Done());
     // A folder that cannot be made is no export.
     auto noFolder =
         MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "mkdir"; });

@@ -267,7 +267,7 @@ std::vector<ExportFile> FieldFolderLines(const std::vector<PlacedLine>& lines, G
         if (line.Straight)
             old += name + "," + FormatPicture(radians / kRad, 1, 9) + "," + pointA + "\r\n";
     }
-    return {{kOldLinesFile, old}, {kTracksFile, tracks}};
+    return {{kTracksFile, tracks}, {kOldLinesFile, old}};
 }
 
 std::vector<ExportFile> FieldFolderFiles(const std::vector<PlacedLine>& lines,
