@@ -134,6 +134,28 @@ int WrongUsage(const std::string& why) {
     return kWrongUsage;
 }
 
+// A line as the card stores it in a field.
+GuidanceLine Record(const ImportedLine& line, int field) {
+    GuidanceLine record;
+    record.FieldNum = FieldNumText(field);
+    record.Latitude = StoredNumber(line.Point.Latitude);
+    record.Longitude = StoredNumber(line.Point.Longitude);
+    record.HeadingNorth = record.HeadingEast = BlankCoordinate;
+    if (line.Straight) {
+        // A long direction keeps the heading to the card's last digit.
+        const double angle = line.Heading * std::numbers::pi / 180;
+        record.HeadingNorth = StoredNumber(1e7 * std::cos(angle));
+        record.HeadingEast = StoredNumber(1e7 * std::sin(angle));
+    }
+    return record;
+}
+
+// What the import ticks: a line the card can hold. One at latitude 0,
+// longitude 0 the card would take for an empty field.
+bool Ticked(const ImportedLine& line) {
+    return LineInUse(Record(line, kFirstUsableField));
+}
+
 int List(const fs::path& path) {
     auto read = Read(path);
     if (auto* why = std::get_if<std::string>(&read))
@@ -148,7 +170,7 @@ int List(const fs::path& path) {
         if (line.Straight)
             item["heading"] = line.Heading;
         item["field"] = line.Field != 0 ? nlohmann::ordered_json(line.Field) : nullptr;
-        item["ticked"] = true;
+        item["ticked"] = Ticked(line);
         found.push_back(std::move(item));
     }
     nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
@@ -185,19 +207,17 @@ CardImage ImageOf(const std::vector<ImportedLine>& lines, bool straight,
     image.IsCircle = !straight;
     std::vector<const ImportedLine*> later;
     const auto place = [&](const ImportedLine& line, int field) {
-        GuidanceLine& record = image.Line(field);
-        record.Latitude = StoredNumber(line.Point.Latitude);
-        record.Longitude = StoredNumber(line.Point.Longitude);
-        if (straight) {
-            // A long direction keeps the heading to the card's last digit.
-            const double angle = line.Heading * std::numbers::pi / 180;
-            record.HeadingNorth = StoredNumber(1e7 * std::cos(angle));
-            record.HeadingEast = StoredNumber(1e7 * std::sin(angle));
-        }
+        image.Line(field) = Record(line, field);
     };
     for (const ImportedLine& line : lines) {
         if (line.Straight != straight)
             continue;
+        if (!Ticked(line)) {
+            notPlaced.push_back(line.Name +
+                                " was left out: at latitude 0, longitude 0, which the "
+                                "card takes for an empty field.");
+            continue;
+        }
         if (IsSlotNumber(line.Field) && line.Field >= kFirstUsableField &&
             !LineInUse(image.Line(line.Field)))
             place(line, line.Field);
@@ -208,7 +228,7 @@ CardImage ImageOf(const std::vector<ImportedLine>& lines, bool straight,
     for (const ImportedLine* line : later) {
         while (free <= kSlotCount && LineInUse(image.Line(free))) ++free;
         if (free > kSlotCount) {
-            notPlaced.push_back(line->Name);
+            notPlaced.push_back(line->Name + " was left out: the card has no free field.");
             continue;
         }
         place(*line, free);
@@ -255,8 +275,7 @@ int Convert(const fs::path& in, const fs::path& out, const std::optional<std::st
         return Refuse("The lines could not be written to " + PathText(out) + ".");
     std::cout << passes << (passes == 1 ? " pass" : " passes") << " written to " << PathText(out)
               << ".\n";
-    for (const std::string& name : notPlaced)
-        std::cerr << kProgram << ": " << name << " was left out: the card has no free field.\n";
+    for (const std::string& why : notPlaced) std::cerr << kProgram << ": " << why << "\n";
     return kDone;
 }
 

@@ -29,6 +29,12 @@ json 'o.format === "agopengps" && o.lines.length === 3 && o.left_out.length === 
   o.lines[0].field === 12 && o.lines[1].field === null && o.lines[2].kind === "circle" &&
   !("heading" in o.lines[2]) && o.left_out[0].reason === "a curve"' "list shape"
 
+# A line at 0, 0 is one the card takes for an empty field: not ticked.
+printf '{"type":"Feature","properties":{},"geometry":{"type":"Point","coordinates":[0,0]}}' \
+  >"$work/nowhere.geojson"
+[ "$(run list "$work/nowhere.geojson")" = 0 ] || fail "list nowhere"
+json 'o.lines.length === 1 && o.lines[0].ticked === false' "not ticked"
+
 # A refusal says why in one line and writes nothing.
 printf 'not a line file' >"$work/bad.kml"
 [ "$(run convert "$work/bad.kml" "$work/out.geojson")" = 1 ] || fail "refusal code"
