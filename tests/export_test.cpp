@@ -354,6 +354,8 @@ TEST(FieldFolder, LinesLieWhereTheirKmlPutsThem) {
         field, std::string_view("$TrackLines\nx\n0\n0,0\n0,0\n0\n2\nTrue\n99999999\n"), ""));
     const std::vector<SkippedLine> unread{{"x", "the track cannot be read, nor any after it"}};
     EXPECT_EQ(huge.Skipped, unread);
+    EXPECT_TRUE(std::holds_alternative<ImportFailure>(
+        ReadFieldFolderTexts(field, std::string(4'000'001, '\n'), "")));
 }
 
 // A new field folder is made with the first pass as its start fix; into one

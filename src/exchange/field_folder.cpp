@@ -1,5 +1,6 @@
 #include "exchange/field_folder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -16,6 +17,9 @@ using namespace import_detail;
 namespace {
 
 constexpr double kRad = std::numbers::pi / 180;
+
+// A curve of a field has thousands of points; no field needs more lines.
+constexpr std::size_t kMaxFieldLines = 4'000'000;
 
 // The B point of a line written is this far along its heading.
 constexpr double kBMetres = 100;
@@ -295,6 +299,13 @@ bool IsFieldFolder(const std::filesystem::path& folder) {
 
 Result ReadFieldFolderTexts(std::string_view field, std::optional<std::string_view> tracks,
                             std::string_view lines, std::stop_token stop) {
+    // Each line costs a view in memory: a file of nothing but line ends
+    // would cost sixteen times its size.
+    const std::string_view text = tracks ? *tracks : lines;
+    if (std::count(text.begin(), text.end(), '\n') > static_cast<std::ptrdiff_t>(kMaxFieldLines))
+        return Fail(
+            "The field folder's lines file holds more lines than any field needs and is "
+            "not read.");
     const auto start = FieldStartFix(field);
     if (!start)
         return Fail("The field folder's Field.txt holds no start fix that is a place on earth.");
