@@ -5,7 +5,24 @@
 #include <cstdlib>
 #include <string>
 
+#include "exchange/field_folder.h"
 #include "exchange/import_lines.h"
+
+namespace swathkit {
+// A field folder's files in one input, parted by NUL bytes: Field.txt, then
+// TrackLines.txt, or ABLines.txt when there is no second NUL.
+std::variant<ImportResult, ImportFailure> ReadFieldFolderBytes(const std::string& bytes) {
+    const std::string_view all(bytes);
+    const auto first = all.find('\0');
+    if (first == std::string_view::npos)
+        return ReadFieldFolderTexts(all, std::nullopt, "");
+    const std::string_view rest = all.substr(first + 1);
+    const auto second = rest.find('\0');
+    return second == std::string_view::npos
+               ? ReadFieldFolderTexts(all.substr(0, first), std::nullopt, rest)
+               : ReadFieldFolderTexts(all.substr(0, first), rest.substr(0, second), "");
+}
+}  // namespace swathkit
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using namespace swathkit;

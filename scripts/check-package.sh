@@ -33,6 +33,9 @@ appstreamcli validate --no-net "$share/metainfo/$app.metainfo.xml" >/dev/null
 test -s "$share/icons/hicolor/scalable/apps/$app.svg"
 program=$(readlink -f "$root/usr/bin/swathkit")
 test -s "$(dirname "$program")/AB_Help.chm"
+# The command line, on the PATH, with its manual page.
+"$root/usr/bin/swathkit-cli" --version | grep -qx 'swathkit-cli 3\.22'
+zcat "$share/man/man1/swathkit-cli.1.gz" | grep -q 'read and convert the guidance lines'
 
 # The window and its help window, found by their titles; the menu is
 # reached by keyboard (Alt, then Left wraps round to "Help").

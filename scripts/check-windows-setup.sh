@@ -38,7 +38,8 @@ program_dir="$drive/Program Files/Swathkit"
 for round in install install-over; do
   "$wine" "$setup" /S
   wineserver -w
-  for file in swathkit.exe AB_Help.chm Uninstall.exe Qt6Core.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+  for file in swathkit.exe swathkit-cli.exe AB_Help.chm Uninstall.exe Qt6Core.dll Qt6Widgets.dll \
+              Qt6PrintSupport.dll \
               libstdc++-6.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
     [ -s "$program_dir/$file" ] || fail "$round: $file is not installed"
   done
@@ -58,6 +59,11 @@ grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" ||
 resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null)
 grep -q '"IDI_ICON1" 14' <<<"$resources" || fail "swathkit.exe has no icon"
 grep -q 'VALUE "ProductVersion", "3\.22"' <<<"$resources" || fail "swathkit.exe has no version"
+# The command line is a console program, and runs as installed.
+x86_64-w64-mingw32-objdump -p "$program_dir/swathkit-cli.exe" | grep -q '^Subsystem.*(Windows CUI)' ||
+  fail "swathkit-cli.exe is not a console program"
+"$wine" "C:\\Program Files\\Swathkit\\swathkit-cli.exe" --version 2>/dev/null | tr -d '\r' |
+  grep -qx 'swathkit-cli 3\.22' || fail "the installed swathkit-cli.exe does not run"
 
 # The installed program, started as the Start menu starts it: its window
 # with the windows platform plugin, found by its title.

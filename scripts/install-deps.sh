@@ -9,7 +9,7 @@ packages=(
   libgeographiclib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
-  appstream desktop-file-utils xdotool
+  appstream desktop-file-utils xdotool help2man
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis ccache librsvg2-bin imagemagick
   gdal-bin nodejs poppler-utils
 )

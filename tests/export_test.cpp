@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <zip.h>
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 #include <set>
@@ -11,6 +12,8 @@
 #include "commands/commands.h"
 #include "core/number_text.h"
 #include "exchange/export_lines.h"
+#include "exchange/field_folder.h"
+#include "exchange/import_lines.h"
 #include "geo/geo.h"
 #include "support/cards.h"
 #include "support/fakes.h"
@@ -58,7 +61,7 @@ TEST(Export, TaskDataHoldsOneGuidanceGroupOfPatterns) {
     shortOnes.Line(12).HeadingNorth = "0.99";
     shortOnes.Line(12).HeadingEast = "-0.05";
     ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, shortOnes, true, "x").c_str()));
-    EXPECT_EQ(Attrs(doc.select_node("//GPN").node(), {"G"}), "357.1087|");
+    EXPECT_EQ(Attrs(doc.select_node("//GPN").node(), {"G"}), "357.108730404|");
 
     // Circle tracks become pivots round their centres, with no heading.
     ASSERT_TRUE(doc.load_string(ExportText(ExportFormat::TaskData, Lines(), false, "x").c_str()));
@@ -235,6 +238,166 @@ TEST(Export, LinesAcrossTheAntimeridianAreCutInTwoAndNoPlaceIsLeftOut) {
     EXPECT_EQ(doc.select_nodes("//GPN").size(), 2u);
     EXPECT_EQ(LeftOutText({7, 9, 12}),
               "Fields 7, 9 and 12 were left out: their coordinates are not a place on earth.");
+}
+
+// A KMZ's document, unpacked; empty when it is not there.
+std::string KmzDocument(const std::string& bytes) {
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, nullptr);
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, nullptr) : nullptr;
+    if (!archive)
+        return {};
+    std::string text;
+    zip_stat_t stat;
+    if (zip_stat(archive, "doc.kml", 0, &stat) == 0) {
+        text.resize(static_cast<std::size_t>(stat.size));
+        zip_file_t* file = zip_fopen(archive, "doc.kml", 0);
+        if (!file ||
+            zip_fread(file, text.data(), text.size()) != static_cast<zip_int64_t>(text.size()))
+            text.clear();
+        if (file)
+            zip_fclose(file);
+    }
+    zip_discard(archive);
+    return text;
+}
+
+using Read = std::variant<ImportResult, ImportFailure>;
+
+const ImportResult& Lines(const Read& read) {
+    static const ImportResult none;
+    EXPECT_TRUE(std::holds_alternative<ImportResult>(read))
+        << std::get_if<ImportFailure>(&read)->Message;
+    return std::holds_alternative<ImportResult>(read) ? std::get<ImportResult>(read) : none;
+}
+
+// Every format of the list, written as the export writes it and read back by
+// the readers, keeps every pass to a hair: points spread over the earth, up
+// to the poles and across 180 degrees, headings all round.
+TEST(Export, EveryFormatGivesBackEveryPassToAHair) {
+    TempFolder work;
+    for (const bool straight : {true, false}) {
+        CardImage card = NewBlankImage();
+        for (int slot = kFirstUsableField; slot <= kSlotCount; ++slot) {
+            card.Line(slot).Latitude = StoredNumber(-89.7 + slot * 0.7101234567);
+            card.Line(slot).Longitude = StoredNumber(-179.99 + slot * 1.4391357913);
+            card.Line(slot).HeadingNorth = StoredNumber(1000 * std::cos(slot * 0.0257));
+            card.Line(slot).HeadingEast = StoredNumber(1000 * std::sin(slot * 0.0257));
+        }
+        const std::vector<PlacedLine> placed = PlacedLines(card, straight);
+        for (const ExportEntry& entry : ExportFormats()) {
+            const std::string what = std::string(entry.Name) + (straight ? " straight" : " circle");
+            const fs::path path = work.path() / what / entry.DefaultName;
+            fs::create_directories(entry.Folder ? path.parent_path() : path.parent_path());
+            ASSERT_TRUE(WriteExport(RealFiles(), path, entry.Format, card, straight, "F").Written)
+                << what;
+            const Read read = entry.Format == ExportFormat::Kmz ? ReadKml(KmzDocument(Bytes(path)))
+                                                                : ReadImportFile(path);
+            const ImportResult& result = Lines(read);
+            ASSERT_EQ(result.Lines.size(), placed.size()) << what;
+            for (std::size_t i = 0; i < placed.size(); ++i) {
+                const ImportedLine& line = result.Lines[i];
+                EXPECT_TRUE(line.Field == placed[i].Field && line.Straight == straight) << what;
+                EXPECT_LE(std::fabs(line.Point.Latitude - placed[i].Point.Latitude), 1e-8) << what;
+                EXPECT_LE(std::fabs(std::remainder(line.Point.Longitude - placed[i].Point.Longitude,
+                                                   360)),
+                          1e-8)
+                    << what << i;
+                EXPECT_LE(HeadingDifference(line.Heading, placed[i].Heading), 1e-6) << what << i;
+            }
+        }
+    }
+}
+
+const fs::path kFields = fs::path(SWATHKIT_TEST_DATA) / "fields";
+
+// The lines of a field folder lie where the KML of the same lines puts
+// them, to a centimetre, and point the same way: the KML's is the way to a
+// point 1 km on, which differs from the way at A by half the meridians'
+// convergence, under 0.01 degrees. Curves and tracks along the boundary are left out
+// and said why, and a folder with only the older ABLines.txt reads too.
+TEST(FieldFolder, LinesLieWhereTheirKmlPutsThem) {
+    const std::tuple<const char*, std::vector<std::string>, std::vector<SkippedLine>> fields[] = {
+        {"TrackField",
+         {"12", "AB 80.0", "Piv"},
+         {{"Cu 275.4", "a curve"}, {"Bnd 1", "a track along the boundary"}}},
+        {"OldField", {"AB 80.0", "7"}, {{"broken line", "the line cannot be read"}}}};
+    for (const auto& [name, names, skipped] : fields) {
+        const Read folder = ReadImportFile(kFields / name);
+        const Read kml = ReadImportFile(kFields / name / "Field.kml");
+        const ImportResult &ours = Lines(folder), &theirs = Lines(kml);
+        ASSERT_EQ(ours.Lines.size(), names.size()) << name;
+        EXPECT_EQ(ours.Skipped, skipped) << name;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(ours.Lines[i].Name, theirs.Lines[i].Name);
+            EXPECT_LT(DistanceMetres(ours.Lines[i].Point, theirs.Lines[i].Point), 0.01)
+                << name << i;
+            EXPECT_LT(HeadingDifference(ours.Lines[i].Heading, theirs.Lines[i].Heading), 0.01)
+                << name << i;
+        }
+        EXPECT_EQ(ours.Lines[0].Field, name == std::string("TrackField") ? 12 : 0);
+    }
+    // Any of the folder's files names the folder.
+    EXPECT_EQ(Lines(ReadImportFile(kFields / "OldField" / "ABLines.txt")).Lines.size(), 2u);
+
+    // Damage never reaches past the field: no start fix refuses the folder,
+    // a track cut off or unreadable is left out with what follows it.
+    const std::string field = Bytes(kFields / "TrackField" / "Field.txt");
+    EXPECT_TRUE(std::holds_alternative<ImportFailure>(
+        ReadFieldFolderTexts("StartFix\n91,5\n", std::string_view("$TrackLines"), "")));
+    const std::string tracks = Bytes(kFields / "TrackField" / "TrackLines.txt");
+    for (const std::size_t cut : {tracks.size() / 3, tracks.size() / 2, tracks.size() - 5}) {
+        const ImportResult result =
+            Lines(ReadFieldFolderTexts(field, std::string_view(tracks).substr(0, cut), ""));
+        EXPECT_EQ(result.Lines.size() + result.Skipped.size() > 0, true) << cut;
+    }
+    const ImportResult huge = Lines(ReadFieldFolderTexts(
+        field, std::string_view("$TrackLines\nx\n0\n0,0\n0,0\n0\n2\nTrue\n99999999\n"), ""));
+    const std::vector<SkippedLine> unread{{"x", "the track cannot be read, nor any after it"}};
+    EXPECT_EQ(huge.Skipped, unread);
+    EXPECT_TRUE(std::holds_alternative<ImportFailure>(
+        ReadFieldFolderTexts(field, std::string(4'000'001, '\n'), "")));
+}
+
+// A new field folder is made with the first pass as its start fix; into one
+// that is there only the line files go, around its own start fix, so that
+// its boundary and coverage stay where they were.
+TEST(FieldFolder, AFieldThatIsThereKeepsItsStartFix) {
+    TempFolder work;
+    const fs::path fresh = work.path() / "Card lines", kept = work.path() / "TrackField";
+    ASSERT_TRUE(
+        WriteExport(RealFiles(), fresh, ExportFormat::FieldFolder, Lines(), true, "F").Written);
+    EXPECT_EQ(FieldStartFix(Bytes(fresh / "Field.txt")), PlacedLines(Lines(), true)[0].Point);
+    fs::copy(kFields / "TrackField", kept);
+    const std::string field = Bytes(kept / "Field.txt");
+    EXPECT_EQ(ExportReplaces(RealFiles(), kept, ExportFormat::FieldFolder),
+              kept / "TrackLines.txt");
+    ASSERT_TRUE(
+        WriteExport(RealFiles(), kept, ExportFormat::FieldFolder, Lines(), true, "F").Written);
+    EXPECT_EQ(Bytes(kept / "Field.txt"), field);
+    const ImportResult a = Lines(ReadImportFile(fresh)), b = Lines(ReadImportFile(kept));
+    ASSERT_EQ(a.Lines.size(), 2u);
+    ASSERT_EQ(b.Lines.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_LT(DistanceMetres(a.Lines[i].Point, b.Lines[i].Point), 1e-4);
+    // Through Export Lines: a folder named is where a field folder goes, and
+    // its line file is asked about before it is replaced.
+    Program program;
+    program.Table.At(CardSide, 0) = Lines();
+    ScriptedDialogs ask;
+    ask.Expect({"TrackLines.txt already exists. Replace it?", Buttons::YesNo, Icon::Question,
+                "Export Lines", Answer::No},
+               Answer::Yes);
+    ask.Expect({"2 passes written to " + PathText(kept) + ".", Buttons::Ok, Icon::Information,
+                "Export Lines"},
+               Answer::Ok);
+    EXPECT_TRUE(ExportLines(program, ask, RealFiles(), CardSide, ExportFormat::FieldFolder, kept));
+    EXPECT_TRUE(ask.Done());
+    // A folder that cannot be made is no export.
+    auto noFolder =
+        MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "mkdir"; });
+    EXPECT_FALSE(
+        WriteExport(*noFolder, work.path() / "new", ExportFormat::FieldFolder, Lines(), true, "F")
+            .Written);
 }
 
 }  // namespace

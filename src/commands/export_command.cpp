@@ -29,7 +29,7 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
         return say(std::string(kSideCaption[side]) + " holds no " +
                        (straight ? "straight lines" : "circle tracks") + " to export.",
                    Icon::Information);
-    if (file.filename().empty() || disk.IsFolder(file))
+    if (file.filename().empty() || (disk.IsFolder(file) && !ExportFormatEntry(format).Folder))
         return say("Please give the name of the file to write.", Icon::Exclamation);
     const auto existing = ExportReplaces(disk, file, format);
     if (existing &&

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <sstream>
+
+#include <zip.h>
 
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
 
 #include "core/number_text.h"
 #include "core/version.h"
+#include "exchange/field_folder.h"
 #include "geo/geo.h"
 
 namespace swathkit {
@@ -25,11 +29,11 @@ std::string DegreesText(double value) {
     return FormatPicture(value, 1, 9);
 }
 
-// Headings as the list shows them, but 360 written as 0 so that the value
-// stays inside 0..360 exclusive.
+// Headings to nine decimals, so that a line read back points where it did;
+// 360 is written as 0 so that the value stays inside 0..360 exclusive.
 std::string HeadingText(double heading) {
-    std::string text = FormatPicture(heading, 1, 4);
-    return text == "360.0000" ? "0.0000" : text;
+    std::string text = FormatPicture(heading, 1, 9);
+    return text == "360.000000000" ? "0.000000000" : text;
 }
 
 // Control characters are not allowed in XML 1.0 and would make the whole
@@ -231,72 +235,128 @@ std::string GeoJsonText(const std::vector<PlacedLine>& lines, const std::string&
 
 }  // namespace
 
-std::string DefaultExportName(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::TaskData:
-            return "TASKDATA.XML";
-        case ExportFormat::Kml:
-            return "lines.kml";
-        case ExportFormat::GeoJson:
-            return "lines.geojson";
+std::string ZipOf(const std::string& name, const std::string& bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* out = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_error_fini(&error);
+    if (!out)
+        return {};
+    zip_source_keep(out);
+    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(out, zip_source_free);
+    zip_t* archive = zip_open_from_source(out, ZIP_TRUNCATE, nullptr);
+    if (!archive)
+        return {};
+    zip_source_t* entry = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+    if (!entry || zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8) < 0) {
+        if (entry)
+            zip_source_free(entry);
+        zip_discard(archive);
+        return {};
     }
-    return "lines.txt";
+    if (zip_close(archive) != 0) {
+        zip_discard(archive);
+        return {};
+    }
+    zip_stat_t stat;
+    if (zip_source_stat(out, &stat) != 0 || zip_source_open(out) != 0)
+        return {};
+    std::string zipped(static_cast<std::size_t>(stat.size), '\0');
+    const zip_int64_t got = zip_source_read(out, zipped.data(), zipped.size());
+    zip_source_close(out);
+    return got == static_cast<zip_int64_t>(zipped.size()) ? zipped : std::string();
+}
+
+namespace {
+
+std::vector<ExportFile> One(std::string bytes) {
+    std::vector<ExportFile> files(1);
+    files[0].Bytes = std::move(bytes);
+    return files;
+}
+
+const char* const kNoRadius =
+    "Each circle track is written as a point at its centre: the card holds no radius.";
+
+std::vector<std::string> TaskDataLimits(bool straight) {
+    return {"Each field number is kept only as the name of its guidance pattern.",
+            straight ? "Each straight line is written as an A+ pattern: its point and heading, "
+                       "with no B point."
+                     : "Each circle track is written as a pivot pattern with its centre only: "
+                       "the card holds no radius."};
+}
+
+std::vector<std::string> KmlLimits(bool straight) {
+    return {straight ? "KML has no endless line: each straight line is written as a segment "
+                       "400 m long, 200 m either side of its point, with its heading kept as "
+                       "extended data."
+                     : kNoRadius,
+            "Heights are written as 0."};
+}
+
+std::vector<std::string> GeoJsonLimits(bool straight) {
+    return {straight ? "GeoJSON has no endless line: each straight line is written as a "
+                       "segment 400 m long, 200 m either side of its point, with the point and "
+                       "heading kept as properties."
+                     : kNoRadius};
+}
+
+const std::vector<ExportEntry> kFormats = {
+    {ExportFormat::TaskData, "taskdata", "ISO 11783 TaskData (TASKDATA.XML)", "TASKDATA.XML", false,
+     TaskDataLimits,
+     [](const std::vector<PlacedLine>& lines, const std::string& name) {
+         return One(TaskDataText(lines, name));
+     }},
+    {ExportFormat::Kml, "kml", "KML (Google Earth and most map programs)", "lines.kml", false,
+     KmlLimits,
+     [](const std::vector<PlacedLine>& lines, const std::string& name) {
+         return One(KmlText(lines, name));
+     }},
+    {ExportFormat::GeoJson, "geojson", "GeoJSON", "lines.geojson", false, GeoJsonLimits,
+     [](const std::vector<PlacedLine>& lines, const std::string& name) {
+         return One(GeoJsonText(lines, name));
+     }},
+    {ExportFormat::Kmz, "kmz", "KMZ (KML zipped)", "lines.kmz", false, KmlLimits,
+     [](const std::vector<PlacedLine>& lines, const std::string& name) {
+         // The document is doc.kml, the first entry, as map programs expect.
+         return One(ZipOf("doc.kml", KmlText(lines, name)));
+     }},
+    {ExportFormat::FieldFolder, "agopengps", "AgOpenGPS field folder", "Card lines", true,
+     FieldFolderLimits, FieldFolderFiles},
+};
+
+}  // namespace
+
+const std::vector<ExportEntry>& ExportFormats() {
+    return kFormats;
+}
+
+const ExportEntry& ExportFormatEntry(ExportFormat format) {
+    for (const ExportEntry& entry : kFormats)
+        if (entry.Format == format)
+            return entry;
+    return kFormats.front();
+}
+
+std::string DefaultExportName(ExportFormat format) {
+    return ExportFormatEntry(format).DefaultName;
 }
 
 std::vector<std::string> ExportLimitations(ExportFormat format, bool straight) {
-    std::vector<std::string> limits;
-    switch (format) {
-        case ExportFormat::TaskData:
-            limits.push_back("Each field number is kept only as the name of its guidance pattern.");
-            if (straight)
-                limits.push_back(
-                    "Each straight line is written as an A+ pattern: its point and "
-                    "heading, with no B point.");
-            else
-                limits.push_back(
-                    "Each circle track is written as a pivot pattern with its centre "
-                    "only: the card holds no radius.");
-            break;
-        case ExportFormat::Kml:
-            if (straight)
-                limits.push_back(
-                    "KML has no endless line: each straight line is written as a "
-                    "segment 400 m long, 200 m either side of its point, with its "
-                    "heading kept as extended data.");
-            else
-                limits.push_back(
-                    "Each circle track is written as a point at its centre: the card "
-                    "holds no radius.");
-            limits.push_back("Heights are written as 0.");
-            break;
-        case ExportFormat::GeoJson:
-            if (straight)
-                limits.push_back(
-                    "GeoJSON has no endless line: each straight line is written as a "
-                    "segment 400 m long, 200 m either side of its point, with the point "
-                    "and heading kept as properties.");
-            else
-                limits.push_back(
-                    "Each circle track is written as a point at its centre: the card "
-                    "holds no radius.");
-            break;
-    }
-    return limits;
+    return ExportFormatEntry(format).Limitations(straight);
+}
+
+std::vector<ExportFile> ExportFiles(ExportFormat format, const CardImage& image, bool straight,
+                                    const std::string& name) {
+    std::vector<PlacedLine> lines = PlacedLines(image, straight);
+    std::erase_if(lines, [](const PlacedLine& line) { return !OnEarth(line.Point); });
+    return ExportFormatEntry(format).Write(lines, name);
 }
 
 std::string ExportText(ExportFormat format, const CardImage& image, bool straight,
                        const std::string& name) {
-    std::vector<PlacedLine> lines = PlacedLines(image, straight);
-    std::erase_if(lines, [](const PlacedLine& line) { return !OnEarth(line.Point); });
-    switch (format) {
-        case ExportFormat::TaskData:
-            return TaskDataText(lines, name);
-        case ExportFormat::Kml:
-            return KmlText(lines, name);
-        case ExportFormat::GeoJson:
-            return GeoJsonText(lines, name);
-    }
-    return {};
+    const std::vector<ExportFile> files = ExportFiles(format, image, straight, name);
+    return files.empty() ? std::string() : files.front().Bytes;
 }
 
 namespace {
@@ -360,6 +420,16 @@ bool ReplaceSpelledAs(Files& disk, const fs::path& path, ExportFormat format,
 }  // namespace
 
 std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, ExportFormat format) {
+    const ExportEntry& entry = ExportFormatEntry(format);
+    if (entry.Folder) {
+        if (!disk.IsFolder(path))
+            return std::nullopt;
+        // A field that is there keeps its start fix: only the line files change.
+        for (const ExportFile& file : FieldFolderLines({}, {}))
+            if (disk.Exists(path / file.Name))
+                return ExistingSpelling(disk, path / file.Name);
+        return std::nullopt;
+    }
     const fs::path target = ExportTarget(path, format);
     // On a disk that does not tell case apart the file is there under any
     // spelling; the listing says which.
@@ -369,20 +439,53 @@ std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, Export
     return other && !other->empty() ? other : std::nullopt;
 }
 
+namespace {
+
+// A field folder is made when it is not there. One that is there keeps its
+// Field.txt: its boundary and coverage are held around that start fix, so
+// the lines are written around it too.
+bool WriteFolder(Files& disk, const fs::path& folder, const std::vector<PlacedLine>& lines,
+                 const std::string& name) {
+    std::vector<ExportFile> files;
+    if (disk.IsFolder(folder)) {
+        const auto field = disk.Read(folder / kFieldFile, kFieldFileLimit);
+        const auto start = field ? FieldStartFix(field->Bytes) : std::nullopt;
+        files = start ? FieldFolderLines(lines, *start) : FieldFolderFiles(lines, name);
+    } else {
+        if (!disk.MakeFolder(folder))
+            return false;
+        files = FieldFolderFiles(lines, name);
+    }
+    for (const ExportFile& file : files)
+        if (!disk.Replace(folder / file.Name, file.Bytes))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
                          const CardImage& image, bool straight, const std::string& name) {
     ExportResult result;
     result.File = ExportTarget(path, format);
+    std::vector<PlacedLine> lines;
     for (const PlacedLine& line : PlacedLines(image, straight)) {
         if (OnEarth(line.Point))
-            ++result.Passes;
+            lines.push_back(line);
         else
             result.LeftOut.push_back(line.Field);
     }
+    result.Passes = lines.size();
     if (result.Passes == 0)
         return result;
-    const std::string text = ExportText(format, image, straight, name);
-    result.Written = !text.empty() && ReplaceSpelledAs(disk, result.File, format, text);
+    const ExportEntry& entry = ExportFormatEntry(format);
+    if (entry.Folder) {
+        result.Written = WriteFolder(disk, result.File, lines, name);
+        return result;
+    }
+    const std::vector<ExportFile> files = entry.Write(lines, name);
+    result.Written = files.size() == 1 && !files[0].Bytes.empty() &&
+                     ReplaceSpelledAs(disk, result.File, format, files[0].Bytes);
     return result;
 }
 

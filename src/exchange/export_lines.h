@@ -7,10 +7,36 @@
 
 #include "core/files.h"
 #include "core/guidance_line.h"
+#include "geo/geo.h"
 
 namespace swathkit {
 
-enum class ExportFormat { TaskData, Kml, GeoJson };
+enum class ExportFormat { TaskData, Kml, Kmz, GeoJson, FieldFolder };
+
+// One file an export writes: its name inside the folder a folder format
+// makes, or an empty name for the chosen file itself.
+struct ExportFile {
+    fs::path Name;
+    std::string Bytes;
+};
+
+// One format the passes can be written in. The export dialog and the
+// command line both list these, in this order.
+struct ExportEntry {
+    ExportFormat Format;
+    const char* Name;         // as the command line names it: "taskdata", "kmz"
+    const char* Caption;      // as the export dialog lists it
+    const char* DefaultName;  // "TASKDATA.XML", "lines.kml"; a folder's for a folder format
+    bool Folder;              // the chosen path is a folder the files go into
+    // What the format cannot hold of these lines, one sentence each.
+    std::vector<std::string> (*Limitations)(bool straight);
+    // The files for the passes (all of one kind, each a place on earth);
+    // name is the guidance group's or document's name.
+    std::vector<ExportFile> (*Write)(const std::vector<PlacedLine>& lines, const std::string& name);
+};
+
+const std::vector<ExportEntry>& ExportFormats();
+const ExportEntry& ExportFormatEntry(ExportFormat format);
 
 // The file name the format is known by: "TASKDATA.XML", "lines.kml",
 // "lines.geojson".
@@ -20,8 +46,11 @@ std::string DefaultExportName(ExportFormat format);
 // before the file is written.
 std::vector<std::string> ExportLimitations(ExportFormat format, bool straight);
 
-// The whole file text for the passes in use of image whose coordinates are a
-// place on earth; name is the guidance group's or document's name.
+// The files for the passes in use of image whose coordinates are a place on
+// earth; name is the guidance group's or document's name.
+std::vector<ExportFile> ExportFiles(ExportFormat format, const CardImage& image, bool straight,
+                                    const std::string& name);
+// The bytes of the first of them: the whole file of a one-file format.
 std::string ExportText(ExportFormat format, const CardImage& image, bool straight,
                        const std::string& name);
 
@@ -33,7 +62,8 @@ struct ExportResult {
 };
 
 // The file an export to path would take the place of, to be asked about
-// first; none when there is none. It is the file the disk itself finds at
+// first; none when there is none. For a folder format it is the first of
+// its files already in that folder. It is the file the disk itself finds at
 // that name: on a disk that tells case apart LINES.KML is not lines.kml and
 // stays. Only a TaskData also takes the place of a TASKDATA.XML spelled
 // otherwise beside it, as terminals look for that one spelling.
@@ -45,6 +75,9 @@ std::optional<fs::path> ExportReplaces(Files& disk, const fs::path& path, Export
 // written when no pass is a place on earth.
 ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
                          const CardImage& image, bool straight, const std::string& name);
+
+// A zip in memory holding one file of that name; empty when it cannot be made.
+std::string ZipOf(const std::string& name, const std::string& bytes);
 
 // The sentence that says which fields were left out, or "" when none was.
 std::string LeftOutText(const std::vector<int>& fields);

@@ -14,6 +14,7 @@
 #include <zip.h>
 
 #include "core/files.h"
+#include "exchange/field_folder.h"
 #include "exchange/import_support.h"
 
 namespace swathkit {
@@ -514,11 +515,16 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     }
     std::error_code error;
     if (fs::is_directory(path, error)) {
+        if (IsFieldFolder(path))
+            return ReadFieldFolder(path, stop);
         if (const auto main = FindInFolder(path, "TASKDATA.XML"))
             return ReadTaskDataFile(*main, stop);
         return Fail("The folder " + PathText(path.filename()) + " holds no TASKDATA.XML.");
     }
     const std::string extension = Lower(PathText(path.extension()));
+    const std::string name = Lower(PathText(path.filename()));
+    if (name == "field.txt" || name == "tracklines.txt" || name == "ablines.txt")
+        return ReadFieldFolder(path.parent_path(), stop);
     if (extension == ".xml")
         return ReadTaskDataFile(path, stop);
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&

@@ -42,10 +42,8 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     }
     format_ = new QComboBox(this);
     format_->setObjectName("ExportFormat");
-    format_->addItem("ISO 11783 TaskData (TASKDATA.XML)", static_cast<int>(ExportFormat::TaskData));
-    format_->addItem("KML (Google Earth and most map programs)",
-                     static_cast<int>(ExportFormat::Kml));
-    format_->addItem("GeoJSON", static_cast<int>(ExportFormat::GeoJson));
+    for (const ExportEntry& entry : ExportFormats())
+        format_->addItem(entry.Caption, static_cast<int>(entry.Format));
     limits_ = new QLabel(this);
     limits_->setObjectName("ExportLimits");
     limits_->setWordWrap(true);
@@ -72,7 +70,12 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(format_, &QComboBox::currentIndexChanged, this, [this] { FormatChosen(); });
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getSaveFileName(this, kTitle, path_->text());
+        // A folder format is written into a folder of the operator's naming.
+        const QString chosen =
+            ExportFormatEntry(Format()).Folder
+                ? QFileDialog::getSaveFileName(this, kTitle, path_->text(), QString(), nullptr,
+                                               QFileDialog::DontConfirmOverwrite)
+                : QFileDialog::getSaveFileName(this, kTitle, path_->text());
         if (!chosen.isEmpty())
             path_->setText(QDir::toNativeSeparators(chosen));
     });
@@ -95,8 +98,8 @@ void ExportLinesDialog::FormatChosen() {
     limits_->setText(said.join("\n"));
     // The file name follows the format while it is still one of ours.
     QFileInfo file(path_->text());
-    for (ExportFormat format : {ExportFormat::TaskData, ExportFormat::Kml, ExportFormat::GeoJson}) {
-        if (file.fileName() == DefaultName(format)) {
+    for (const ExportEntry& entry : ExportFormats()) {
+        if (file.fileName() == DefaultName(entry.Format)) {
             path_->setText(QDir::toNativeSeparators(file.dir().filePath(DefaultName(Format()))));
             break;
         }

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <regex>
 
+#include "exchange/import_lines.h"
 #include "support/shots.h"
 #include "ui/duplicate_passes.h"
 #include "ui/print_sheet.h"
@@ -161,6 +162,20 @@ TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     QTest::qWait(20);
     EXPECT_TRUE(dialog->Pairs().empty());
     EXPECT_EQ(table->model()->rowCount(), 0);
+}
+
+// The tractor's field folder, chosen from the same list: the path offered
+// follows the format, and the folder named becomes a field of the passes.
+TEST(MapWindow, ExportMakesAFieldFolderForTheTractor) {
+    MapHarness h;
+    const fs::path folder = h.work.path() / "Card lines";
+    Export(h, 0, 4, folder);
+    h.script.Box("Export Lines", QString("3 passes written to %1.").arg(folder.c_str()),
+                 QMessageBox::Ok, QMessageBox::Ok);
+    h.Trigger("mnuExportLines");
+    const auto read = ReadImportFile(folder);
+    ASSERT_TRUE(std::holds_alternative<ImportResult>(read));
+    EXPECT_EQ(std::get<ImportResult>(read).Lines.size(), 3u);
 }
 
 // Past a page of pairs, the closest show first with the count, and the rest
