@@ -21,6 +21,7 @@
 #include "core/guidance_line.h"
 #include "core/line_file.h"
 #include "core/version.h"
+#include "edit/import_passes.h"
 #include "exchange/export_lines.h"
 #include "exchange/field_folder.h"
 #include "exchange/import_lines.h"
@@ -150,9 +151,9 @@ GuidanceLine Record(const ImportedLine& line, int field) {
     return record;
 }
 
-// What the import ticks: a line the card can hold. One at latitude 0,
-// longitude 0 the card would take for an empty field.
-bool Ticked(const ImportedLine& line) {
+// A line the card can hold: one at latitude 0, longitude 0 the card would
+// take for an empty field.
+bool Holdable(const ImportedLine& line) {
     return LineInUse(Record(line, kFirstUsableField));
 }
 
@@ -161,8 +162,15 @@ int List(const fs::path& path) {
     if (auto* why = std::get_if<std::string>(&read))
         return Refuse(*why);
     const Lines& lines = std::get<Lines>(read);
+    // Ticked as the import preview ticks it with an empty image: a point
+    // not said to be a pivot, and a line repeated in the file, are not.
+    std::vector<PlacedLine> places;
+    for (const ImportedLine& line : lines.Found)
+        places.push_back({line.Field, line.Straight, line.Point, line.Heading});
+    const std::vector<std::string> repeats = ImportRepeats(NewBlankImage(), places);
     nlohmann::ordered_json found = nlohmann::ordered_json::array();
-    for (const ImportedLine& line : lines.Found) {
+    for (std::size_t row = 0; row < lines.Found.size(); ++row) {
+        const ImportedLine& line = lines.Found[row];
         nlohmann::ordered_json item{{"name", line.Name},
                                     {"kind", line.Straight ? "straight" : "circle"},
                                     {"latitude", line.Point.Latitude},
@@ -170,7 +178,7 @@ int List(const fs::path& path) {
         if (line.Straight)
             item["heading"] = line.Heading;
         item["field"] = line.Field != 0 ? nlohmann::ordered_json(line.Field) : nullptr;
-        item["ticked"] = Ticked(line);
+        item["ticked"] = line.Ticked && Holdable(line) && repeats[row].empty();
         found.push_back(std::move(item));
     }
     nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
@@ -212,7 +220,7 @@ CardImage ImageOf(const std::vector<ImportedLine>& lines, bool straight,
     for (const ImportedLine& line : lines) {
         if (line.Straight != straight)
             continue;
-        if (!Ticked(line)) {
+        if (!Holdable(line)) {
             notPlaced.push_back(line.Name +
                                 " was left out: at latitude 0, longitude 0, which the "
                                 "card takes for an empty field.");

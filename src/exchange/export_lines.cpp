@@ -187,6 +187,10 @@ std::string KmlText(const std::vector<PlacedLine>& lines, const std::string& nam
                 string.append_child("coordinates").text() = coordinates.c_str();
             }
         } else {
+            // Said, so that a reader can tell a pivot from any pin on a map.
+            auto data = placemark.append_child("ExtendedData").append_child("Data");
+            data.append_attribute("name") = "kind";
+            data.append_child("value").text() = "circle";
             placemark.append_child("Point").append_child("coordinates").text() =
                 KmlCoordinate(line.Point).c_str();
         }

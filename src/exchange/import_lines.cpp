@@ -530,8 +530,8 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&
         extension != ".json")
         return Fail(
-            "Only TaskData (a TASKDATA.XML or a zip of it), KML, KMZ and GeoJSON files can be "
-            "read.");
+            "Only TaskData (a TASKDATA.XML or a zip of it), KML, KMZ and GeoJSON files, and "
+            "AgOpenGPS field folders, can be read.");
     std::uintmax_t budget = kMaxBytes;
     auto bytes = ReadWhole(path, budget);
     if (auto* failure = std::get_if<ImportFailure>(&bytes))
