@@ -128,12 +128,14 @@ TEST(Keys, EveryCommandHasKeysOrAMenuPathAndTheWindowKeysAct) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(map));
     QTest::keyClick(map, Qt::Key_Escape);
     EXPECT_FALSE(map->isVisible());
+#ifndef _WIN32  // Windows shows help in its own viewer
     HelpWindow help;
     help.show();
     help.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
     QTest::keyClick(&help, Qt::Key_Escape);
     EXPECT_FALSE(help.isVisible());
+#endif
 }
 
 // A second copy on the work folder is told so and does not start; once the
@@ -194,6 +196,7 @@ TEST(Layout, ColumnsShowWholeAsTheWindowAndDialogsGrowAndItOpensAsLeft) {
         for (const char* name : {"Card_List_0", "Card_List_1"}) {
             auto* list = h.Find<QTreeWidget>(name);
             QHeaderView* header = list->header();
+            int floors = 0;
             for (int column = 0; column < list->columnCount(); ++column) {
                 const QString caption = list->headerItem()->text(column);
                 const int least = pixels(caption == "Field #" ? 400 : 1000);
@@ -203,8 +206,11 @@ TEST(Layout, ColumnsShowWholeAsTheWindowAndDialogsGrowAndItOpensAsLeft) {
                              static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column));
                 EXPECT_GE(header->sectionSize(column), std::max(least, widest))
                     << name << state << grown << column;
+                floors += std::max(least, widest);
             }
-            if (grown) {
+            // Room beyond the columns' needs is shared out among them (a
+            // small screen, as Wine's, may leave none).
+            if (grown && floors <= list->viewport()->width()) {
                 EXPECT_EQ(header->length(), list->viewport()->width()) << name << state;
             }
         }
