@@ -60,10 +60,11 @@ resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null)
 grep -q '"IDI_ICON1" 14' <<<"$resources" || fail "swathkit.exe has no icon"
 grep -q 'VALUE "ProductVersion", "3\.22"' <<<"$resources" || fail "swathkit.exe has no version"
 # The command line is a console program, and runs as installed.
-x86_64-w64-mingw32-objdump -p "$program_dir/swathkit-cli.exe" | grep -q '^Subsystem.*(Windows CUI)' ||
-  fail "swathkit-cli.exe is not a console program"
-"$wine" "C:\\Program Files\\Swathkit\\swathkit-cli.exe" --version 2>/dev/null | tr -d '\r' |
-  grep -qx 'swathkit-cli 3\.22' || fail "the installed swathkit-cli.exe does not run"
+# (read whole first: grep -q leaving early would fail the pipe)
+headers=$(x86_64-w64-mingw32-objdump -p "$program_dir/swathkit-cli.exe")
+grep -q '^Subsystem.*(Windows CUI)' <<<"$headers" || fail "swathkit-cli.exe is not a console program"
+version=$("$wine" "C:\\Program Files\\Swathkit\\swathkit-cli.exe" --version 2>/dev/null | tr -d '\r')
+grep -qx 'swathkit-cli 3\.22' <<<"$version" || fail "the installed swathkit-cli.exe does not run"
 
 # The installed program, started as the Start menu starts it: its window
 # with the windows platform plugin, found by its title.
