@@ -4,20 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/backup_records.h"
 #include "core/program.h"
 
 namespace swathkit {
-
-struct Volume {
-    std::string Root;  // "E:/" or "/media/farm/CARD"
-    std::string Label;
-    std::string FileSystem;  // "vfat", "fuse.fusefat", "NTFS", ...
-};
-
-struct DriveList {
-    std::vector<std::string> Entries;
-    int Initial = 0;  // the first removable volume, else the system drive
-};
 
 enum class DriveStyle { Letters, MountPoints, MacVolumes };
 

@@ -7,17 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/backup_records.h"
 #include "core/program.h"
 
 namespace swathkit {
-
-// One backup folder: Backup/mmddyyyy/n, or a folder the operator picked.
-struct BackupFolderEntry {
-    fs::path Folder;
-    Date Day;                   // from the folder's name; the year 2000 for a picked folder
-    std::optional<int> Number;  // n; none for a picked folder
-    std::string Made;           // when the folder was made, "12/06/2026 14:03"; empty when unknown
-};
 
 // Every backup folder under BackupFolder(program), newest first: by day,
 // then by number. Entries not named like a backup are left out.
@@ -26,24 +19,6 @@ std::vector<BackupFolderEntry> ListBackups(const Program& program, Files& files)
 // "12/06/2026 14:03" for the folder's own time, empty when it cannot be read.
 std::string FolderTimeText(const fs::path& folder);
 
-enum class BackupFileState {
-    Missing,  // no such file in the folder
-    Whole,    // every record read: can go back onto the card
-    Damaged,  // not whole, but some records can be read: they can be looked at
-    Foreign,  // not a line file at all
-};
-
-// One line file of a backup.
-struct BackupLineFile {
-    TrackKind Kind = TrackKind::Straight;
-    fs::path Path;
-    BackupFileState State = BackupFileState::Missing;
-    FileContents Contents;  // the file's own bytes
-    CardImage Image;        // what could be read of it
-    std::string Damage;     // what is wrong with a damaged file (DescribeDamage)
-    int Passes = 0;         // passes in use
-};
-
 // The line file of a kind in a folder: a flat copy (ablines.dat beside
 // cardinfo.bin) or a whole card (pflines/ablines.dat), in any case.
 BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKind kind);
@@ -51,31 +26,8 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
 // "12 passes", "damaged: 230 passes readable", "not a line file", "none".
 std::string DescribeBackupFile(const BackupLineFile& file);
 
-// Which card a backup was made from: the label the drive chooser showed for
-// it and the bytes of its cardinfo.bin, each empty when not known.
-struct BackupCard {
-    std::string Label;
-    std::optional<std::string> CardInfo;
-};
-
-// What the folder's two line files hold and which card it came from, as the
-// list shows it; the folder is listed once for all three.
-struct BackupSummary {
-    BackupLineFile Straight, Circle;
-    BackupCard Card;
-    const BackupLineFile& Of(TrackKind kind) const {
-        return kind == TrackKind::Straight ? Straight : Circle;
-    }
-};
+// The folder's two line files and the card it came from.
 BackupSummary ReadBackup(Files& files, const fs::path& folder);
-
-enum class Difference { Same, OnlyInBackup, OnlyOnCard, Different };
-
-struct DifferenceRow {
-    int Field = 0;
-    swathkit::Difference Kind = Difference::Same;
-    bool operator==(const DifferenceRow&) const = default;
-};
 
 // Every field in use in either image, in field order, with how they differ.
 std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardImage& card);

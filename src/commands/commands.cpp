@@ -3,6 +3,7 @@
 #include "card/backup.h"
 #include "card/card.h"
 #include "card/card_copy.h"
+#include "card/drives.h"
 #include "core/master_copy.h"
 #include "edit/edit_step.h"
 #include "edit/erase_undo.h"

@@ -1,18 +1,19 @@
 #pragma once
 // Everything the operator can do, in one index. The window calls these and
-// reaches no editing below them; the headers included here bring the records
-// its dialogs show (merge plans, backups, duplicates, exports).
+// reaches neither the editing, the card nor the readers and writers below
+// them; the records its dialogs show (merge plans, backups, imports, export
+// formats) are core's, the map's and the lists' come from geo and display.
 
 #include <cstddef>
+#include <stop_token>
+#include <variant>
 
-#include "card/drives.h"
-#include "card/restore.h"
+#include "core/backup_records.h"
 #include "core/edit_records.h"
+#include "core/exchange_records.h"
 #include "core/program.h"
 #include "display/coordinate_text.h"
 #include "display/line_list.h"
-#include "exchange/export_lines.h"
-#include "exchange/import_lines.h"
 #include "geo/duplicates.h"
 #include "geo/geo.h"
 #include "geo/map_passes.h"
@@ -70,6 +71,26 @@ bool MergeReady(const MergePlan& plan, const CardImage& card, const CardImage& i
 // "Restore from Backup...": the chosen fields of a backup into the image.
 bool RestorePassesIntoImage(Program& program, Ports& ports, const BackupLineFile& backup,
                             const std::vector<int>& fields);
+// The rest of its dialog: the backup folders newest first, what each holds,
+// which card it came from and how it differs from the card in the reader,
+// and a line file put back onto the card whole or by fields.
+std::vector<BackupFolderEntry> BackupFolders(const Program& program, Files& files);
+std::string BackupFolderTime(const fs::path& folder);
+std::string BackupFolderName(const BackupFolderEntry& entry);
+BackupSummary ReadBackupFolder(Files& files, const fs::path& folder);
+BackupLineFile ReadBackupFolderFile(Files& files, const fs::path& folder, TrackKind kind);
+BackupCard ReadBackupFolderCard(Files& files, const fs::path& folder);
+BackupCard CardInTheReader(Ports& ports);
+std::string BackupFileText(const BackupLineFile& file);
+std::string BackupCardText(const BackupCard& backup, const BackupCard& reader);
+std::vector<DifferenceRow> CompareBackupWithCard(const CardImage& backup, const CardImage& card);
+std::string DifferenceSummaryText(const std::vector<DifferenceRow>& rows);
+bool RestoreBackupToCard(Program& program, Ports& ports, const BackupLineFile& backup,
+                         const std::string& backupName, const BackupCard& from,
+                         const std::vector<int>& fields = {});
+
+// The drive chooser's entries for these volumes, in this system's style.
+DriveList DrivesToList(const std::vector<Volume>& volumes);
 
 // "Export Lines...": Save in its dialog. The passes of side go to file, every
 // question and result asked and said through ask; false while the dialog
@@ -77,11 +98,22 @@ bool RestorePassesIntoImage(Program& program, Ports& ports, const BackupLineFile
 // failed write).
 bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, ExportFormat format,
                  const fs::path& file);
+// The formats its dialog lists, and for one: its entry, its default file
+// name and what it cannot hold of the lines.
+const std::vector<ExportEntry>& ExportFormatList();
+const ExportEntry& ExportFormatOf(ExportFormat format);
+std::string ExportDefaultName(ExportFormat format);
+std::vector<std::string> ExportLeavesOut(ExportFormat format, bool straight);
 
-// "Import Lines...": the window reads the file with ReadImportFile and shows
-// each line found (DescribeImport, ImportRefusal of ImportedPlace); the
-// lines the operator ticked then come into the temporary card image. True
-// when the image changed.
+// "Import Lines...": the window reads the file with ReadLinesToImport and
+// shows each line found (ImportPreviewRow, ImportPreviewRefusal of
+// ImportedPlace) and the notes on what it does not show; the lines the
+// operator ticked then come into the temporary card image. True when the
+// image changed.
+std::variant<ImportResult, ImportFailure> ReadLinesToImport(const fs::path& path,
+                                                            std::stop_token stop = {});
+std::vector<std::string> ImportPreviewNotes(const ImportResult& result);
+std::string ImportLeftOutNote();
 PlacedLine ImportedPlace(const ImportedLine& line);
 ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
 std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);

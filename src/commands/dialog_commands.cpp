@@ -1,6 +1,8 @@
 // The editing that the window's dialogs drive, passed through to the layer
 // that does it: the window sees nothing below this one.
 
+#include "card/drives.h"
+#include "card/restore.h"
 #include "commands/commands.h"
 #include "edit/import_passes.h"
 #include "edit/merge_card.h"
@@ -55,6 +57,60 @@ std::string ShiftEntryProblemText(const ShiftEntry& entry) {
 std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
                                               const std::vector<PlacedLine>& lines) {
     return ImportRepeats(image, lines);
+}
+
+std::vector<BackupFolderEntry> BackupFolders(const Program& program, Files& files) {
+    return ListBackups(program, files);
+}
+
+std::string BackupFolderTime(const fs::path& folder) {
+    return FolderTimeText(folder);
+}
+
+std::string BackupFolderName(const BackupFolderEntry& entry) {
+    return BackupName(entry);
+}
+
+BackupSummary ReadBackupFolder(Files& files, const fs::path& folder) {
+    return ReadBackup(files, folder);
+}
+
+BackupLineFile ReadBackupFolderFile(Files& files, const fs::path& folder, TrackKind kind) {
+    return ReadBackupLineFile(files, folder, kind);
+}
+
+BackupCard ReadBackupFolderCard(Files& files, const fs::path& folder) {
+    return ReadBackupCard(files, folder);
+}
+
+BackupCard CardInTheReader(Ports& ports) {
+    return CardInReader(ports);
+}
+
+std::string BackupFileText(const BackupLineFile& file) {
+    return DescribeBackupFile(file);
+}
+
+std::string BackupCardText(const BackupCard& backup, const BackupCard& reader) {
+    return DescribeBackupCard(backup, reader);
+}
+
+std::vector<DifferenceRow> CompareBackupWithCard(const CardImage& backup, const CardImage& card) {
+    return CompareWithCard(backup, card);
+}
+
+std::string DifferenceSummaryText(const std::vector<DifferenceRow>& rows) {
+    return DifferenceSummary(rows);
+}
+
+bool RestoreBackupToCard(Program& program, Ports& ports, const BackupLineFile& backup,
+                         const std::string& backupName, const BackupCard& from,
+                         const std::vector<int>& fields) {
+    return RestoreToCard(program, ports, backup, backupName, from, fields);
+}
+
+DriveList DrivesToList(const std::vector<Volume>& volumes) {
+    return ListDrives(volumes, NativeDriveStyle());
 }
 
 }  // namespace swathkit

@@ -1,7 +1,10 @@
-// "Export Lines...": what happens when the operator presses Save. Built only
-// with the exports.
+// "Export Lines..." and "Import Lines...": what happens when the operator
+// presses Save, and the readers and writers the two dialogs reach through
+// here. Built only with the exports.
 
 #include "commands/commands.h"
+#include "exchange/export_lines.h"
+#include "exchange/import_lines.h"
 
 namespace swathkit {
 
@@ -51,6 +54,35 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
             " written to " + written + "." + (leftOut.empty() ? "" : "\r\n" + leftOut),
         Icon::Information);
     return true;
+}
+
+const std::vector<ExportEntry>& ExportFormatList() {
+    return ExportFormats();
+}
+
+const ExportEntry& ExportFormatOf(ExportFormat format) {
+    return ExportFormatEntry(format);
+}
+
+std::string ExportDefaultName(ExportFormat format) {
+    return DefaultExportName(format);
+}
+
+std::vector<std::string> ExportLeavesOut(ExportFormat format, bool straight) {
+    return ExportLimitations(format, straight);
+}
+
+std::variant<ImportResult, ImportFailure> ReadLinesToImport(const fs::path& path,
+                                                            std::stop_token stop) {
+    return ReadImportFile(path, std::move(stop));
+}
+
+std::vector<std::string> ImportPreviewNotes(const ImportResult& result) {
+    return ImportNotes(result);
+}
+
+std::string ImportLeftOutNote() {
+    return LeftOutNote();
 }
 
 }  // namespace swathkit

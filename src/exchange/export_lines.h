@@ -5,35 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "core/exchange_records.h"
 #include "core/files.h"
 #include "core/guidance_line.h"
 #include "geo/geo.h"
 
 namespace swathkit {
-
-enum class ExportFormat { TaskData, Kml, Kmz, GeoJson, FieldFolder };
-
-// One file an export writes: its name inside the folder a folder format
-// makes, or an empty name for the chosen file itself.
-struct ExportFile {
-    fs::path Name;
-    std::string Bytes;
-};
-
-// One format the passes can be written in. The export dialog and the
-// command line both list these, in this order.
-struct ExportEntry {
-    ExportFormat Format;
-    const char* Name;         // as the command line names it: "taskdata", "kmz"
-    const char* Caption;      // as the export dialog lists it
-    const char* DefaultName;  // "TASKDATA.XML", "lines.kml"; a folder's for a folder format
-    bool Folder;              // the chosen path is a folder the files go into
-    // What the format cannot hold of these lines, one sentence each.
-    std::vector<std::string> (*Limitations)(bool straight);
-    // The files for the passes (all of one kind, each a place on earth);
-    // name is the guidance group's or document's name.
-    std::vector<ExportFile> (*Write)(const std::vector<PlacedLine>& lines, const std::string& name);
-};
 
 const std::vector<ExportEntry>& ExportFormats();
 const ExportEntry& ExportFormatEntry(ExportFormat format);

@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "core/guidance_line.h"
+#include "core/placed_line.h"
 
 namespace swathkit {
-
-struct GeoPoint {
-    double Latitude = 0;   // degrees, north positive
-    double Longitude = 0;  // degrees, east positive
-    bool operator==(const GeoPoint&) const = default;
-};
-
-// A pass in use, as numbers.
-struct PlacedLine {
-    int Field = 0;         // the slot number, as the list shows it
-    bool Straight = true;  // false for a circle track
-    GeoPoint Point;        // the A point of a straight line, a circle's centre
-    double Heading = 0;    // compass degrees 0..360, as the list shows it
-};
 
 // The passes of a card image that are in use, in slot order. straight is the
 // track kind shown, which decides how the passes are read.
@@ -45,11 +32,6 @@ double BearingDegrees(GeoPoint a, GeoPoint b);
 
 // The smaller angle between two headings, in degrees (0..180).
 double HeadingDifference(double a, double b);
-
-struct MetricPoint {
-    double East = 0;   // metres east of the origin
-    double North = 0;  // metres north of the origin
-};
 
 // A flat projection around an origin, true to scale within a farm's extent.
 class LocalProjection {

@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kTitle = "Export Lines";
 
 QString DefaultName(ExportFormat format) {
-    return QString::fromStdString(DefaultExportName(format));
+    return QString::fromStdString(ExportDefaultName(format));
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     }
     format_ = new QComboBox(this);
     format_->setObjectName("ExportFormat");
-    for (const ExportEntry& entry : ExportFormats())
+    for (const ExportEntry& entry : ExportFormatList())
         format_->addItem(entry.Caption, static_cast<int>(entry.Format));
     limits_ = new QLabel(this);
     limits_->setObjectName("ExportLimits");
@@ -72,7 +72,7 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     connect(browse, &QPushButton::clicked, this, [this] {
         // A folder format is written into a folder of the operator's naming.
         const QString chosen =
-            ExportFormatEntry(Format()).Folder
+            ExportFormatOf(Format()).Folder
                 ? QFileDialog::getSaveFileName(this, kTitle, path_->text(), QString(), nullptr,
                                                QFileDialog::DontConfirmOverwrite)
                 : QFileDialog::getSaveFileName(this, kTitle, path_->text());
@@ -93,12 +93,12 @@ int ExportLinesDialog::Side() const {
 void ExportLinesDialog::FormatChosen() {
     const bool straight = program_.Menus.StraightTrack;
     QStringList said;
-    for (const std::string& limit : ExportLimitations(Format(), straight))
+    for (const std::string& limit : ExportLeavesOut(Format(), straight))
         said << QString::fromStdString(limit);
     limits_->setText(said.join("\n"));
     // The file name follows the format while it is still one of ours.
     QFileInfo file(path_->text());
-    for (const ExportEntry& entry : ExportFormats()) {
+    for (const ExportEntry& entry : ExportFormatList()) {
         if (file.fileName() == DefaultName(entry.Format)) {
             path_->setText(QDir::toNativeSeparators(file.dir().filePath(DefaultName(Format()))));
             break;

@@ -55,7 +55,7 @@ std::optional<ReadOutcome> ReadInBackground(const QString& file, QWidget* parent
     QObject::connect(&moment, &QTimer::timeout, &loop, &QEventLoop::quit);
     const fs::path path = PathOf(file);
     watcher.setFuture(QtConcurrent::run(
-        [path, token = stop.source.get_token()] { return ReadImportFile(path, token); }));
+        [path, token = stop.source.get_token()] { return ReadLinesToImport(path, token); }));
     moment.start(300);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     moment.stop();
@@ -156,9 +156,9 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     for (const SkippedLine& skipped : found_.Skipped) leftOut(skipped.Name, skipped.Reason);
     notCaption->setVisible(notComing->topLevelItemCount() > 0);
     notComing->setVisible(notComing->topLevelItemCount() > 0);
-    std::vector<std::string> notes = ImportNotes(found_);
+    std::vector<std::string> notes = ImportPreviewNotes(found_);
     if (moreLeftOut && !found_.MoreLeftOut)
-        notes.push_back(LeftOutNote());
+        notes.push_back(ImportLeftOutNote());
     QStringList noteTexts;
     for (const std::string& note : notes) noteTexts << Text(note);
     auto* cut = new QLabel(noteTexts.join('\n'), this);

@@ -273,7 +273,7 @@ DriveList MachineDrives() {
         volumes.push_back({Utf8(storage.rootPath()), Utf8(storage.name()),
                            storage.fileSystemType().toStdString()});
     }
-    return ListDrives(volumes, NativeDriveStyle());
+    return DrivesToList(volumes);
 }
 
 }  // namespace swathkit

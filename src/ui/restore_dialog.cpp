@@ -65,9 +65,9 @@ const char* KindText(TrackKind kind) {
 
 // What the list shows of a backup folder.
 std::array<std::string, 3> Describe(Files& disk, const fs::path& folder, const BackupCard& reader) {
-    const BackupSummary summary = ReadBackup(disk, folder);
-    return {DescribeBackupFile(summary.Straight), DescribeBackupFile(summary.Circle),
-            DescribeBackupCard(summary.Card, reader)};
+    const BackupSummary summary = ReadBackupFolder(disk, folder);
+    return {BackupFileText(summary.Straight), BackupFileText(summary.Circle),
+            BackupCardText(summary.Card, reader)};
 }
 
 // Measured once, after the rows are in: a header sized to its contents
@@ -202,10 +202,10 @@ void RestoreDialog::Reload() {
     // The folders are listed at once; what each holds takes reading every
     // line file, which for a season of backups is left to a worker. The
     // operator's own folders stay in the list, on top.
-    const std::vector<BackupFolderEntry> listed = ListBackups(program_, ports_.Disk);
+    const std::vector<BackupFolderEntry> listed = BackupFolders(program_, ports_.Disk);
     entries_ = listed;
     entries_.insert(entries_.end(), picked_.begin(), picked_.end());
-    const BackupCard reader = CardInReader(ports_);
+    const BackupCard reader = CardInTheReader(ports_);
     {
         const Filling filling(backups_);
         backups_->clear();
@@ -246,7 +246,7 @@ void RestoreDialog::WaitForListing() {
 QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
     auto* item = new QTreeWidgetItem;
     if (entry.Number) {
-        const std::string name = BackupName(entry);
+        const std::string name = BackupFolderName(entry);
         item->setText(kDay, Text(name.substr(0, 10)));
         item->setText(kNumber, QString::number(*entry.Number));
     } else {
@@ -263,12 +263,12 @@ void RestoreDialog::OpenFolder() {
     const std::optional<fs::path> folder = ports_.Ask.SelectDirectory();
     if (!folder)
         return;
-    const BackupFolderEntry entry{*folder, {}, std::nullopt, FolderTimeText(*folder)};
+    const BackupFolderEntry entry{*folder, {}, std::nullopt, BackupFolderTime(*folder)};
     picked_.push_back(entry);
     entries_.push_back(entry);
     QTreeWidgetItem* item = NewRow(entry, static_cast<int>(entries_.size() - 1));
     rows_.push_back(item);
-    SetDescription(item, Describe(ports_.Disk, entry.Folder, CardInReader(ports_)));
+    SetDescription(item, Describe(ports_.Disk, entry.Folder, CardInTheReader(ports_)));
     backups_->insertTopLevelItem(0, item);
     FitColumns(backups_);
     backups_->setCurrentItem(item);
@@ -281,9 +281,9 @@ void RestoreDialog::Choose() {
         const auto index = static_cast<std::size_t>(item->data(kDay, Qt::UserRole).toInt());
         if (index < entries_.size()) {
             chosen_ =
-                ReadBackupLineFile(ports_.Disk, entries_[index].Folder, program_.Menus.Kind());
-            chosenCard_ = ReadBackupCard(ports_.Disk, entries_[index].Folder);
-            chosenName_ = BackupName(entries_[index]);
+                ReadBackupFolderFile(ports_.Disk, entries_[index].Folder, program_.Menus.Kind());
+            chosenCard_ = ReadBackupFolderCard(ports_.Disk, entries_[index].Folder);
+            chosenName_ = BackupFolderName(entries_[index]);
             chosenFolder_ = entries_[index].Folder;
         }
     }
@@ -309,7 +309,7 @@ void RestoreDialog::Compare() {
         const TrackKind kind = chosen_->Kind;
         const CardImage& card = program_.Table.Current(CardSide);
         QString text = Text("Backup " + chosenName_ + " of " +
-                            DescribeBackupCard(chosenCard_, CardInReader(ports_)) + ", " +
+                            BackupCardText(chosenCard_, CardInTheReader(ports_)) + ", " +
                             KindText(kind) + ": ");
         switch (chosen_->State) {
             case BackupFileState::Missing:
@@ -325,8 +325,8 @@ void RestoreDialog::Compare() {
                              "Card Image; it is never written to the card. ");
                 [[fallthrough]];
             case BackupFileState::Whole: {
-                const std::vector<DifferenceRow> rows = CompareWithCard(chosen_->Image, card);
-                text += Text(DifferenceSummary(rows));
+                const std::vector<DifferenceRow> rows = CompareBackupWithCard(chosen_->Image, card);
+                text += Text(DifferenceSummaryText(rows));
                 for (const DifferenceRow& row : rows) {
                     auto* item = new QTreeWidgetItem(compare_);
                     item->setText(kField, QString::number(row.Field));
@@ -381,7 +381,7 @@ void RestoreDialog::WriteToCard() {
         if (item->isSelected())
             fields.push_back(item->text(kField).toInt());
     }
-    RestoreToCard(program_, ports_, *chosen_, chosenName_, chosenCard_, fields);
+    RestoreBackupToCard(program_, ports_, *chosen_, chosenName_, chosenCard_, fields);
     // The write made a backup of its own.
     Reload();
 }

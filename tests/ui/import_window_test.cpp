@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 #include <QThreadPool>
 
+#include "exchange/export_lines.h"
 #include "support/shots.h"
 #include "ui/window_harness.h"
 

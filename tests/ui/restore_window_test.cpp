@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "card/restore.h"
 #include "support/fat_card.h"
 #include "ui/restore_dialog.h"
 #include "ui/window_harness.h"
