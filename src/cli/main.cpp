@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <iostream>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -135,20 +134,13 @@ int WrongUsage(const std::string& why) {
     return kWrongUsage;
 }
 
+PlacedLine Place(const ImportedLine& line) {
+    return {line.Field, line.Straight, line.Point, line.Heading};
+}
+
 // A line as the card stores it in a field.
 GuidanceLine Record(const ImportedLine& line, int field) {
-    GuidanceLine record;
-    record.FieldNum = FieldNumText(field);
-    record.Latitude = StoredNumber(line.Point.Latitude);
-    record.Longitude = StoredNumber(line.Point.Longitude);
-    record.HeadingNorth = record.HeadingEast = BlankCoordinate;
-    if (line.Straight) {
-        // A long direction keeps the heading to the card's last digit.
-        const double angle = line.Heading * std::numbers::pi / 180;
-        record.HeadingNorth = StoredNumber(1e7 * std::cos(angle));
-        record.HeadingEast = StoredNumber(1e7 * std::sin(angle));
-    }
-    return record;
+    return ImportedRecord(Place(line), field);
 }
 
 // A line the card can hold: one at latitude 0, longitude 0 the card would
@@ -165,8 +157,7 @@ int List(const fs::path& path) {
     // Ticked as the import preview ticks it with an empty image: a point
     // not said to be a pivot, and a line repeated in the file, are not.
     std::vector<PlacedLine> places;
-    for (const ImportedLine& line : lines.Found)
-        places.push_back({line.Field, line.Straight, line.Point, line.Heading});
+    for (const ImportedLine& line : lines.Found) places.push_back(Place(line));
     const std::vector<std::string> repeats = ImportRepeats(NewBlankImage(), places);
     nlohmann::ordered_json found = nlohmann::ordered_json::array();
     for (std::size_t row = 0; row < lines.Found.size(); ++row) {
