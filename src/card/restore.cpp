@@ -173,7 +173,7 @@ BackupLineFile ReadLineFileIn(Files& files, const Spellings& top,
     }
     if (file.Path.empty())
         return file;
-    const std::optional<FileContents> contents = files.Read(file.Path, kLineFileLimit);
+    const ReadResult contents = files.Read(file.Path, kLineFileLimit);
     if (!contents) {
         file.State = BackupFileState::Foreign;
         return file;
