@@ -40,7 +40,8 @@ struct BackupLineFile {
     BackupFileState State = BackupFileState::Missing;
     FileContents Contents;  // the file's own bytes
     CardImage Image;        // what could be read of it
-    std::string Damage;     // what is wrong with a damaged file (DescribeDamage)
+    std::string Damage;     // what is wrong with a damaged file (DescribeDamage), or why
+                            // one could not be read
     int Passes = 0;         // passes in use
 };
 
@@ -48,7 +49,8 @@ struct BackupLineFile {
 // cardinfo.bin) or a whole card (pflines/ablines.dat), in any case.
 BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKind kind);
 
-// "12 passes", "damaged: 230 passes readable", "not a line file", "none".
+// "12 passes", "damaged: 230 passes readable", "not a line file", "cannot be
+// read. " and why, "none".
 std::string DescribeBackupFile(const BackupLineFile& file);
 
 // Which card a backup was made from: the label the drive chooser showed for
