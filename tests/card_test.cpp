@@ -129,11 +129,9 @@ TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedTextAndDrivesThatCanBeACa
     h.drives.rereadWorks = true;
     h.drives.entries = h.drives.afterReread = h.reader.entries;
     h.drives.current = h.drives.afterRereadCurrent = 0;
-    h.dialogs.Expect(Said(kCardError, "There is no file " +
-                                          PathText(CardFilePath(RealFiles(), h.drives.entries[0],
-                                                                kCardFolder, kStraightLinesFile)) +
-                                          "."),
-                     Answer::Ok);
+    const fs::path none =
+        CardFilePath(RealFiles(), h.drives.entries[0], kCardFolder, kStraightLinesFile);
+    h.dialogs.Expect(Said(kCardError, "There is no file " + PathText(none) + "."), Answer::Ok);
     cmdRefresh_Click(h.program, h.ports);
     EXPECT_EQ(h.drives.current, 0);
     const CardImage card = ImageWith({{12, kLat}});

@@ -134,7 +134,6 @@ TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
         EXPECT_FALSE(ExportLines(program, ask, *unflushed, CardSide, ExportFormat::Kml, file));
     }
     EXPECT_TRUE(ask.Done());
-    fs::remove_all(work.path());
     const fs::path path = work.path() / "TASKDATA.XML";
     const std::string meant = ExportText(ExportFormat::TaskData, Lines(), true, "F");
     // Over a file of that spelling and one in lower case; asked for in any case.
