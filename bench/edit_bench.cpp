@@ -69,7 +69,9 @@ class NoProgress final : public SaveProgressView {
 // Takes every write and keeps nothing.
 class SinkFiles final : public Files {
   public:
-    std::optional<FileContents> Read(const fs::path&, std::size_t) override { return {}; }
+    ReadResult Read(const fs::path& path, std::size_t) override {
+        return MakeFileError(make_error_code(std::errc::no_such_file_or_directory), "read", path);
+    }
     FileResult Replace(const fs::path&, std::string_view bytes) override {
         written += bytes.size();
         return {};

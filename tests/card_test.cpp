@@ -96,7 +96,7 @@ TEST(Card, LoadingAStraightThenACircleCardAndLoadsThatFail) {
     EXPECT_EQ(h.program.Table.At(ImageSide, 0).Line(30).Latitude, kLat);
     // A folder where the file should be is no card either.
     fs::create_directories(h.Lines());
-    h.dialogs.Expect(kCardError, Answer::Ok);
+    h.dialogs.Expect(Said(kCardError, "The system gave this reason: Is a directory."), Answer::Ok);
     LoadCard(h.program, h.ports, true);
     EXPECT_TRUE(h.dialogs.Done());
 }
@@ -129,7 +129,9 @@ TEST(Card, RefreshSelectsTheEntriesFoundInTheRememberedTextAndDrivesThatCanBeACa
     h.drives.rereadWorks = true;
     h.drives.entries = h.drives.afterReread = h.reader.entries;
     h.drives.current = h.drives.afterRereadCurrent = 0;
-    h.dialogs.Expect(kCardNotReadable, Answer::Ok);
+    const fs::path none =
+        CardFilePath(RealFiles(), h.drives.entries[0], kCardFolder, kStraightLinesFile);
+    h.dialogs.Expect(Said(kCardError, "There is no file " + PathText(none) + "."), Answer::Ok);
     cmdRefresh_Click(h.program, h.ports);
     EXPECT_EQ(h.drives.current, 0);
     const CardImage card = ImageWith({{12, kLat}});
@@ -539,7 +541,9 @@ TEST(Save, ARefusedWriteSaysWhyInPlainWords) {
           Refusal{std::errc::permission_denied, "rename", "The card is write-protected."},
           Refusal{std::errc::no_such_file_or_directory, "rename", "The card was taken out."},
           Refusal{std::errc::operation_not_permitted, "close",
-                  "The system gave this reason: Operation not permitted."}}) {
+                  "The system gave this reason: Operation not permitted."},
+          // The card is read again just before it is written.
+          Refusal{std::errc::io_error, "read", "The card was taken out."}}) {
         SCOPED_TRACE(said);
         SaveHarness h;
         const std::string lines = Bytes(h.Lines());

@@ -110,12 +110,30 @@ TEST(Export, KmlIsANamedDocumentAndGeoJsonHasAFeaturePerPass) {
 
 TEST(Export, WriteKeepsTheOldFileWhenAStepFailsAndSpellsTaskDataInCapitals) {
     TempFolder work;
-    // A folder that cannot be flushed after the rename is no safe write.
+    // A folder that cannot be flushed after the rename is no safe write; the
+    // box says why, in the card's words on the card shown.
     auto unflushed =
-        MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "syncdir"; });
-    EXPECT_FALSE(
-        WriteExport(*unflushed, work.path() / "lines.kml", ExportFormat::Kml, Lines(), true, "F")
-            .Written);
+        MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "syncdir"; },
+                  make_error_code(std::errc::no_space_on_device));
+    Program program;
+    program.Table.At(CardSide, 0) = Lines();
+    program.CardFile =
+        CardFileSeen{work.path() / "card" / "pflines" / "ablines.dat", {}, {}, {}, {}};
+    ScriptedDialogs ask;
+    for (const auto& [folder, said] : {std::pair{"card", "There is no room left on the card."},
+                                       std::pair{"pc", "There is no room left on the disk."}}) {
+        const fs::path file = work.path() / folder / "lines.kml";
+        fs::create_directories(file.parent_path());
+        ask.Expect(
+            Said({"The lines could not be written to " + PathText(fs::path(file).make_preferred()) +
+                      ".\r\nCheck that the folder exists and can be written; any file that "
+                      "was there is unchanged.",
+                  Buttons::Ok, Icon::Exclamation, "Export Lines"},
+                 said),
+            Answer::Ok);
+        EXPECT_FALSE(ExportLines(program, ask, *unflushed, CardSide, ExportFormat::Kml, file));
+    }
+    EXPECT_TRUE(ask.Done());
     const fs::path path = work.path() / "TASKDATA.XML";
     const std::string meant = ExportText(ExportFormat::TaskData, Lines(), true, "F");
     // Over a file of that spelling and one in lower case; asked for in any case.

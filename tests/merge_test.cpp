@@ -91,7 +91,7 @@ TEST(MergeCard, AFullImageMergesNothingUntilTheOperatorDecides) {
     for (int field = kFirstUsableField; field <= kSlotCount; ++field) full[field] = Spot(field);
     MergeHarness h({{40, Spot(40, 1)}}, full);
     MergePlan plan = PlanMerge(h.Card(), h.Image(), true);
-    ASSERT_EQ(plan.Rows, (std::vector<MergeRow>{{MergeKind::Clash, 40, 0, 0, true}}));
+    ASSERT_EQ(plan.Rows, (std::vector<MergeRow>{{MergeKind::Clash, 40, std::nullopt, 0, true}}));
     EXPECT_EQ(SummaryText(Summarise(plan, h.Card(), h.Image())),
               "0 new, 0 already there, 0 moved, 0 fields left free after the merge. 1 pass "
               "does not fit: untick them or give each a field to replace.");
@@ -139,7 +139,7 @@ TEST(MergeCard, RandomCardsLoseNoLineAndLeaveOutOnlyWhatIsThereOrDoesNotFit) {
         MergePlan plan = PlanMerge(card, before, true);
         const MergeSummary summary = Summarise(plan, card, before);
         // The operator leaves out what does not fit.
-        for (MergeRow& row : plan.Rows) row.Ticked = row.Ticked && row.Target != 0;
+        for (MergeRow& row : plan.Rows) row.Ticked = row.Ticked && row.Target;
         if (ReadyToMerge(plan, card, before)) {
             ASSERT_TRUE(ApplyMerge(h.program, h.ports, plan)) << round;
         }
@@ -165,8 +165,8 @@ TEST(MergeCard, RandomCardsLoseNoLineAndLeaveOutOnlyWhatIsThereOrDoesNotFit) {
                                                      : std::ranges::any_of(pairs, found))
                     << row.Source;
             } else if (row.Ticked) {
-                EXPECT_TRUE(SameCoordinates(after.Line(row.Target), pass)) << row.Source;
-                EXPECT_GE(row.Target, kFirstUsableField);
+                EXPECT_TRUE(SameCoordinates(after.Line(*row.Target), pass)) << row.Source;
+                EXPECT_GE(*row.Target, kFirstUsableField);
                 ++added;
             } else {
                 EXPECT_EQ(summary.FreeAfter, 0) << row.Source << " left out with room to spare";

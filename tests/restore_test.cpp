@@ -72,6 +72,12 @@ TEST(Restore, ListsBackupsNewestFirstAndTellsWhatEachFileHolds) {
     ExpectFile(broken.Straight, BackupFileState::Damaged, "damaged: 2 passes readable");
     ExpectFile(broken.Circle, BackupFileState::Foreign, "not a line file");
     EXPECT_EQ(broken.Circle.Passes, 0);
+    // One that cannot be read says why.
+    const auto refused =
+        MakeFiles([](const char* step, const fs::path&) { return std::string(step) == "read"; },
+                  make_error_code(std::errc::permission_denied));
+    ExpectFile(ReadBackup(*refused, listed[0].Folder).Circle, BackupFileState::Foreign,
+               "cannot be read. The system gave this reason: Permission denied.");
 
     // A whole card copied elsewhere, in the card's own upper case, in a
     // folder whose name would make anything a circle file.

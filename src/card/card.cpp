@@ -29,14 +29,15 @@ void RemoveStaleTemporaryFiles(Files& files, const fs::path& folder) {
     }
 }
 
-// Nothing in contents for a file that is not there; false when it is there
-// but cannot be read.
-bool ReadIfThere(Files& files, const fs::path& path, std::optional<FileContents>& contents) {
+// Nothing in contents for a file that is not there; a failure when it is
+// there but cannot be read.
+FileResult ReadIfThere(Files& files, const fs::path& path, std::optional<FileContents>& contents) {
     contents.reset();
     if (!files.IsFile(path))
-        return true;
-    contents = files.Read(path, kLineFileLimit);
-    return contents.has_value();
+        return {};
+    const ReadResult read = files.Read(path, kLineFileLimit);
+    contents = read.Contents();
+    return read.Failure();
 }
 
 }  // namespace
@@ -75,21 +76,24 @@ fs::path CardLineFilePath(const Program& program, Ports& ports) {
 }
 
 bool CheckCard(const Program& program, Ports& ports, bool showError) {
-    if (ports.Disk.Read(CardLineFilePath(program, ports), 0))
+    const ReadResult read = ports.Disk.Read(CardLineFilePath(program, ports), 0);
+    if (read)
         return true;
     if (showError)
-        ports.Ask.Show(kCardNotReadable);
+        ports.Ask.Show(WithReason(kCardNotReadable, read.Error(), Medium::Card));
     return false;
 }
 
-bool ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen) {
+FileResult ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen) {
     const std::string drive = ports.Drives.CurrentText();
     const char* other =
         program.Menus.Kind() == TrackKind::Straight ? kCircleLinesFile : kStraightLinesFile;
-    return ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, kCardFolder, other),
-                       seen.OtherLines) &&
-           ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, "", kCardInfoFile),
-                       seen.CardInfo);
+    FileResult read = ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, kCardFolder, other),
+                                  seen.OtherLines);
+    if (read)
+        read = ReadIfThere(ports.Disk, CardFilePath(ports.Disk, drive, "", kCardInfoFile),
+                           seen.CardInfo);
+    return read;
 }
 
 void LoadCard(Program& program, Ports& ports, bool showError) {
@@ -111,7 +115,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     RemoveStaleTemporaryFiles(ports.Disk, path.parent_path());
     // A damaged file still shows every pass that can be trusted, so that
     // they can be moved into the image; it is never taken for an empty card.
-    const std::optional<FileContents> contents = ports.Disk.Read(path, kLineFileLimit);
+    const ReadResult contents = ports.Disk.Read(path, kLineFileLimit);
     SalvagedLines read =
         contents ? SalvageLineFile(contents->Bytes, contents->Whole) : SalvageLineFile("", false);
     SetKindFromPath(read.Image, path);

@@ -33,13 +33,13 @@ fs::path CardFilePath(Files& files, const std::string& driveText, const std::str
 // checked track kind.
 fs::path CardLineFilePath(const Program& program, Ports& ports);
 
-// Whether the card's line file can be opened; the "Error with Card" box
-// when not and showError is set.
+// Whether the card's line file can be opened; the "Error with Card" box,
+// with why, when not and showError is set.
 bool CheckCard(const Program& program, Ports& ports, bool showError);
 
-// Reads the card's other line file and its cardinfo.bin into seen; false
-// when one of them is there but cannot be read.
-bool ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen);
+// Reads the card's other line file and its cardinfo.bin into seen; a
+// failure, with why, when one of them is there but cannot be read.
+FileResult ReadFilesBeside(const Program& program, Ports& ports, CardFileSeen& seen);
 
 void LoadCard(Program& program, Ports& ports, bool showError);
 

@@ -7,6 +7,7 @@
 
 #include "card/card.h"
 #include "card/save.h"
+#include "core/error_messages.h"
 #include "core/line_file.h"
 #include "core/master_copy.h"
 #include "display/line_list.h"
@@ -173,9 +174,10 @@ BackupLineFile ReadLineFileIn(Files& files, const Spellings& top,
     }
     if (file.Path.empty())
         return file;
-    const std::optional<FileContents> contents = files.Read(file.Path, kLineFileLimit);
+    const ReadResult contents = files.Read(file.Path, kLineFileLimit);
     if (!contents) {
         file.State = BackupFileState::Foreign;
+        file.Damage = PlainReason(contents.Error(), Medium::Disk);
         return file;
     }
     file.Contents = *contents;
@@ -237,7 +239,7 @@ std::string DescribeBackupFile(const BackupLineFile& file) {
         case BackupFileState::Foreign:
             break;
     }
-    return "not a line file";
+    return file.Damage.empty() ? "not a line file" : "cannot be read. " + file.Damage;
 }
 
 BackupSummary ReadBackup(Files& files, const fs::path& folder) {

@@ -23,7 +23,8 @@ std::string FolderTimeText(const fs::path& folder);
 // cardinfo.bin) or a whole card (pflines/ablines.dat), in any case.
 BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKind kind);
 
-// "12 passes", "damaged: 230 passes readable", "not a line file", "none".
+// "12 passes", "damaged: 230 passes readable", "not a line file", "cannot be
+// read. " and why, "none".
 std::string DescribeBackupFile(const BackupLineFile& file);
 
 // The folder's two line files and the card it came from.

@@ -43,10 +43,14 @@ void ShowCardAsRead(Program& program, Ports& ports) {
 // without a Refresh, even while one is being backed up. Tells the operator
 // and shows the card in the reader when it is not.
 bool StillTheCardShown(Program& program, Ports& ports, const fs::path& path) {
-    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
-    CardFileSeen card{path, now.value_or(FileContents{}), {}, {}, {}};
-    if (!now || !ReadFilesBeside(program, ports, card)) {
-        ShowCardWriteFailed(program, ports);
+    const ReadResult now = ports.Disk.Read(path, kLineFileLimit);
+    CardFileSeen card{path, now.Contents().value_or(FileContents{}), {}, {}, {}};
+    if (!now) {
+        ShowCardWriteFailed(program, ports, now.Failure());
+        return false;
+    }
+    if (FileResult beside = ReadFilesBeside(program, ports, card); !beside) {
+        ShowCardWriteFailed(program, ports, beside);
         return false;
     }
     const std::optional<CardFileSeen>& seen = program.CardFile;

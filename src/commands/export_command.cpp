@@ -3,6 +3,7 @@
 // here. Built only with the exports.
 
 #include "commands/commands.h"
+#include "core/error_messages.h"
 #include "exchange/export_lines.h"
 #include "exchange/import_lines.h"
 
@@ -16,6 +17,17 @@ constexpr const char* kExportTitle = "Export Lines";
 std::string NameText(const fs::path& path) {
     const std::u8string name = path.u8string();
     return {name.begin(), name.end()};
+}
+
+// A file under the folder the card shown was read from is on the card; any
+// other is on the PC's own disk.
+Medium MediumOf(const Program& program, const fs::path& file) {
+    if (!program.CardFile)
+        return Medium::Disk;
+    const fs::path root = program.CardFile->Path.parent_path().parent_path();
+    const fs::path inside = file.lexically_relative(root);
+    return !root.empty() && !inside.empty() && *inside.begin() != ".." ? Medium::Card
+                                                                       : Medium::Disk;
 }
 
 }  // namespace
@@ -45,11 +57,14 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
     const std::string leftOut = LeftOutText(result.LeftOut);
     if (result.Passes == 0)
         return say("Nothing was written to " + written + ".\r\n" + leftOut, Icon::Exclamation);
-    if (!result.Written)
-        return say("The lines could not be written to " + written +
-                       ".\r\nCheck that the folder exists and can be written; any file that was "
-                       "there is unchanged.",
-                   Icon::Exclamation);
+    if (!result.Written) {
+        std::string text = "The lines could not be written to " + written +
+                           ".\r\nCheck that the folder exists and can be written; any file that "
+                           "was there is unchanged.";
+        if (result.Failure)
+            text += "\r\n" + PlainReason(*result.Failure, MediumOf(program, result.File));
+        return say(text, Icon::Exclamation);
+    }
     say(std::to_string(result.Passes) + (result.Passes == 1 ? " pass" : " passes") +
             " written to " + written + "." + (leftOut.empty() ? "" : "\r\n" + leftOut),
         Icon::Information);

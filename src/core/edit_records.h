@@ -16,11 +16,15 @@ enum class MergeKind {
     Clash,         // the image's field holds a different line: the pass moves
 };
 
+// A target typed that is no number at all: like any number outside the
+// fields, it fits nowhere.
+inline constexpr int kNotAFieldNumber = -1;
+
 struct MergeRow {
     MergeKind Kind = MergeKind::New;
-    int Source = 0;  // the card's field
-    int Target = 0;  // the image's field it goes to; 0 when none is left
-    int SameAs = 0;  // AlreadyThere: the image's field holding the line
+    int Source = 0;             // the card's field
+    std::optional<int> Target;  // the image's field it goes to; nothing when none is left
+    int SameAs = 0;             // AlreadyThere: the image's field holding the line
     bool Ticked = false;
     bool operator==(const MergeRow&) const = default;
 };

@@ -66,6 +66,8 @@ inline std::string PlainReason(const FileError& error, Medium where) {
                         : "There is no room left on the disk.";
         case FileProblem::Gone:
             return card ? "The card was taken out." : "The folder is not there.";
+        case FileProblem::Missing:
+            return "There is no file " + PathText(error.Path) + ".";
         case FileProblem::Other:
             break;
     }

@@ -30,6 +30,7 @@ class Steps {
             return MakeFileError(reason_, step, path);
         return std::nullopt;
     }
+    std::error_code Reason() const { return reason_; }
 
   private:
     FaultHook hook_;
@@ -38,6 +39,23 @@ class Steps {
 
 FileError SystemError(const char* step, const fs::path& path) {
     return MakeFileError(std::error_code(errno, std::generic_category()), step, path);
+}
+
+// The stream library leaves the system's reason in errno, where it has one.
+std::error_code LastSystemError() {
+    return errno != 0 ? std::error_code(errno, std::generic_category())
+                      : make_error_code(std::errc::io_error);
+}
+
+// A read refused for want of leave is no write protection, and a file that
+// is not there is not a card taken out: the operator is told which it is.
+FileError ReadFailed(const std::error_code& code, const fs::path& path) {
+    FileError error = MakeFileError(code, "read", path);
+    if (code == std::errc::no_such_file_or_directory)
+        error.Problem = FileProblem::Missing;
+    else if (error.Problem == FileProblem::WriteProtected)
+        error.Problem = FileProblem::Other;
+    return error;
 }
 
 // The first failure of a sequence of steps is the one that tells why; the
@@ -152,21 +170,28 @@ class RealFileSystem final : public Files {
     explicit RealFileSystem(FaultHook hook = {}, std::error_code reason = {})
         : steps_(std::move(hook), reason) {}
 
-    std::optional<FileContents> Read(const fs::path& path, std::size_t limit) override {
-        if (!IsFile(path))
-            return std::nullopt;  // a folder opens, but holds no lines
+    ReadResult Read(const fs::path& path, std::size_t limit) override {
+        if (!IsFile(path)) {
+            // A folder opens, but holds no lines.
+            return ReadFailed(Exists(path)
+                                  ? std::make_error_code(std::errc::is_a_directory)
+                                  : std::make_error_code(std::errc::no_such_file_or_directory),
+                              path);
+        }
         if (steps_.Fails("read", path))
-            return std::nullopt;
+            return ReadFailed(steps_.Reason(), path);
+        errno = 0;
         std::ifstream in(path, std::ios::binary);
         if (!in)
-            return std::nullopt;
+            return ReadFailed(LastSystemError(), path);
         std::error_code error;
         const auto size = fs::file_size(path, error);
         FileContents contents;
         contents.Bytes.resize(error ? limit + 1 : std::min<std::size_t>(size, limit) + 1);
+        errno = 0;
         in.read(contents.Bytes.data(), static_cast<std::streamsize>(contents.Bytes.size()));
         if (in.bad())
-            return std::nullopt;
+            return ReadFailed(LastSystemError(), path);
         contents.Bytes.resize(static_cast<std::size_t>(in.gcount()));
         if (contents.Bytes.size() > limit) {
             contents.Bytes.resize(limit);
@@ -207,8 +232,10 @@ class RealFileSystem final : public Files {
         const auto size = error ? 0 : fs::file_size(from, error);
         if (error)
             return MakeFileError(error, "read", from);
-        const auto contents = Read(from, static_cast<std::size_t>(size));
-        if (!contents || !contents->Whole)
+        const ReadResult contents = Read(from, static_cast<std::size_t>(size));
+        if (!contents)
+            return contents.Error();
+        if (!contents->Whole)
             return MakeFileError(make_error_code(std::errc::io_error), "read", from);
         return Replace(to, contents->Bytes);
     }

@@ -28,6 +28,7 @@ enum class FileProblem {
     WriteProtected,  // read-only media, or no leave to write there
     NoRoom,          // the disk, or the user's share of it, is full
     Gone,            // the medium went away: a card taken out, a folder removed
+    Missing,         // the file to read is not there
     Other,           // anything else; the system's own words say what
 };
 
@@ -56,13 +57,31 @@ class FileResult {
     std::optional<FileError> error_;
 };
 
+// What a read came to: the bytes, or why there are none.
+class ReadResult {
+  public:
+    ReadResult(FileContents contents) : contents_(std::move(contents)) {}
+    ReadResult(FileError error) : error_(std::move(error)) {}
+    explicit operator bool() const { return contents_.has_value(); }
+    const FileContents& operator*() const { return *contents_; }
+    const FileContents* operator->() const { return &*contents_; }
+    const std::optional<FileContents>& Contents() const { return contents_; }
+    // Only for a result that is false.
+    const FileError& Error() const { return *error_; }
+    FileResult Failure() const { return error_ ? FileResult(*error_) : FileResult(); }
+
+  private:
+    std::optional<FileContents> contents_;
+    std::optional<FileError> error_;
+};
+
 class Files {
   public:
     virtual ~Files() = default;
 
-    // At most limit bytes from the start of the file; nothing when it
-    // cannot be opened or read.
-    virtual std::optional<FileContents> Read(const fs::path& path, std::size_t limit) = 0;
+    // At most limit bytes from the start of the file, or why it cannot be
+    // opened or read.
+    virtual ReadResult Read(const fs::path& path, std::size_t limit) = 0;
 
     // Replaces the file whole: the bytes go to a temporary file beside it,
     // which is flushed to the device and renamed over the old one, so a

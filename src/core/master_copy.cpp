@@ -37,8 +37,8 @@ void ReportDamage(Program& program, Ports& ports, const fs::path& path, const st
 
 CardImage ReadMasterCopy(Program& program, Ports& ports, const fs::path& path, bool straight) {
     CardImage image = NewBlankImage();
-    const std::optional<FileContents> contents = ports.Disk.Read(path, kLineFileLimit);
-    program.MasterCopySeen[path] = contents;
+    const ReadResult contents = ports.Disk.Read(path, kLineFileLimit);
+    program.MasterCopySeen[path] = contents.Contents();
     if (contents) {
         SalvagedLines read = SalvageLineFile(contents->Bytes, contents->Whole);
         image = std::move(read.Image);
@@ -47,7 +47,8 @@ CardImage ReadMasterCopy(Program& program, Ports& ports, const fs::path& path, b
                          "is damaged: " + DescribeRecords(read.Lost) + " could not be read.",
                          read.Lost.size() < static_cast<std::size_t>(kSlotCount));
     } else if (ports.Disk.Exists(path)) {
-        ReportDamage(program, ports, path, "could not be read.", false);
+        ReportDamage(program, ports, path,
+                     "could not be read.\r\n" + PlainReason(contents.Error(), Medium::Disk), false);
     }
     image.IsStraight = straight;
     image.IsCircle = !straight;
@@ -75,10 +76,11 @@ bool WriteMasterCopy(Program& program, Ports& ports, const CardImage& image) {
                               : WithReason(kMasterCopySaveFailed, result.Error(), Medium::Disk));
         return false;
     };
-    const std::optional<FileContents> now = ports.Disk.Read(path, kLineFileLimit);
+    const ReadResult read = ports.Disk.Read(path, kLineFileLimit);
+    const std::optional<FileContents>& now = read.Contents();
     // A file that is there but cannot be read cannot be compared either.
     if (!now && ports.Disk.IsFile(path))
-        return fail();
+        return fail(read.Failure());
     const auto seen = program.MasterCopySeen.find(path);
     if (now && (seen == program.MasterCopySeen.end() || seen->second != now)) {
         ports.Ask.Show(MasterCopyChanged(path));

@@ -69,7 +69,7 @@ fs::path WindowPlaceFile(const Program& program) {
 }
 
 std::optional<WindowPlace> ReadWindowPlace(const Program& program, Files& files) {
-    const std::optional<FileContents> contents = files.Read(WindowPlaceFile(program), 256);
+    const ReadResult contents = files.Read(WindowPlaceFile(program), 256);
     if (!contents || !contents->Whole)
         return std::nullopt;
     std::istringstream words(contents->Bytes);

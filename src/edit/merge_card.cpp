@@ -19,8 +19,8 @@ std::array<bool, kSlotCount + 1> TakenFields(const MergePlan& plan, std::size_t 
     std::array<bool, kSlotCount + 1> taken{};
     for (std::size_t r = 0; r < plan.Rows.size(); ++r) {
         const MergeRow& row = plan.Rows[r];
-        if (r != skip && row.Ticked && IsSlotNumber(row.Target))
-            taken[row.Target] = true;
+        if (r != skip && row.Ticked && row.Target && IsSlotNumber(*row.Target))
+            taken[*row.Target] = true;
     }
     return taken;
 }
@@ -64,18 +64,20 @@ MergePlan PlanMerge(const CardImage& card, const CardImage& image, bool straight
             row.SameAs = best->Second.Field;
             // Ticked, it replaces the near copy in place, or takes its own
             // field when that is free; else it is given one when ticked.
-            row.Target = row.SameAs == n || (Usable(n) && !LineInUse(there)) ? n : 0;
+            if (row.SameAs == n || (Usable(n) && !LineInUse(there)))
+                row.Target = n;
         } else {
             row.Kind = LineInUse(there) ? MergeKind::Clash : MergeKind::New;
             row.Ticked = true;
-            row.Target = Usable(n) && !LineInUse(there) ? n : 0;
+            if (Usable(n) && !LineInUse(there))
+                row.Target = n;
         }
         plan.Rows.push_back(row);
     }
     // Passes keeping their own number first, so that a moved pass never
     // takes a field a later new pass needs.
     for (std::size_t r = 0; r < plan.Rows.size(); ++r) {
-        if (plan.Rows[r].Ticked && plan.Rows[r].Target == 0)
+        if (plan.Rows[r].Ticked && !plan.Rows[r].Target)
             plan.Rows[r].Target = ProposeField(plan, image, r);
     }
     return plan;
@@ -84,29 +86,30 @@ MergePlan PlanMerge(const CardImage& card, const CardImage& image, bool straight
 TargetCheck CheckTarget(const MergePlan& plan, const CardImage& card, const CardImage& image,
                         std::size_t row) {
     const MergeRow& r = plan.Rows.at(row);
-    if (r.Target == 0)
+    if (!r.Target)
         return TargetCheck::NoneLeft;
-    if (!IsSlotNumber(r.Target))
+    const int target = *r.Target;
+    if (!IsSlotNumber(target))
         return TargetCheck::OutOfRange;
-    if (r.Target < kFirstUsableField)
+    if (target < kFirstUsableField)
         return TargetCheck::Reserved;
-    if (TakenFields(plan, row)[r.Target])
+    if (TakenFields(plan, row)[target])
         return TargetCheck::TakenByOther;
-    const GuidanceLine& there = image.Line(r.Target);
+    const GuidanceLine& there = image.Line(target);
     if (!LineInUse(there))
         return TargetCheck::Free;
-    if (r.Target == r.Source && SourceHolds(r, card) && SameCoordinates(there, card.Line(r.Source)))
+    if (target == r.Source && SourceHolds(r, card) && SameCoordinates(there, card.Line(r.Source)))
         return TargetCheck::SameLine;
     return TargetCheck::Replaces;
 }
 
-int ProposeField(const MergePlan& plan, const CardImage& image, std::size_t row) {
+std::optional<int> ProposeField(const MergePlan& plan, const CardImage& image, std::size_t row) {
     const std::array<bool, kSlotCount + 1> taken = TakenFields(plan, row);
     for (int field = kFirstUsableField; field <= kSlotCount; ++field) {
         if (!taken[field] && !LineInUse(image.Line(field)))
             return field;
     }
-    return 0;
+    return std::nullopt;
 }
 
 void TickRow(MergePlan& plan, const CardImage& card, const CardImage& image, std::size_t row,
@@ -131,8 +134,8 @@ MergeSummary Summarise(const MergePlan& plan, const CardImage& card, const CardI
             ++(check == TargetCheck::NoneLeft ? summary.NotFitting : summary.Wrong);
             continue;
         }
-        filled[row.Target] = true;
-        if (row.Target != row.Source)
+        filled[*row.Target] = true;
+        if (*row.Target != row.Source)
             ++summary.Moved;
         else if (row.Kind == MergeKind::New)
             ++summary.New;
@@ -192,12 +195,13 @@ bool ApplyMerge(Program& program, Ports& ports, const MergePlan& plan) {
         for (const MergeRow& row : plan.Rows) {
             if (!row.Ticked)
                 continue;
-            GuidanceLine& slot = image.Line(row.Target);
+            const int target = *row.Target;  // ready: every ticked row has one
+            GuidanceLine& slot = image.Line(target);
             slot = card.Line(row.Source);
             // A pass moved to another field takes that field's number text,
             // as the arrow's "Field Shuffle" does.
-            if (row.Target != row.Source)
-                slot.FieldNum = program.Table.At(ImageSide, 1).Line(row.Target).FieldNum;
+            if (target != row.Source)
+                slot.FieldNum = program.Table.At(ImageSide, 1).Line(target).FieldNum;
             merged.push_back(row.Source);
         }
         return StepDone{true, StepName("Merge", merged)};

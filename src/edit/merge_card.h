@@ -25,8 +25,8 @@ TargetCheck CheckTarget(const MergePlan& plan, const CardImage& card, const Card
                         std::size_t row);
 
 // The lowest free field from 6 up that no ticked row other than this one
-// takes; 0 when there is none.
-int ProposeField(const MergePlan& plan, const CardImage& image, std::size_t row);
+// takes; nothing when there is none.
+std::optional<int> ProposeField(const MergePlan& plan, const CardImage& image, std::size_t row);
 
 // Ticks or unticks a row; a ticked row whose target cannot be used gets a
 // proposed one.

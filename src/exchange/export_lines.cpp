@@ -394,23 +394,27 @@ std::optional<fs::path> OtherTaskData(Files& disk, const fs::path& target, Expor
 // TaskData under another (taskdata.xml), a replace on a case-insensitive
 // disk would keep that spelling: the old file is set aside, the new one
 // written, and the old one put back if that fails.
-bool ReplaceSpelledAs(Files& disk, const fs::path& path, ExportFormat format,
-                      const std::string& text) {
+FileResult ReplaceSpelledAs(Files& disk, const fs::path& path, ExportFormat format,
+                            const std::string& text) {
     const auto other = OtherTaskData(disk, path, format);
     if (!other)
-        return false;
+        return MakeFileError(make_error_code(std::errc::io_error), "list", path.parent_path());
     if (other->empty())
         return disk.ReplaceExactly(path, text);
     const fs::path existing = *other;
     fs::path aside = path;
     aside += ".swathkit-old";
-    if (!disk.Copy(existing, aside) || !disk.Remove(existing)) {
+    FileResult step = disk.Copy(existing, aside);
+    if (step)
+        step = disk.Remove(existing);
+    if (!step) {
         disk.Remove(aside);
-        return false;
+        return step;
     }
-    if (disk.ReplaceExactly(path, text)) {
+    FileResult written = disk.ReplaceExactly(path, text);
+    if (written) {
         disk.Remove(aside);
-        return true;
+        return written;
     }
     // A replace that failed only at the last flush has already put the new
     // file in place; the old one goes back under its own name alone.
@@ -418,7 +422,7 @@ bool ReplaceSpelledAs(Files& disk, const fs::path& path, ExportFormat format,
         disk.Remove(path);
     if (disk.Copy(aside, existing))
         disk.Remove(aside);
-    return false;
+    return written;
 }
 
 }  // namespace
@@ -448,22 +452,22 @@ namespace {
 // A field folder is made when it is not there. One that is there keeps its
 // Field.txt: its boundary and coverage are held around that start fix, so
 // the lines are written around it too.
-bool WriteFolder(Files& disk, const fs::path& folder, const std::vector<PlacedLine>& lines,
-                 const std::string& name) {
+FileResult WriteFolder(Files& disk, const fs::path& folder, const std::vector<PlacedLine>& lines,
+                       const std::string& name) {
     std::vector<ExportFile> files;
     if (disk.IsFolder(folder)) {
         const auto field = disk.Read(folder / kFieldFile, kFieldFileLimit);
         const auto start = field ? FieldStartFix(field->Bytes) : std::nullopt;
         files = start ? FieldFolderLines(lines, *start) : FieldFolderFiles(lines, name);
     } else {
-        if (!disk.MakeFolder(folder))
-            return false;
+        if (FileResult made = disk.MakeFolder(folder); !made)
+            return made;
         files = FieldFolderFiles(lines, name);
     }
     for (const ExportFile& file : files)
-        if (!disk.Replace(folder / file.Name, file.Bytes))
-            return false;
-    return true;
+        if (FileResult written = disk.Replace(folder / file.Name, file.Bytes); !written)
+            return written;
+    return {};
 }
 
 }  // namespace
@@ -483,13 +487,18 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
     if (result.Passes == 0)
         return result;
     const ExportEntry& entry = ExportFormatEntry(format);
+    FileResult written;
     if (entry.Folder) {
-        result.Written = WriteFolder(disk, result.File, lines, name);
-        return result;
+        written = WriteFolder(disk, result.File, lines, name);
+    } else {
+        const std::vector<ExportFile> files = entry.Write(lines, name);
+        if (files.size() != 1 || files[0].Bytes.empty())
+            return result;
+        written = ReplaceSpelledAs(disk, result.File, format, files[0].Bytes);
     }
-    const std::vector<ExportFile> files = entry.Write(lines, name);
-    result.Written = files.size() == 1 && !files[0].Bytes.empty() &&
-                     ReplaceSpelledAs(disk, result.File, format, files[0].Bytes);
+    result.Written = written;
+    if (!written)
+        result.Failure = written.Error();
     return result;
 }
 

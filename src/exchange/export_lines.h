@@ -33,8 +33,9 @@ std::string ExportText(ExportFormat format, const CardImage& image, bool straigh
 
 struct ExportResult {
     bool Written = false;
-    fs::path File;             // the file written, or that was to be
-    std::size_t Passes = 0;    // passes in the file
+    std::optional<FileError> Failure;  // why not, where a step on a file failed
+    fs::path File;                     // the file written, or that was to be
+    std::size_t Passes = 0;            // passes in the file
     std::vector<int> LeftOut;  // fields not written: their coordinates are no place on earth
 };
 

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <numbers>
 
+#include "core/error_messages.h"
 #include "core/files.h"
 #include "core/number_text.h"
 #include "exchange/import_support.h"
@@ -333,7 +334,8 @@ Result ReadFieldFolder(const std::filesystem::path& folder, std::stop_token stop
             continue;
         const auto read = disk.Read(*file, budget);
         if (!read)
-            return Fail(std::string("The field folder's ") + names[i] + " cannot be read.");
+            return Fail(std::string("The field folder's ") + names[i] + " cannot be read. " +
+                        PlainReason(read.Error(), Medium::Disk));
         if (!read->Whole)
             return Fail(std::string("The field folder's files are larger than ") + kMaxBytesText +
                         " and are not read.");

@@ -107,7 +107,7 @@ void AddFeature(ImportResult& result, const json& feature) {
         name = fieldText;
     // A field number out of 6..250 says nothing; the name may still.
     const int given = FieldFromName(fieldText);
-    const int field = given != 0 ? given : -1;
+    const std::optional<int> field = given != 0 ? std::optional(given) : std::nullopt;
 
     const json* geometry = Member(feature, "geometry");
     if (!geometry || geometry->is_null())

@@ -135,7 +135,7 @@ void AddPlacemark(ImportResult& result, pugi::xml_node mark) {
         if (OnEarth(front) && OnEarth(back))
             point = Travel(front, BearingDegrees(front, back), DistanceMetres(front, back) / 2);
     }
-    AddParts(result, name, parts, point, data.heading, -1, data.pivot);
+    AddParts(result, name, parts, point, data.heading, std::nullopt, data.pivot);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ std::string Lower(std::string text) {
 }
 
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
-             int field, bool ticked) {
+             std::optional<int> field, bool ticked) {
     if (!OnEarth(point))
         return Skip(result, std::move(name), "coordinates out of range");
     if (straight && !std::isfinite(heading))
@@ -77,7 +77,7 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
         return;
     }
     ImportedLine line;
-    line.Field = field < 0 ? FieldFromName(name) : field;
+    line.Field = field ? *field : FieldFromName(name);
     line.Name = std::move(name);
     line.Straight = straight;
     line.Point = point;
@@ -141,7 +141,8 @@ bool MeetAtAntimeridian(const std::vector<GeoPoint>& before, const std::vector<G
 }  // namespace
 
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
-                  std::optional<GeoPoint> point, std::optional<double> heading, int field) {
+                  std::optional<GeoPoint> point, std::optional<double> heading,
+                  std::optional<int> field) {
     if (points.empty() && !point)
         return Skip(result, std::move(name), "no point");
     if (!std::all_of(points.begin(), points.end(), OnEarth))
@@ -185,8 +186,8 @@ std::vector<DrawnPart> JoinedAtAntimeridian(std::vector<DrawnPart> parts) {
 }
 
 void AddParts(ImportResult& result, const std::string& name, const std::vector<DrawnPart>& parts,
-              std::optional<GeoPoint> point, std::optional<double> heading, int field,
-              bool pivots) {
+              std::optional<GeoPoint> point, std::optional<double> heading,
+              std::optional<int> field, bool pivots) {
     if (parts.empty())
         return Skip(result, name, "no line or point");
     const bool one = std::count_if(parts.begin(), parts.end(), [](const DrawnPart& part) {

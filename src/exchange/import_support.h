@@ -59,9 +59,9 @@ int FieldFromName(std::string_view name);
 double CompassDegrees(double degrees);
 
 // A line that can come in, or the reason it cannot: a place off the earth
-// is left out. field < 0 takes the field from the name.
+// is left out. Without a field the name says which.
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
-             int field = -1, bool ticked = true);
+             std::optional<int> field = std::nullopt, bool ticked = true);
 void Skip(ImportResult& result, std::string name, std::string reason);
 
 // A straight line drawn as points (KML, GeoJSON): at point, or the first,
@@ -69,7 +69,8 @@ void Skip(ImportResult& result, std::string name, std::string reason);
 // Points that stray from that way more than kStraightToleranceMetres make
 // a curve, which is left out with how far they stray.
 void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoPoint>& points,
-                  std::optional<GeoPoint> point, std::optional<double> heading, int field = -1);
+                  std::optional<GeoPoint> point, std::optional<double> heading,
+                  std::optional<int> field = std::nullopt);
 
 // One part of what a placemark or feature draws: a line's points, a point,
 // or why the part will not come in.
@@ -89,7 +90,8 @@ std::vector<DrawnPart> JoinedAtAntimeridian(std::vector<DrawnPart> parts);
 // one line. Points are ticked at first only when the file calls them
 // pivots.
 void AddParts(ImportResult& result, const std::string& name, const std::vector<DrawnPart>& parts,
-              std::optional<GeoPoint> point, std::optional<double> heading, int field, bool pivots);
+              std::optional<GeoPoint> point, std::optional<double> heading,
+              std::optional<int> field, bool pivots);
 
 // Parsed XML no deeper than kMaxDepth and no bigger in memory than its
 // share, or why not. The document is built in text, which must outlive it.

@@ -48,7 +48,7 @@ QString CheckText(const MergeRow& row, TargetCheck check) {
         case TargetCheck::SameLine:
             return "copied over the same line";
         case TargetCheck::Replaces:
-            return "replaces image #" + QString::number(row.Target);
+            return "replaces image #" + QString::number(*row.Target);
         case TargetCheck::Reserved:
             return "Fields 1-5 are reserved";
         case TargetCheck::OutOfRange:
@@ -150,9 +150,9 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
 }
 
 void MergeCardDialog::Typed(int row, const QString& text) {
-    // Whatever is not a field number at all reads as -1, "not a field".
+    // Whatever is not a number at all fits nowhere, as 0 does.
     const std::optional<std::int16_t> number = LeadingWholeNumber(text.toStdString());
-    plan_.Rows.at(row).Target = number && *number != 0 ? *number : -1;
+    plan_.Rows.at(row).Target = number ? *number : kNotAFieldNumber;
     Refresh(row);
 }
 
@@ -163,7 +163,7 @@ void MergeCardDialog::Refresh(std::optional<int> typing) {
         table_->item(row, kTick)->setCheckState(r.Ticked ? Qt::Checked : Qt::Unchecked);
         // A field box is redrawn only when it changes: each redraw of one
         // of hundreds of boxes in the table is costly.
-        const QString target = r.Target > 0 ? QString::number(r.Target) : QString();
+        const QString target = r.Target > 0 ? QString::number(*r.Target) : QString();
         if (row != typing && targets_[row]->text() != target)
             targets_[row]->setText(target);
         targets_[row]->setEnabled(r.Ticked);
