@@ -263,22 +263,21 @@ TEST(Save, EachChangeIsBackedUpThenWrittenToItsSideAndNothingWithoutOne) {
     // An image change writes only the master copy.
     h.program.Table.Current(ImageSide) = h.original;
     h.Change(ImageSide, 50, "+0000000000045.00000000", &h.ports);
-    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
-                LineFileText(h.program.Table.Current(ImageSide), LineLayout::MasterCopy));
-    EXPECT_TRUE(Bytes(h.Lines()) == first);
+    EXPECT_EQ(Bytes(MasterCopyFile(h.program, true)),
+              LineFileText(h.program.Table.Current(ImageSide), LineLayout::MasterCopy));
+    EXPECT_EQ(Bytes(h.Lines()), first);
     EXPECT_FALSE(fs::exists(h.day));
     const std::string master = Bytes(MasterCopyFile(h.program, true));
     h.Change(CardSide, 20, "+0000000000042.00000000", &h.ports);
     const std::string second = Bytes(h.Lines());
     h.Change(CardSide, 30, "+0000000000043.00000000", &h.ports);
     // Each backup holds the card as it was before that write.
-    EXPECT_TRUE(Bytes(h.day / "0" / "ablines.dat") == first);
-    EXPECT_TRUE(Bytes(h.day / "1" / "ablines.dat") == second);
-    EXPECT_TRUE(Bytes(h.Lines()) ==
-                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
+    EXPECT_EQ(Bytes(h.day / "0" / "ablines.dat"), first);
+    EXPECT_EQ(Bytes(h.day / "1" / "ablines.dat"), second);
+    EXPECT_EQ(Bytes(h.Lines()), LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
     EXPECT_FALSE(h.program.ImageChanged);
     EXPECT_EQ(h.progress.Saves(CardSide), 2);
-    EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) == master);
+    EXPECT_EQ(Bytes(MasterCopyFile(h.program, true)), master);
     // A file that was never read is never written, not even the other kind's.
     h.program.Menus.StraightTrack = false;
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
@@ -326,7 +325,7 @@ TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
         WriteFile(h.root / other, "the same straight lines, but another card");
         h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
         h.Change(CardSide, 20, kLat, &h.ports);
-        EXPECT_TRUE(Bytes(h.Lines()) == lines) << other;
+        EXPECT_EQ(Bytes(h.Lines()), lines) << other;
     }
     EXPECT_FALSE(fs::exists(h.day));
     // Card B put into the reader while A is being backed up.
@@ -342,7 +341,7 @@ TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
     Ports swapped = h.Wire(h.dialogs, *swapping);
     h.dialogs.ExpectTitle("Card Changed", Answer::Ok);
     h.Change(CardSide, 30, kLat, &swapped);
-    EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(onB, LineLayout::Card));
+    EXPECT_EQ(Bytes(h.Lines()), LineFileText(onB, LineLayout::Card));
 
     // No backup folder: written only after a yes.
     fs::remove_all(h.program.WorkFolder / "Backup");
@@ -350,15 +349,14 @@ TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
     h.dialogs.Expect(kBackupBlocked, Answer::Ok);
     h.dialogs.Expect(kNoBackup, Answer::No);
     h.Change(CardSide, 30, kLat, &h.ports);
-    EXPECT_TRUE(Bytes(h.Lines()) == LineFileText(onB, LineLayout::Card));
+    EXPECT_EQ(Bytes(h.Lines()), LineFileText(onB, LineLayout::Card));
     EXPECT_FALSE(LineInUse(h.program.Table.Current(CardSide).Line(30)));
     fs::remove(h.program.WorkFolder / "Backup");
     for (int n = 0; n < 256; ++n) fs::create_directories(h.day / std::to_string(n));
     h.dialogs.Expect(kNoFreeBackupFolder, Answer::Ok);
     h.dialogs.Expect(kNoBackup, Answer::Yes);
     h.Change(CardSide, 30, kLat, &h.ports);
-    EXPECT_TRUE(Bytes(h.Lines()) ==
-                LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
+    EXPECT_EQ(Bytes(h.Lines()), LineFileText(h.program.Table.Current(CardSide), LineLayout::Card));
     EXPECT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(30)));
     fs::remove_all(h.day);
 
@@ -386,7 +384,7 @@ TEST(Save, OnlyTheCardShownIsWrittenAfterItsBackupAndAFailureShowsTheCard) {
     LoadCard(h.program, h.ports, true);
     h.dialogs.Expect(kCardWriteError, Answer::Ok);
     h.Change(CardSide, 40, kLat, &h.ports);
-    EXPECT_TRUE(Bytes(elsewhere / "ablines.dat") == lines);
+    EXPECT_EQ(Bytes(elsewhere / "ablines.dat"), lines);
 #endif
     EXPECT_TRUE(h.dialogs.Done());
 }
@@ -442,48 +440,23 @@ TEST(CardCopy, ThreeCardsFromOneBackupAfterACardOfTheWrongKindAndCancelAtTheFirs
     // and no second copy beside them, and its own cardinfo.bin.
     for (int i = 0; i < 3; ++i) {
         const fs::path card = i < 2 ? h.work.path() / ("out" + std::to_string(i + 2)) : h.root;
-        EXPECT_TRUE(Bytes(card / "pflines" / "ablines.dat") == lines) << i;
-        EXPECT_TRUE(Bytes(card / "pflines" / "circles.dat") == ownCircles) << i;
+        EXPECT_EQ(Bytes(card / "pflines" / "ablines.dat"), lines) << i;
+        EXPECT_EQ(Bytes(card / "pflines" / "circles.dat"), ownCircles) << i;
         EXPECT_EQ(std::distance(fs::directory_iterator(card / "pflines"), {}), 2) << i;
         EXPECT_EQ(std::distance(fs::directory_iterator(card), {}), 2) << i;
-        EXPECT_TRUE(Bytes(card / "cardinfo.bin") == std::string("\x01\x02\x00\x03", 4));
+        EXPECT_EQ(Bytes(card / "cardinfo.bin"), std::string("\x01\x02\x00\x03", 4));
         // Each was backed up before it was written, in the day's next folder.
         const fs::path backup = h.day / std::to_string(i + 2);
-        EXPECT_TRUE(Bytes(backup / "ablines.dat") + Bytes(backup / "circles.dat") ==
-                    ownLines + ownCircles)
+        EXPECT_EQ(Bytes(backup / "ablines.dat") + Bytes(backup / "circles.dat"),
+                  ownLines + ownCircles)
             << i;
     }
     // One backup of the first card for each run, one for each further card.
     EXPECT_EQ(std::distance(fs::directory_iterator(h.day), {}), 5);
-    EXPECT_TRUE(Bytes(h.work.path() / "out1" / "pflines" / "circles.dat") ==
-                LineFileText(h.sourceCircles, LineLayout::Card));
+    EXPECT_EQ(Bytes(h.work.path() / "out1" / "pflines" / "circles.dat"),
+              LineFileText(h.sourceCircles, LineLayout::Card));
     EXPECT_FALSE(fs::exists(h.work.path() / "out1" / "pflines" / "ablines.dat"));
 }
-
-#ifndef _WIN32
-// A card with another label mounts in another folder, and a freshly
-// formatted card has no pflines folder yet: its drive is chosen inside the
-// run, and it is taken.
-TEST(CardCopy, AFreshCardMountedElsewhereIsChosenBackedUpAndWritten) {
-    CopyHarness h;
-    const fs::path fresh = h.work.path() / "NEW";
-    WriteFile(fresh / "cardinfo.bin", "NEW");
-    const fs::path first = h.work.path() / "A";
-    h.drives.afterReread = {"/", h.drives.entries[1], fresh.string() + " [NEW]"};
-    h.dialogs.ExpectTitle("Copy Complete", Answer::Ok);
-    ExpectCopyOnto(h.dialogs, [&] { fs::rename(h.reader.folder, first); });
-    h.dialogs.ExpectDrive({h.drives.entries[1], fresh.string() + " [NEW]"}, 1);
-    mnuCardtoCard_Click(h.program, h.ports);
-    EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_TRUE(
-        Bytes(fresh / "pflines" / "ABLINES.dat") + Bytes(fresh / "pflines" / "CIRCLES.dat") ==
-        Bytes(first / "pflines" / "ablines.dat") + Bytes(first / "pflines" / "circles.dat"));
-    EXPECT_EQ(Bytes(h.day / "1" / "cardinfo.bin"), "NEW");
-    // The card side shows the card of the drive now chosen.
-    EXPECT_EQ(h.controls.description, kAvailable + fresh.string());
-    EXPECT_EQ(h.cardList.ItemTexts(), (Texts{"12"}));
-}
-#endif
 
 TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     CopyHarness h;
@@ -512,9 +485,9 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     Ports ports = h.Wire(h.dialogs, *faulty);
     mnuCardtoCard_Click(h.program, ports);
     EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_TRUE(Bytes(h.Lines()) == ownLines);
-    EXPECT_TRUE(Bytes(h.root / "pflines" / "circles.dat") ==
-                LineFileText(h.sourceCircles, LineLayout::Card));
+    EXPECT_EQ(Bytes(h.Lines()), ownLines);
+    EXPECT_EQ(Bytes(h.root / "pflines" / "circles.dat"),
+              LineFileText(h.sourceCircles, LineLayout::Card));
 #ifndef _WIN32
     // A further card whose pflines is a link: not written through.
     const fs::path linked = h.Blank("linked"), elsewhere = h.work.path() / "elsewhere";
@@ -527,7 +500,7 @@ TEST(CardCopy, AFailedBackupOrWriteEndsTheRun) {
     h.dialogs.ExpectTitle("Copy Failed", Answer::Ok);
     mnuCardtoCard_Click(h.program, h.ports);
     EXPECT_TRUE(h.dialogs.Done());
-    EXPECT_TRUE(Snapshot(elsewhere) == before);
+    EXPECT_EQ(Snapshot(elsewhere), before);
 #endif
 }
 
@@ -615,7 +588,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     ASSERT_TRUE(LineInUse(h.program.Table.Current(CardSide).Line(12)));
     h.dialogs.Expect(Said(kCardWriteError, "The card is write-protected."), Answer::Ok);
     h.Change(CardSide, 40, kLat, &h.ports);
-    EXPECT_TRUE(h.Files(h.root) == onA);
+    EXPECT_EQ(h.Files(h.root), onA);
     // The card side shows what the card holds, not the change.
     EXPECT_FALSE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
     EXPECT_EQ(h.controls.description, kAvailable + h.root.string());
@@ -635,10 +608,10 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     EXPECT_TRUE(h.dialogs.Done());
     EXPECT_EQ(h.controls.description, kNotDetected);
     ASSERT_TRUE(a->Mount(h.root));
-    EXPECT_TRUE(h.Files(h.root) == onA);
-    EXPECT_TRUE(Bytes(h.day / "1" / "ablines.dat") + "|" + Bytes(h.day / "1" / "circles.dat") +
-                    "|" + Bytes(h.day / "1" / "cardinfo.bin") ==
-                onA);
+    EXPECT_EQ(h.Files(h.root), onA);
+    EXPECT_EQ(Bytes(h.day / "1" / "ablines.dat") + "|" + Bytes(h.day / "1" / "circles.dat") + "|" +
+                  Bytes(h.day / "1" / "cardinfo.bin"),
+              onA);
     LoadCard(h.program, h.ports, true);
     EXPECT_EQ(h.Entries(), 2u);
 
@@ -665,7 +638,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     EXPECT_TRUE(h.dialogs.Done());
     b->Unmount();
     ASSERT_TRUE(b->Mount(h.root));
-    EXPECT_TRUE(h.Files(h.root) == lines + "|" + circles + "|CARDB");
+    EXPECT_EQ(h.Files(h.root), lines + "|" + circles + "|CARDB");
     EXPECT_EQ(h.Entries(), 2u);
 }
 

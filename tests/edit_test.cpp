@@ -194,30 +194,5 @@ TEST(ShuffleFields, ChangeAndCopyNeverLoseAPassTheOperatorKept) {
     }
 }
 
-// A field in use is given up only on a yes: No asks for another field,
-// Cancel gives the pass up.
-TEST(ShuffleFields, NoPassReplacedUnasked) {
-    EditHarness h(Passes({7}), Passes({12, 40}));
-    const auto prompt = [](int n) {
-        return "Copy field #" + std::to_string(n) +
-               " to which field: \r\nYou will be asked before a pass is replaced.";
-    };
-    h.imageList.Select({"12"});
-    h.dialogs.ExpectInput(prompt(12), "40");
-    h.dialogs.ExpectTitle("Replace Pass", Answer::No);
-    h.dialogs.ExpectInput(prompt(12), "41");
-    cmdShuffle_Click(h.program, h.ports, ImageSide);
-    // Copy Field of the pass, now 41, onto 40 again: Cancel keeps 40.
-    h.imageList.Select({"41"});
-    h.dialogs.ExpectInput(prompt(41), "40");
-    h.dialogs.ExpectTitle("Replace Pass", Answer::Cancel);
-    cmdCopyField_Click(h.program, h.ports, ImageSide);
-    EXPECT_TRUE(h.dialogs.Done());
-    CardImage want = ImageWith(Passes({40, 41}));
-    want.Line(41).Latitude = Pass(12);
-    EXPECT_EQ(h.program.Table.Current(ImageSide), want);
-    EXPECT_EQ(ReadLineFile(h.MasterPath()), want);
-}
-
 }  // namespace
 }  // namespace swathkit

@@ -1,12 +1,11 @@
-// The line readers: small hand-made files of each kind, this program's own
-// exports read back exactly, and files made to hurt refused quickly.
+// The line readers: small hand-made files of each kind, and files made to
+// hurt refused quickly. The exports read back are in export_test.cpp.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <stop_token>
 
 #include "core/number_text.h"
@@ -186,45 +185,6 @@ TEST(Import, FieldOnlyFromAWholeNumberName) {
         R"({"type": "Feature", "properties": {"field": 18446744073709551615}, "geometry": )"
         R"({"type": "Point", "coordinates": [1, 2]}})");
     EXPECT_EQ(std::get<ImportResult>(huge).Lines.at(0).Name, "18446744073709551615");
-}
-
-// A full card of each kind, in every format, comes back with the same
-// fields, points and headings. Where the test command asks, the exports are
-// left for the independent readers.
-TEST(Import, OwnExportsComeBackExactly) {
-    TempFolder work;
-    const char* keep = std::getenv("SWATHKIT_EXPORTS_FOR_READERS");
-    const fs::path folder = keep ? fs::path(keep) : work.path();
-    for (const bool straight : {true, false}) {
-        CardImage card = NewBlankImage();
-        for (int slot = kFirstUsableField; slot <= kSlotCount; ++slot) {
-            card.Line(slot).Latitude = StoredNumber(-89.7 + slot * 0.7101234567);
-            card.Line(slot).Longitude = StoredNumber(-179.99 + slot * 1.4391357913);
-            card.Line(slot).HeadingNorth = StoredNumber(1000 * std::cos(slot * 0.0257));
-            card.Line(slot).HeadingEast = StoredNumber(1000 * std::sin(slot * 0.0257));
-        }
-        card.Line(kSlotCount).Longitude = StoredNumber(179.9995);  // its segment crosses 180
-        const std::vector<PlacedLine> placed = PlacedLines(card, straight);
-        const std::string kind = straight ? "straight" : "circle";
-        for (const auto& [format, name] :
-             {std::pair{ExportFormat::TaskData, kind + "/TASKDATA.XML"},
-              std::pair{ExportFormat::Kml, kind + ".kml"},
-              std::pair{ExportFormat::GeoJson, kind + ".geojson"}}) {
-            WriteFile(folder / name, ExportText(format, card, straight, "Farm"));
-            const Read read = ReadImportFile(folder / name);
-            ASSERT_TRUE(std::holds_alternative<ImportResult>(read)) << Described(read);
-            const ImportResult& result = std::get<ImportResult>(read);
-            ASSERT_EQ(result.Lines.size(), placed.size()) << name;
-            EXPECT_TRUE(result.Skipped.empty()) << name;
-            for (std::size_t i = 0; i < placed.size(); ++i) {
-                const ImportedLine& line = result.Lines[i];
-                EXPECT_EQ(line.Field, placed[i].Field) << name;
-                EXPECT_EQ(line.Straight, straight) << name;
-                EXPECT_LT(DistanceMetres(line.Point, placed[i].Point), 0.001) << name << i;
-                EXPECT_LT(HeadingDifference(line.Heading, placed[i].Heading), 1e-4) << name << i;
-            }
-        }
-    }
 }
 
 TEST(Import, RefusesFilesMadeToHurt) {

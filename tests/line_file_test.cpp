@@ -220,8 +220,8 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
             UndoLastChange(h.program, h.ports, CardSide);
         }
         EXPECT_TRUE(h.dialogs.Done());
-        EXPECT_TRUE(Bytes(root / "pflines" / "ablines.dat") == damaged);
-        EXPECT_TRUE(Bytes(master) == damaged);
+        EXPECT_EQ(Bytes(root / "pflines" / "ablines.dat"), damaged);
+        EXPECT_EQ(Bytes(master), damaged);
 
         // The damaged master copy was kept aside as it was read.
         const fs::path kept = master.parent_path() / "Master_Copy_Straight.unreadable-12062026.dat";
@@ -237,7 +237,7 @@ TEST(Damaged, DamagedCardAndMasterCopyFilesLeaveTheProgramUsableAndAreKept) {
         h.program.ImageChanged = true;
         SaveImage(h.program, h.ports, ImageSide);
         EXPECT_TRUE(h.dialogs.Done());
-        EXPECT_TRUE(Bytes(root / "pflines" / "ablines.dat") == damaged);
+        EXPECT_EQ(Bytes(root / "pflines" / "ablines.dat"), damaged);
         EXPECT_EQ(ReadLineFile(MasterCopyFile(h.program, false)),
                   h.program.Table.Current(ImageSide));
     }
@@ -312,7 +312,7 @@ TEST(Damaged, LinesOutOfShapeAreReadByTheirFieldNumbersAndTheLossIsNamed) {
         h.dialogs.ExpectTitle("Damaged Card File", Answer::No);
         UndoLastChange(h.program, h.ports, CardSide);
         EXPECT_TRUE(h.dialogs.Done());
-        EXPECT_TRUE(Bytes(h.Lines()) == variant.bytes);
+        EXPECT_EQ(Bytes(h.Lines()), variant.bytes);
     }
 }
 

@@ -176,11 +176,6 @@ TEST(Restore, IntoTheImageIsOneCommandThatAsksOnceForTheOneClash) {
     EXPECT_EQ(image.Line(41).FieldNum, before.Line(41).FieldNum);
     EXPECT_FALSE(LineInUse(image.Line(90)));
     EXPECT_EQ(ReadLineFile(MasterCopyFile(h.program, true)).Line(41).Latitude, Lat(40));
-
-    // Circle tracks are not brought into an image of straight lines.
-    backup.Kind = TrackKind::Circle;
-    EXPECT_FALSE(RestoreIntoImage(h.program, h.ports, backup, {90}));
-    EXPECT_FALSE(LineInUse(h.program.Table.Current(ImageSide).Line(90)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
 
 namespace swathkit::testing {
@@ -25,16 +27,20 @@ class ModalScript final : public QObject {
         poll_.start(5);
     }
 
-    // The box's text and buttons are checked where given; a box whose text
-    // is checked elsewhere is known by its title.
+    // The box's text, buttons and the one Enter presses are checked where
+    // given; a box whose text is checked elsewhere is known by its title.
     void Box(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
-             QMessageBox::StandardButton press) {
+             QMessageBox::StandardButton press,
+             QMessageBox::StandardButton byDefault = QMessageBox::NoButton) {
         Step([=](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr) << "expected the box " << title.toStdString();
             EXPECT_EQ(box->windowTitle(), title);
-            EXPECT_TRUE(text.isNull() || box->text() == text) << box->text().toStdString();
+            EXPECT_EQ(box->text(), text.isNull() ? box->text() : text);
             EXPECT_TRUE(buttons == QMessageBox::NoButton || box->standardButtons() == buttons);
+            if (byDefault != QMessageBox::NoButton) {
+                EXPECT_EQ(box->defaultButton(), box->button(byDefault)) << title.toStdString();
+            }
             QTest::mouseClick(box->button(press), Qt::LeftButton);
         });
     }
@@ -53,6 +59,17 @@ class ModalScript final : public QObject {
             EXPECT_TRUE(edit->text().isEmpty());
             QTest::keyClicks(edit, entry);
             QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
+
+    // The file's name typed into the file chooser, and taken.
+    void ChooseFile(const std::filesystem::path& file) {
+        Step([file](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(chooser, nullptr) << "expected the file chooser";
+            chooser->findChild<QLineEdit*>("fileNameEdit")
+                ->setText(QString::fromStdU16String(file.u16string()));
+            QMetaObject::invokeMethod(chooser, "accept");
         });
     }
 

@@ -1,9 +1,7 @@
 // "Import Lines..." through the real window, on the program's own GeoJSON
 // exports; the preview's screen can be saved (shots.h).
 
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressDialog>
 #include <QThreadPool>
 
@@ -15,17 +13,6 @@ namespace swathkit {
 namespace {
 
 using namespace testing;
-
-// Types the file's name into the file chooser and takes it.
-void TypeIntoChooser(WindowHarness& h, const fs::path& file) {
-    h.script.Step([file](QWidget* modal) {
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        chooser->findChild<QLineEdit*>("fileNameEdit")
-            ->setText(QString::fromStdU16String(file.u16string()));
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-}
 
 TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     WindowHarness h;
@@ -42,7 +29,7 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     // The file typed into the chooser, then a look at the preview, or the box
     // of a file that cannot be read.
     const auto choose = [&](const char* name, std::function<void(QDialog*, QTreeWidget*)> look) {
-        TypeIntoChooser(h, h.work.path() / name);
+        h.script.ChooseFile(h.work.path() / name);
         if (!look)
             return h.script.Box("Import Lines", QMessageBox::Ok);
         h.script.Step([look](QWidget* modal) {
@@ -65,7 +52,7 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     h.Trigger("mnuImportLines");
     choose("broken.geojson", {});
     h.Trigger("mnuImportLines");
-    EXPECT_TRUE(Bytes(h.MasterPath()) == before);
+    EXPECT_EQ(Bytes(h.MasterPath()), before);
 
     choose("lines.geojson", [](QDialog* dialog, QTreeWidget* table) {
         ASSERT_EQ(table->topLevelItemCount(), 3);
@@ -107,7 +94,7 @@ TEST(ImportWindow, CancelStopsTheReadAndAFilePastTheCapsSaysWhatIsLeftOut) {
     many += R"({"geometry": {"type": "Point", "coordinates": [1, 2]}}]})";
     WriteFile(h.work.path() / "many.geojson", many);
     h.Open();
-    const auto choose = [&](const char* name) { TypeIntoChooser(h, h.work.path() / name); };
+    const auto choose = [&](const char* name) { h.script.ChooseFile(h.work.path() / name); };
 
     choose("empty.geojson");
     h.script.Step([](QWidget* modal) {

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QPdfWriter>
@@ -121,8 +120,9 @@ TEST(MapWindow, DrawsTheListsTrueToScaleAndFollowsThem) {
     EXPECT_EQ(h.Shown(view, CardSide, 12), nullptr);
 }
 
-// Exports through the dialog: the side, the format (0 TaskData, 2 GeoJSON) and
-// the file chosen (named as offered), then the boxes that follow answered by the script.
+// Exports through the dialog: the side, the format (0 TaskData, 2 GeoJSON, 4
+// the tractor's field folder) and the file or folder chosen (named as
+// offered), then the boxes that follow answered by the script.
 void Export(WindowHarness& h, int side, int format, const fs::path& file) {
     h.script.Step([=](QWidget* modal) {
         modal->findChild<QComboBox*>("ExportSide")->setCurrentIndex(side);
@@ -137,12 +137,14 @@ void Export(WindowHarness& h, int side, int format, const fs::path& file) {
 
 TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     MapHarness h;
-    const fs::path target = h.work.path() / "lines.geojson";
-    Export(h, 0, 2, target);
-    h.script.Box("Export Lines", QString("3 passes written to %1.").arg(target.c_str()),
+    const fs::path folder = h.work.path() / "Card lines";
+    Export(h, 0, 4, folder);
+    h.script.Box("Export Lines", QString("3 passes written to %1.").arg(folder.c_str()),
                  QMessageBox::Ok, QMessageBox::Ok);
     h.Trigger("mnuExportLines");
-    EXPECT_NE(Bytes(target).find("-93.25"), std::string::npos);
+    const auto read = ReadImportFile(folder);
+    ASSERT_TRUE(std::holds_alternative<ImportResult>(read));
+    EXPECT_EQ(std::get<ImportResult>(read).Lines.size(), 3u);
 
     h.Trigger("mnuDuplicates");
     auto* dialog = h.window->findChild<DuplicatePassesDialog*>();
@@ -162,20 +164,6 @@ TEST(MapWindow, ExportWritesTheChosenSideAndDuplicateRowsSelectBothPasses) {
     QTest::qWait(20);
     EXPECT_TRUE(dialog->Pairs().empty());
     EXPECT_EQ(table->model()->rowCount(), 0);
-}
-
-// The tractor's field folder, chosen from the same list: the path offered
-// follows the format, and the folder named becomes a field of the passes.
-TEST(MapWindow, ExportMakesAFieldFolderForTheTractor) {
-    MapHarness h;
-    const fs::path folder = h.work.path() / "Card lines";
-    Export(h, 0, 4, folder);
-    h.script.Box("Export Lines", QString("3 passes written to %1.").arg(folder.c_str()),
-                 QMessageBox::Ok, QMessageBox::Ok);
-    h.Trigger("mnuExportLines");
-    const auto read = ReadImportFile(folder);
-    ASSERT_TRUE(std::holds_alternative<ImportResult>(read));
-    EXPECT_EQ(std::get<ImportResult>(read).Lines.size(), 3u);
 }
 
 // Past a page of pairs, the closest show first with the count, and the rest
@@ -277,13 +265,7 @@ void SavePdf(WindowHarness& h, int side, const fs::path& file) {
     h.window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     h.List(side)->setFocus();
-    h.script.Step([file](QWidget* modal) {
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        chooser->findChild<QLineEdit*>("fileNameEdit")
-            ->setText(QString::fromStdU16String(file.u16string()));
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
+    h.script.ChooseFile(file);
     h.Trigger("mnuSavePdf");
 }
 

@@ -112,26 +112,21 @@ TEST(RestoreWindow, ThreeEditsMakeThreeBackupsTheFirstComesBackWholeAndDamageIsN
     // Onto the card with no row selected: the first backup's very bytes,
     // after a fourth backup. The question says so and defaults to No.
     compare->clearSelection();
-    h.script.Step([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), QString::fromStdString(
-                                   "Replace all the straight lines on the card " + h.root.string() +
-                                   " with those of the backup 12/06/2026 no. 0 (3 "
-                                   "passes)?\nThe card's own straight lines are backed up "
-                                   "first."));
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
-    });
+    h.script.Box(
+        "Write to Card",
+        QString::fromStdString("Replace all the straight lines on the card " + h.root.string() +
+                               " with those of the backup 12/06/2026 no. 0 (3 passes)?\n"
+                               "The card's own straight lines are backed up first."),
+        {}, QMessageBox::Yes, QMessageBox::No);
     QTest::mouseClick(write, Qt::LeftButton);
-    EXPECT_TRUE(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat") == edited);
+    EXPECT_EQ(Bytes(h.setup.WorkFolder / "Backup" / "12062026" / "3" / "ablines.dat"), edited);
     EXPECT_EQ(h.ItemTexts(CardSide), (QStringList{"12", "40", "77"}));
     dialog->WaitForListing();
     EXPECT_EQ(backups->topLevelItemCount(), 5);
     h.window.reset();
     card->Unmount();
     ASSERT_TRUE(card->Mount(h.root));
-    EXPECT_TRUE(Bytes(h.CardFile()) == first);
+    EXPECT_EQ(Bytes(h.CardFile()), first);
 }
 
 // A folder of the operator's stays on top through a new listing, and each

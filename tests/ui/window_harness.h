@@ -38,14 +38,15 @@ struct WindowHarness {
     }
 
     fs::path CardFile() const { return root / "pflines" / "ablines.dat"; }
-    fs::path MasterPath() const {
+    fs::path MasterPath(bool straight = true) const {
         Program program;
         program.WorkFolder = setup.WorkFolder;
-        return MasterCopyFile(program, true);
+        return MasterCopyFile(program, straight);
     }
     CardImage Master() const { return ReadLineFile(MasterPath()); }
+    // Into the master copy of the image's own kind.
     void WriteMaster(const CardImage& image) const {
-        WriteFile(MasterPath(), LineFileText(image, LineLayout::MasterCopy));
+        WriteFile(MasterPath(!image.IsCircle), LineFileText(image, LineLayout::MasterCopy));
     }
 
     template <typename T = QPushButton>
