@@ -58,12 +58,14 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
     if (result.Passes == 0)
         return say("Nothing was written to " + written + ".\r\n" + leftOut, Icon::Exclamation);
     if (!result.Written) {
-        std::string text = "The lines could not be written to " + written +
-                           ".\r\nCheck that the folder exists and can be written; any file that "
-                           "was there is unchanged.";
+        Message box{"The lines could not be written to " + written +
+                        ".\r\nCheck that the folder exists and can be written; any file that "
+                        "was there is unchanged.",
+                    Buttons::Ok, Icon::Exclamation, kExportTitle};
         if (result.Failure)
-            text += "\r\n" + PlainReason(*result.Failure, MediumOf(program, result.File));
-        return say(text, Icon::Exclamation);
+            box = WithReason(box, *result.Failure, MediumOf(program, result.File));
+        ask.Show(box);
+        return false;
     }
     say(std::to_string(result.Passes) + (result.Passes == 1 ? " pass" : " passes") +
             " written to " + written + "." + (leftOut.empty() ? "" : "\r\n" + leftOut),

@@ -74,9 +74,9 @@ inline std::string PlainReason(const FileError& error, Medium where) {
     return "The system gave this reason: " + error.SystemText + ".";
 }
 
-// The box with the reason under its own text, which stays as it is.
+// The box with the reason under its own text, which stays word for word.
 inline Message WithReason(Message message, const FileError& error, Medium where) {
-    message.Prompt += "\r\n" + PlainReason(error, where);
+    message.Details = PlainReason(error, where);
     return message;
 }
 

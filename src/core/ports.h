@@ -24,6 +24,8 @@ struct Message {
     // The button Enter presses; Ok and Yes unless a question must not be
     // answered yes by accident.
     Answer Default = Answer::Ok;
+    // Why, shown under the box's own text, which stays word for word.
+    std::string Details = {};
     bool operator==(const Message&) const = default;
 };
 

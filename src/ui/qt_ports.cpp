@@ -130,6 +130,7 @@ Answer QtDialogs::Show(const Message& message) {
             break;
     }
     QMessageBox box(icon, Text(message.Title), Text(message.Prompt), buttons, owner_);
+    box.setInformativeText(Text(message.Details));
     if (message.Default == Answer::No)
         box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {

@@ -22,7 +22,7 @@
 namespace swathkit {
 // A box that was not the one expected shows its words.
 inline void PrintTo(const Message& message, std::ostream* out) {
-    *out << '"' << message.Title << "\": \"" << message.Prompt << '"';
+    *out << '"' << message.Title << "\": \"" << message.Prompt << "\" (" << message.Details << ')';
 }
 }  // namespace swathkit
 
@@ -30,7 +30,7 @@ namespace swathkit::testing {
 
 // A box as shown when a file step failed: the reason under its own text.
 inline Message Said(Message box, const std::string& reason) {
-    box.Prompt += "\r\n" + reason;
+    box.Details = reason;
     return box;
 }
 

@@ -159,6 +159,24 @@ TEST(MainWindow, OneCopyOfTheProgramPerWorkFolder) {
     EXPECT_TRUE(TakeWorkFolder(second, told, folder));
 }
 
+// Why a file step failed shows under a box's own words, which stay as
+// they are.
+TEST(Boxes, TheReasonShowsUnderTheBoxsOwnWords) {
+    QWidget owner;
+    QtDialogs dialogs(&owner);
+    ModalScript script;
+    script.Step([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Error 100-2.");
+        EXPECT_EQ(box->informativeText(), "The card is write-protected.");
+        box->accept();
+    });
+    dialogs.Show({"Error 100-2.", Buttons::Ok, Icon::None, "Error Saving", Answer::Ok,
+                  "The card is write-protected."});
+    EXPECT_TRUE(script.Done());
+}
+
 // The lists against the font they are drawn with: no column is narrower than
 // it was drawn, and no header or cell is cut inside its own column, in every
 // display state the menus give. Grown, the window's lists show every column
