@@ -162,7 +162,11 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     }
 }
 
-AB_Main::~AB_Main() = default;
+AB_Main::~AB_Main() {
+    // The lists go with the widgets, after the program's state: their last
+    // redraw must not ask that state for Undo's name.
+    for (QTreeWidget* list : cardList_) list->model()->disconnect(this);
+}
 
 void AB_Main::Place(QWidget* widget, std::array<int, 4> twips, std::optional<Grow> grow) {
     // Unless told otherwise a control keeps its size and goes with what it
