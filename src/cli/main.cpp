@@ -59,20 +59,16 @@ struct Lines {
     std::vector<SkippedLine> LeftOut;
 };
 
-std::string Lower(std::string text) {
-    return AsciiLower(std::move(text));
-}
-
 bool IsCardFile(const fs::path& path) {
-    const std::string name = Lower(PathText(path.filename()));
+    const std::string name = AsciiLower(PathText(path.filename()));
     return name == "ablines.dat" || name == "circles.dat";
 }
 
 // What a file is by its name, as the readers take it.
 std::string FormatOf(const fs::path& path) {
     std::error_code error;
-    const std::string name = Lower(PathText(path.filename()));
-    const std::string extension = Lower(PathText(path.extension()));
+    const std::string name = AsciiLower(PathText(path.filename()));
+    const std::string extension = AsciiLower(PathText(path.extension()));
     if (IsCardFile(path))
         return "card";
     if ((fs::is_directory(path, error) && IsFieldFolder(path)) || name == "field.txt" ||
@@ -186,8 +182,8 @@ int List(const fs::path& path) {
 
 // The format OUT's name implies; none when it implies none.
 std::optional<std::string> ImpliedFormat(const fs::path& out) {
-    const std::string name = Lower(PathText(out.filename()));
-    const std::string extension = Lower(PathText(out.extension()));
+    const std::string name = AsciiLower(PathText(out.filename()));
+    const std::string extension = AsciiLower(PathText(out.extension()));
     if (IsCardFile(out))
         return "card";
     if (name == "taskdata.xml" || extension == ".zip")
@@ -247,7 +243,7 @@ int Convert(const fs::path& in, const fs::path& out, const std::optional<std::st
     bool straight = false;
     for (const ImportedLine& line : lines.Found) straight = straight || line.Straight;
     if (*format == "card")
-        straight = Lower(PathText(out.filename())).find("ircle") == std::string::npos;
+        straight = AsciiLower(PathText(out.filename())).find("ircle") == std::string::npos;
     std::vector<std::string> notPlaced;
     const CardImage image = ImageOf(lines.Found, straight, notPlaced);
     const std::size_t passes = PlacedLines(image, straight).size();
@@ -257,7 +253,7 @@ int Convert(const fs::path& in, const fs::path& out, const std::optional<std::st
     bool written = false;
     if (*format == "card") {
         written = RealFiles().Replace(out, LineFileText(image, LineLayout::Card));
-    } else if (*format == "taskdata" && Lower(PathText(out.extension())) == ".zip") {
+    } else if (*format == "taskdata" && AsciiLower(PathText(out.extension())) == ".zip") {
         const std::string zip = ZipOf("TASKDATA.XML", ExportText(ExportFormat::TaskData, image,
                                                                  straight, PathText(in.stem())));
         written = !zip.empty() && RealFiles().Replace(out, zip);

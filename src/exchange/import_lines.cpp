@@ -58,14 +58,6 @@ double CompassDegrees(double degrees) {
     return compass >= 360 ? 0 : compass;
 }
 
-std::string Lower(std::string text) {
-    // Not std::tolower: under the window's locale it may change other bytes.
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
              std::optional<int> field, bool ticked) {
     if (!OnEarth(point))
@@ -313,9 +305,9 @@ std::optional<fs::path> FindInFolder(const fs::path& folder, const std::string& 
     std::error_code error;
     if (fs::is_regular_file(folder / name, error))
         return folder / name;
-    const std::string wanted = Lower(name);
+    const std::string wanted = AsciiLower(name);
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (Lower(PathText(it->path().filename())) == wanted && it->is_regular_file(error))
+        if (AsciiLower(PathText(it->path().filename())) == wanted && it->is_regular_file(error))
             return it->path();
     return std::nullopt;
 }
@@ -411,7 +403,7 @@ std::variant<OpenZip, ImportFailure> Opened(const std::string& bytes) {
         if (!raw)
             continue;
         // Zips made on Windows may part folders with backslashes.
-        std::string name = Lower(raw);
+        std::string name = AsciiLower(raw);
         std::replace(name.begin(), name.end(), '\\', '/');
         if (name.empty() || name[0] == '/' || name.find(':') != std::string::npos ||
             ("/" + name + "/").find("/../") != std::string::npos)
@@ -454,7 +446,7 @@ Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
     return ReadTaskDataWith(
         std::move(std::get<std::string>(text)),
         [&](const std::string& name) {
-            const auto entry = zip.Entries.find(folder + Lower(name));
+            const auto entry = zip.Entries.find(folder + AsciiLower(name));
             return entry != zip.Entries.end()
                        ? Found(Unpack(zip.Archive.get(), entry->second, budget, stop))
                        : FoundFile(std::nullopt);
@@ -507,7 +499,7 @@ std::string LeftOutNote() {
 }
 
 Result ReadImportFile(const fs::path& path, std::stop_token stop) {
-    if (Lower(PathText(path.extension())) == ".kmz") {
+    if (AsciiLower(PathText(path.extension())) == ".kmz") {
         std::uintmax_t budget = kMaxBytes;
         auto bytes = ReadWhole(path, budget);
         if (auto* failure = std::get_if<ImportFailure>(&bytes))
@@ -522,8 +514,8 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
             return ReadTaskDataFile(*main, stop);
         return Fail("The folder " + PathText(path.filename()) + " holds no TASKDATA.XML.");
     }
-    const std::string extension = Lower(PathText(path.extension()));
-    const std::string name = Lower(PathText(path.filename()));
+    const std::string extension = AsciiLower(PathText(path.extension()));
+    const std::string name = AsciiLower(PathText(path.filename()));
     if (name == "field.txt" || name == "tracklines.txt" || name == "ablines.txt")
         return ReadFieldFolder(path.parent_path(), stop);
     if (extension == ".xml")

@@ -43,7 +43,6 @@ inline ImportFailure Fail(std::string message) {
 }
 
 std::string_view Trimmed(std::string_view text);
-std::string Lower(std::string text);  // ASCII letters only, as file names need
 
 // A decimal number, optionally signed, with nothing else but blanks around
 // it; never through the user's locale. Infinities and NaN are no numbers.

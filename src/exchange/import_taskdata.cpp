@@ -115,13 +115,13 @@ Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
         if (stop.stop_requested())
             return Fail(kStoppedText);
         std::string name = Attr(xfr, "A");
-        if (!Lower(name).ends_with(".xml"))
+        if (!AsciiLower(name).ends_with(".xml"))
             name += ".XML";
         if (!StaysInFolder(name)) {
             Skip(result, name, "a file outside the TaskData's folder");
             continue;
         }
-        if (!named.insert(Lower(name)).second)
+        if (!named.insert(AsciiLower(name)).second)
             continue;
         auto found = external(name);
         if (auto* failure = std::get_if<ImportFailure>(&found))
