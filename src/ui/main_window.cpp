@@ -620,7 +620,13 @@ void AB_Main::SyncEditMenu() {
         if (built.Side >= 0)
             continue;
         auto* action = static_cast<QAction*>(built.Control);
-        const QString caption = built.Command->Caption[lastList_];
+        QString caption = built.Command->Caption[lastList_];
+        // Undo names the change it will take back in the list last used.
+        if (built.Command->Name == "mnuEditUndo") {
+            const std::string named = UndoDescription(program_, lastList_);
+            if (!named.empty())
+                caption = '&' + QString::fromStdString(named);
+        }
         action->setText(built.Command->Keys.isEmpty()
                             ? caption
                             : caption + '\t' +

@@ -324,6 +324,12 @@ TEST(EditWindow, PassesGoAcrossAreErasedUndoneAndRenumberedThroughTheRealBoxes) 
     h.script.Box("Verify Clear", QMessageBox::Yes);
     h.Press("cmdClear_1");
     EXPECT_EQ(h.ItemTexts(1), (QStringList{"12", "77"}));
+    // The Edit menu acts on the list last used; the offscreen window is not
+    // active, so the list is told it has the focus.
+    QFocusEvent focus(QEvent::FocusIn);
+    QApplication::sendEvent(h.List(1), &focus);
+    ASSERT_TRUE(QMetaObject::invokeMethod(h.Find<QMenu>("mnuEdit"), "aboutToShow"));
+    EXPECT_EQ(h.Find<QAction>("mnuEditUndo")->text(), "&Undo Erase of fields 40, 90\tCtrl+Z");
     h.List(0)->setFocus();
     QPushButton* undo = h.Find("cmdUndo_1");
     EXPECT_EQ(undo->toolTip(), "Undo Erase of fields 40, 90");
