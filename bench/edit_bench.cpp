@@ -28,7 +28,7 @@ class SilentDialogs final : public Dialogs {
         ++shown;
         return Answer::Cancel;
     }
-    std::optional<std::string> Input(const std::string&, const std::string&) override {
+    std::optional<std::string> Input(const Words&, const Words&) override {
         ++shown;
         return std::nullopt;
     }

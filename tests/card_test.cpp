@@ -649,16 +649,14 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
 class GoingAhead final : public Dialogs {
   public:
     Answer Show(const Message& message) override {
-        titles.push_back(message.Title);
+        titles.push_back(message.Title.English());
         if (message.Title == "Continue with Card" && meanwhile)
             std::exchange(meanwhile, {})();
         if (message.Title == "Another Copy")
             return Answer::No;
         return message.Buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    std::optional<std::string> Input(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
+    std::optional<std::string> Input(const Words&, const Words&) override { return std::nullopt; }
     std::optional<fs::path> SelectDirectory() override { return folder; }
     std::optional<int> ChooseDrive(const Message&, const std::vector<std::string>&,
                                    int current) override {
@@ -757,7 +755,7 @@ TEST(Faults, SavingEitherSide) {
                 } else {
                     EXPECT_TRUE(Bytes(MasterCopyFile(h.program, true)) ==
                                     h.meantWork["Master_Copy_Straight.dat"] ||
-                                h.going.Showed(kMasterCopySaveFailed.Title));
+                                h.going.Showed(kMasterCopySaveFailed.Title.English()));
                 }
                 EXPECT_FALSE(fs::exists(TemporaryFileFor(h.Lines())));
                 // The image keeps its change; the card side shows the card.

@@ -294,7 +294,8 @@ TEST(Damaged, LinesOutOfShapeAreReadByTheirFieldNumbersAndTheLossIsNamed) {
         WriteFile(h.Lines(), variant.bytes);
         h.dialogs.ExpectTitle("Damaged Card File", Answer::Ok);
         StartUp(h.program, h.ports);
-        const std::string prompt = h.dialogs.shown.empty() ? "" : h.dialogs.shown[0].Prompt;
+        const std::string prompt =
+            h.dialogs.shown.empty() ? "" : h.dialogs.shown[0].Prompt.English();
         EXPECT_NE(prompt.find("is damaged: " + variant.damage + ".\r\n"), std::string::npos)
             << prompt;
         EXPECT_EQ(h.cardList.ItemTexts(), variant.items);

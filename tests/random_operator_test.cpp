@@ -78,7 +78,7 @@ class RandomDialogs final : public Dialogs {
         log.push_back({message, buttons[random_() % buttons.size()], {}});
         return log.back().Pressed;
     }
-    std::optional<std::string> Input(const std::string&, const std::string&) override {
+    std::optional<std::string> Input(const Words&, const Words&) override {
         log.push_back({{}, Answer::Ok, Entries ? Entries() : Entry{}});
         return log.back().Typed;
     }
@@ -270,7 +270,7 @@ class Operator {
         static const std::set<std::string> asks = {"Replace Pass", "Verify Clear",
                                                    "Damaged Card File"};
         return command.starts_with("undo") || std::ranges::any_of(dialogs_.log, [](const auto& e) {
-                   return e.Pressed == Answer::Yes && asks.contains(e.Box.Title);
+                   return e.Pressed == Answer::Yes && asks.contains(e.Box.Title.English());
                });
     }
 
@@ -300,7 +300,7 @@ class Operator {
         act();
         history += "\n  " + command;
         for (const auto& e : dialogs_.log)
-            history += " [" + (e.Typed ? *e.Typed : e.Box.Title) + "]";
+            history += " [" + (e.Typed ? *e.Typed : e.Box.Title.English()) + "]";
         if (command.starts_with("card ") || command.starts_with("damage "))
             return;  // the operator's own doing, not the program's
 

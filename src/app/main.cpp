@@ -1,14 +1,19 @@
 #include <QApplication>
+#include <QLocale>
 #include <QLockFile>
 #include <QStringList>
 #include <QTimer>
 
 #include "ui/help_window.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const swathkit::fs::path work = swathkit::DefaultWorkFolder();
+    swathkit::UseLanguage(
+        swathkit::StartLanguage(swathkit::ReadLanguageChoice(work, swathkit::RealFiles()),
+                                QLocale::system().uiLanguages()));
     QLockFile lock(QString::fromStdU16String(swathkit::WorkFolderLockFile(work).u16string()));
     {
         swathkit::QtDialogs ask(nullptr);

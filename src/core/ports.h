@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "core/words.h"
 
 namespace swathkit {
 
@@ -17,15 +18,15 @@ enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct Message {
-    std::string Prompt;  // lines joined by CR LF
+    Words Prompt;  // lines joined by CR LF
     swathkit::Buttons Buttons = Buttons::Ok;
     swathkit::Icon Icon = Icon::None;
-    std::string Title;
+    Words Title;
     // The button Enter presses; Ok and Yes unless a question must not be
     // answered yes by accident.
     Answer Default = Answer::Ok;
     // Why, shown under the box's own text, which stays word for word.
-    std::string Details = {};
+    Words Details = {};
     bool operator==(const Message&) const = default;
 };
 
@@ -35,8 +36,7 @@ class Dialogs {
     // A modal message box; the answer is the button pressed.
     virtual Answer Show(const Message& message) = 0;
     // A modal input box; nothing when the operator cancels it.
-    virtual std::optional<std::string> Input(const std::string& prompt,
-                                             const std::string& title) = 0;
+    virtual std::optional<std::string> Input(const Words& prompt, const Words& title) = 0;
     // The "Select Directory" dialog; the chosen folder, or nothing when the
     // operator cancels or closes it. A path, not a text: on Windows a
     // narrow text would lose the letters its code page lacks.

@@ -25,6 +25,7 @@ FileResult MakeFolder(Files& files, const fs::path& folder) {
 }
 
 constexpr const char* kPlaceTag = "swathkit-window";
+constexpr const char* kLanguageTag = "swathkit-language";
 // Far beyond any desktop; a number past it is damage, not a place.
 constexpr int kFarthest = 100000;
 
@@ -93,6 +94,27 @@ bool WriteWindowPlace(const Program& program, Files& files, const WindowPlace& p
                              std::to_string(r.Y) + " " + std::to_string(r.Width) + " " +
                              std::to_string(r.Height) +
                              (place.Maximised ? " maximised\n" : " normal\n"));
+}
+
+fs::path LanguageFile(const fs::path& workFolder) {
+    return workFolder / "Language.txt";
+}
+
+std::optional<std::string> ReadLanguageChoice(const fs::path& workFolder, Files& files) {
+    const ReadResult contents = files.Read(LanguageFile(workFolder), 64);
+    if (!contents || !contents->Whole)
+        return std::nullopt;
+    std::istringstream words(contents->Bytes);
+    std::string tag, code, more;
+    if (!(words >> tag >> code) || tag != kLanguageTag || words >> more)
+        return std::nullopt;
+    return code;
+}
+
+FileResult WriteLanguageChoice(const fs::path& workFolder, Files& files, const std::string& code) {
+    if (FileResult made = MakeFolder(files, workFolder); !made)
+        return made;
+    return files.Replace(LanguageFile(workFolder), std::string(kLanguageTag) + " " + code + "\n");
 }
 
 WindowPlace FitOnScreens(WindowPlace place, const std::vector<ScreenRect>& screens, int leastWidth,

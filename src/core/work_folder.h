@@ -38,6 +38,13 @@ fs::path WindowPlaceFile(const Program& program);
 std::optional<WindowPlace> ReadWindowPlace(const Program& program, Files& files);
 bool WriteWindowPlace(const Program& program, Files& files, const WindowPlace& place);
 
+// The language the operator chose under Options, as its code ("de", "pt_BR",
+// "en"); nothing when none was chosen or the file is not one we wrote, and
+// the system's language is used.
+fs::path LanguageFile(const fs::path& workFolder);
+std::optional<std::string> ReadLanguageChoice(const fs::path& workFolder, Files& files);
+FileResult WriteLanguageChoice(const fs::path& workFolder, Files& files, const std::string& code);
+
 // The place moved and shrunk to lie whole on the screen it overlapped most
 // (the first screen when none), and never smaller than the least size: a
 // screen unplugged or made smaller since must not leave the window where

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAbstractItemView>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -22,10 +24,12 @@
 #include <stdexcept>
 
 #include "commands/commands.h"
+#include "core/error_messages.h"
 #include "core/version.h"
 #include "ui/duplicate_passes.h"
 #include "ui/export_dialog.h"
 #include "ui/import_dialog.h"
+#include "ui/language.h"
 #include "ui/line_map.h"
 #include "ui/merge_card_dialog.h"
 #include "ui/print_sheet.h"
@@ -564,6 +568,39 @@ void AB_Main::BuildMenus() {
         into->addAction(action);
         built_.push_back({action, &command, side ? -1 : 0});
     }
+    options->insertMenu(findChild<QAction*>("mnuExit"), LanguageMenu());
+}
+
+// Options > Language: each language under its own name, so that an operator
+// who cannot read the one shown still finds theirs. The choice is kept in
+// the work folder; the boxes and dialogs take it at once, the main window
+// when the program next starts.
+QMenu* AB_Main::LanguageMenu() {
+    auto* languages = new QMenu(tr("L&anguage"), this);
+    languages->setObjectName("mnuLanguage");
+    auto* group = new QActionGroup(languages);
+    for (const Language& language : Languages()) {
+        QAction* action = languages->addAction(language.Name);
+        action->setObjectName("mnuLanguage_" + language.Code);
+        action->setCheckable(true);
+        action->setChecked(language.Code == LanguageInUse());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code = language.Code] {
+            const FileResult kept =
+                WriteLanguageChoice(program_.WorkFolder, *setup_.Disk, code.toStdString());
+            UseLanguage(code);
+            if (!kept) {
+                QMessageBox::warning(this, tr("Language"),
+                                     tr("The language could not be kept for the next start.") +
+                                         "\n" + Tr(PlainReason(kept.Error(), Medium::Disk)));
+                return;
+            }
+            QMessageBox::information(this, tr("Language"),
+                                     tr("The main window shows this language when Swathkit "
+                                        "starts again."));
+        });
+    }
+    return languages;
 }
 
 // Each list's right-click menu and keys give the side commands. The keys

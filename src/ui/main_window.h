@@ -15,6 +15,8 @@
 #include "commands/commands.h"
 #include "core/program.h"
 #include "core/work_folder.h"
+
+class QMenu;
 #include "ui/qt_ports.h"
 
 class QAction;
@@ -114,6 +116,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
 
     void BuildControls();
     void BuildMenus();
+    QMenu* LanguageMenu();
     void BuildListMenus();
     void SyncMenus();
     void SyncEditMenu();

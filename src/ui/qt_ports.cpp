@@ -1,5 +1,6 @@
 #include "ui/qt_ports.h"
 
+#include "ui/language.h"
 #include "ui/select_directory.h"
 
 #include <QDialog>
@@ -129,8 +130,8 @@ Answer QtDialogs::Show(const Message& message) {
             icon = QMessageBox::Information;
             break;
     }
-    QMessageBox box(icon, Text(message.Title), Text(message.Prompt), buttons, owner_);
-    box.setInformativeText(Text(message.Details));
+    QMessageBox box(icon, Tr(message.Title), Tr(message.Prompt), buttons, owner_);
+    box.setInformativeText(Tr(message.Details));
     if (message.Default == Answer::No)
         box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
@@ -145,10 +146,10 @@ Answer QtDialogs::Show(const Message& message) {
     }
 }
 
-std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title) {
+std::optional<std::string> QtDialogs::Input(const Words& prompt, const Words& title) {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(owner_, Text(title), Text(prompt), QLineEdit::Normal, {}, &ok);
+        QInputDialog::getText(owner_, Tr(title), Tr(prompt), QLineEdit::Normal, {}, &ok);
     if (!ok)
         return std::nullopt;
     return Utf8(text);
@@ -171,7 +172,7 @@ std::optional<int> QtDialogs::ChooseDrive(const Message& message,
     QStringList items;
     for (const std::string& drive : drives) items << Text(drive);
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(owner_, Text(message.Title), Text(message.Prompt),
+    const QString chosen = QInputDialog::getItem(owner_, Tr(message.Title), Tr(message.Prompt),
                                                  items, current, /*editable=*/false, &ok);
     const auto index = static_cast<int>(items.indexOf(chosen));
     if (!ok || index < 0)

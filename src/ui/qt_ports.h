@@ -34,7 +34,7 @@ class QtDialogs final : public Dialogs {
   public:
     explicit QtDialogs(QWidget* owner) : owner_(owner) {}
     Answer Show(const Message& message) override;
-    std::optional<std::string> Input(const std::string& prompt, const std::string& title) override;
+    std::optional<std::string> Input(const Words& prompt, const Words& title) override;
     std::optional<fs::path> SelectDirectory() override;
     std::optional<int> ChooseDrive(const Message& message, const std::vector<std::string>& drives,
                                    int current) override;

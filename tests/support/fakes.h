@@ -74,7 +74,7 @@ class ScriptedDialogs final : public Dialogs {
             next.Meanwhile();
         return next.Reply;
     }
-    std::optional<std::string> Input(const std::string& prompt, const std::string& title) override {
+    std::optional<std::string> Input(const Words& prompt, const Words& title) override {
         if (inputs_.empty()) {
             ADD_FAILURE() << "unexpected input box \"" << title << "\": " << prompt;
             return std::nullopt;

@@ -154,7 +154,7 @@ TEST(HelpWindow, HelpOpensTheGuideBesideTheProgramAndFollowsItsLinks) {
     ClickLink(browser, "Error 300-1");
     EXPECT_EQ(browser->source(), QUrl("chm:/errors.htm#e300"));
     // Two blanks in a message are the program's own and must survive HTML.
-    EXPECT_TRUE(browser->toPlainText().contains(kMasterCopySaveFailed.Prompt.c_str()))
+    EXPECT_TRUE(browser->toPlainText().contains(kMasterCopySaveFailed.Prompt.English().c_str()))
         << browser->toPlainText().toStdString();
 
     const auto backups = window->Contents()->findItems("Backups and master copies",
