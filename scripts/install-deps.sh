@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format ccache
-  qt6-base-dev libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev libzip-dev
+  qt6-base-dev qt6-l10n-tools qt6-translations-l10n libchm-dev fp-utils libpugixml-dev nlohmann-json3-dev libzip-dev
   libgeographiclib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales xvfb xauth dosfstools fusefat fuse3
