@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTranslator>
+#include <map>
+
+#include "ui/export_dialog.h"
+#include "ui/import_dialog.h"
+#include "ui/language.h"
+#include "ui/merge_card_dialog.h"
+#include "ui/select_directory.h"
+#include "ui/shift_dialog.h"
+#include "ui/window_harness.h"
+
+namespace swathkit {
+namespace {
+
+using namespace testing;
+
+// A caption as it is drawn: "&&" is an ampersand, a lone '&' marks the mnemonic.
+QString Drawn(QString text) {
+    return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
+}
+
+// Whether the control shows all of its caption: the text in the control's
+// own font (the smaller one where the window shrank it to fit) with the
+// style's margins, within the control; a word-wrapped label in its height.
+bool ShowsWhole(QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    const QStyle* style = widget->style();
+    const auto metric = [&](QStyle::PixelMetric which) {
+        return style->pixelMetric(which, nullptr, widget);
+    };
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QRect room = label->contentsRect();
+        if (label->text().isEmpty())
+            return true;
+        if (Qt::mightBeRichText(label->text())) {
+            QTextDocument page;
+            page.setDefaultFont(label->font());
+            page.setDocumentMargin(0);
+            page.setHtml(label->text());
+            page.setTextWidth(label->wordWrap() ? room.width() : -1);
+            return page.size().width() <= room.width() + 1 &&
+                   page.size().height() <= room.height() + 1;
+        }
+        if (label->wordWrap())
+            return metrics
+                       .boundingRect(room, Qt::TextWordWrap | label->alignment(),
+                                     Drawn(label->text()))
+                       .height() <= room.height();
+        return metrics.horizontalAdvance(Drawn(label->text())) <= room.width();
+    }
+    int text = 0, margins = 0;
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        text = metrics.horizontalAdvance(Drawn(box->title()));
+        margins = 2 * metric(QStyle::PM_DefaultFrameWidth) +
+                  (box->isCheckable() ? metric(QStyle::PM_IndicatorWidth) : 0);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text().isEmpty())
+            return true;
+        text = metrics.horizontalAdvance(Drawn(button->text()));
+        if (qobject_cast<QCheckBox*>(button))
+            margins = metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
+        else if (qobject_cast<QRadioButton*>(button))
+            margins = metric(QStyle::PM_ExclusiveIndicatorWidth) +
+                      metric(QStyle::PM_RadioButtonLabelSpacing);
+        else
+            margins = metric(QStyle::PM_ButtonMargin) + 2 * metric(QStyle::PM_DefaultFrameWidth) +
+                      (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+    } else {
+        return true;
+    }
+    return text + margins <= widget->width();
+}
+
+struct Shown {
+    QStringList Cut;                      // "language window/control: text"
+    std::map<QString, QRect> MainWindow;  // where each control of the main window stands
+};
+
+// The main window as drawn and every dialog at its opening size, in one
+// language; an extra translator goes over the program's own.
+Shown ShowIn(const QString& language, QTranslator* extra = nullptr) {
+    UseLanguage(language);
+    if (extra != nullptr)
+        QCoreApplication::installTranslator(extra);
+    Shown shown;
+    {
+        WindowHarness h;
+        h.setup.Ask = &h.dialogs;
+        h.Open();
+        const Program& program = h.window->State();
+        ShiftDialog shift(QStringLiteral("1 selected pass of Your Card"), h.window.get());
+        ExportLinesDialog exportLines(program, RealFiles(), false, h.window.get());
+        MergeCardDialog merge(program, MergePlan{}, h.window.get());
+        ImportLinesDialog import(program, ImportResult{}, "lines.kml", h.window.get());
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&shift, &exportLines, &merge, &import})
+            dialog->show();
+        h.Map();
+        h.Trigger("mnuRestore");
+        h.Trigger("mnuDuplicates");
+        // Shown beside the others rather than over them, as the box it is.
+        SelectDirectory folder(h.window.get(),
+                               QString::fromStdU16String(h.work.path().u16string()));
+        folder.setWindowModality(Qt::NonModal);
+        folder.show();
+
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible() || !QTest::qWaitForWindowExposed(top))
+                continue;
+            for (QWidget* widget : top->findChildren<QWidget*>()) {
+                if (widget->window() != top)
+                    continue;  // a dialog of its own
+                // The window's placed controls are checked even while hidden
+                // ("Saving:" shows only during a save).
+                const bool placed = widget->parentWidget()->objectName() == "client";
+                if ((widget->isVisibleTo(top) || placed) && !ShowsWhole(widget)) {
+                    const QString text = qobject_cast<QLabel*>(widget)
+                                             ? static_cast<QLabel*>(widget)->text()
+                                         : qobject_cast<QAbstractButton*>(widget)
+                                             ? static_cast<QAbstractButton*>(widget)->text()
+                                             : static_cast<QGroupBox*>(widget)->title();
+                    shown.Cut << QString("%1 %2/%3: %4")
+                                     .arg(language, top->objectName(),
+                                          widget->objectName().isEmpty()
+                                              ? widget->metaObject()->className()
+                                              : widget->objectName(),
+                                          text);
+                }
+                if (placed)
+                    shown.MainWindow[widget->objectName()] = widget->geometry();
+            }
+        }
+    }
+    if (extra != nullptr)
+        QCoreApplication::removeTranslator(extra);
+    UseLanguage("en");
+    shown.Cut.sort();  // the windows come in no set order
+    return shown;
+}
+
+// Stands in for a translator who wrote too much.
+class LongCaptions final : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const QString at = QString(context) + '|' + source;
+        if (at == "swathkit::AB_Main|Refresh" || at == "swathkit::SelectDirectory|Cancel")
+            return "Laufwerke und Karten jetzt noch einmal neu einlesen";
+        return {};
+    }
+};
+
+// Every language the program ships shows every caption whole, and the main
+// window's drawn layout stays where it was drawn.
+TEST(Languages, EveryCaptionShowsWholeAndTheLayoutStaysAsDrawn) {
+    const Shown english = ShowIn("en");
+    EXPECT_GE(english.MainWindow.size(), 20u);
+    for (const Language& language : Languages()) {
+        const Shown shown = language.Code == "en" ? english : ShowIn(language.Code);
+        EXPECT_EQ(shown.Cut.join('\n').toStdString(), "");
+        EXPECT_EQ(shown.MainWindow, english.MainWindow) << language.Code.toStdString();
+    }
+
+    // The check itself finds an over-long caption, in the drawn window and
+    // in a dialog of fixed size.
+    LongCaptions planted;
+    const QString text = "Laufwerke und Karten jetzt noch einmal neu einlesen";
+    EXPECT_EQ(ShowIn("de", &planted).Cut.join('\n').toStdString(),
+              ("de AB_Main/cmdRefresh: " + text + "\nde SelectDirectory/cmdCancel: " + text)
+                  .toStdString());
+}
+
+}  // namespace
+}  // namespace swathkit
