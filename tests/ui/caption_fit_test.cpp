@@ -77,8 +77,7 @@ struct Shown {
 // language; an extra translator goes over the program's own.
 Shown ShowIn(const QString& language, QTranslator* extra = nullptr) {
     UseLanguage(language);
-    if (extra != nullptr)
-        QCoreApplication::installTranslator(extra);
+    QCoreApplication::installTranslator(extra);  // none: nothing happens
     Shown shown;
     {
         WindowHarness h;
@@ -111,42 +110,34 @@ Shown ShowIn(const QString& language, QTranslator* extra = nullptr) {
                 // ("Saving:" shows only during a save).
                 const bool placed = widget->parentWidget()->objectName() == "client";
                 const QString cut = widget->isVisibleTo(top) || placed ? Cut(widget) : QString();
-                if (!cut.isEmpty())
+                if (!cut.isEmpty())  // unnamed controls are known by their text
                     shown.Cut << QString("%1 %2/%3: %4")
-                                     .arg(language, top->objectName(),
-                                          widget->objectName().isEmpty()
-                                              ? widget->metaObject()->className()
-                                              : widget->objectName(),
-                                          cut);
-                if (placed) {
-                    const QRect at = widget->geometry();
-                    shown.Layout += QString("%1 %2,%3 %4x%5\n")
-                                        .arg(widget->objectName())
-                                        .arg(at.x())
-                                        .arg(at.y())
-                                        .arg(at.width())
-                                        .arg(at.height())
-                                        .toStdString();
-                }
+                                     .arg(language, top->objectName(), widget->objectName(), cut);
+                const QRect at = widget->geometry();
+                if (placed)
+                    shown.Layout +=
+                        QString::asprintf("%s %d,%d %dx%d\n", qPrintable(widget->objectName()),
+                                          at.x(), at.y(), at.width(), at.height())
+                            .toStdString();
             }
         }
     }
-    if (extra != nullptr)
-        QCoreApplication::removeTranslator(extra);
+    QCoreApplication::removeTranslator(extra);
     UseLanguage("en");
     shown.Cut.sort();  // the windows come in no set order
     return shown;
 }
 
-// Stands in for a translator who wrote too much.
-class LongCaptions final : public QTranslator {
+// Stands in for a translator who wrote too much, and who named the
+// computer's own disk.
+class PlantedGerman final : public QTranslator {
   public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char*, int) const override {
         const QString at = QString(context) + '|' + source;
         if (at == "swathkit::AB_Main|Refresh" || at == "swathkit::SelectDirectory|Cancel")
             return "Laufwerke und Karten jetzt noch einmal neu einlesen";
-        return {};
+        return at == "swathkit|/ [This Computer]" ? "/ [Dieser Computer]" : QString();
     }
 };
 
@@ -163,13 +154,23 @@ TEST(Languages, EveryCaptionShowsWholeAndTheLayoutStaysAsDrawn) {
 
     // The check itself finds an over-long caption, in the drawn window and
     // in a dialog of fixed size.
-    LongCaptions planted;
+    PlantedGerman planted;
     const QString text = "Laufwerke und Karten jetzt noch einmal neu einlesen";
     const Shown wordy = ShowIn("de", &planted);
     EXPECT_EQ(wordy.Layout, english.Layout);
     EXPECT_EQ(wordy.Cut.join('\n').toStdString(),
               ("de AB_Main/cmdRefresh: " + text + "\nde SelectDirectory/cmdCancel: " + text)
                   .toStdString());
+
+    // The drive box shows its entries translated, and the logic gets them
+    // back as it listed them.
+    QCoreApplication::installTranslator(&planted);
+    QComboBox box;
+    QtDriveChooser drives(&box, [] { return DriveList{{"/ [This Computer]", "/media/CARD"}, 0}; });
+    EXPECT_EQ(box.currentText().toStdString(), "/ [Dieser Computer]");
+    EXPECT_EQ(drives.CurrentText(), "/ [This Computer]");
+    EXPECT_EQ(drives.Entries(), (std::vector<std::string>{"/ [This Computer]", "/media/CARD"}));
+    QCoreApplication::removeTranslator(&planted);
 }
 
 }  // namespace
