@@ -35,13 +35,17 @@ bool QtHelpViewer::Open(const std::filesystem::path& chmPath) {
 
 #include "core/version.h"
 #include "ui/chm_archive.h"
+#include "ui/language.h"
 
 namespace swathkit {
 
 namespace {
 
 constexpr const char* kScheme = "chm";
-const QString kDefaultTitle = QString(kProgramName) + " Help";
+// Asked for each time: the language may have changed since the start.
+QString DefaultTitle() {
+    return Tr(Words{SAY("%1 Help"), {kProgramName}});
+}
 constexpr int kLocalRole = Qt::UserRole;
 
 // Help pages are written in a Windows code page unless they say otherwise;
@@ -54,10 +58,9 @@ QString DecodePage(const std::string& bytes) {
 }
 
 QString MissingPage(const QString& path) {
-    return QString(
-               "<html><body><h1>Page not found</h1><p>The help file has no readable page "
-               "<b>%1</b>. It may be damaged; installing the program again restores it.</p>"
-               "</body></html>")
+    return Tr(SAY("<html><body><h1>Page not found</h1><p>The help file has no readable page "
+                  "<b>%1</b>. It may be damaged; installing the program again restores it.</p>"
+                  "</body></html>"))
         .arg(path.toHtmlEscaped());
 }
 
@@ -101,15 +104,15 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow() {
     setObjectName("HelpWindow");
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(DefaultTitle());
     // Closing the program's window ends the program, even with help open.
     setAttribute(Qt::WA_QuitOnClose, false);
     // Escape closes it, as it does a dialog.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-    auto* back = new QPushButton("Back", this);
-    auto* forward = new QPushButton("Forward", this);
-    auto* home = new QPushButton("Home", this);
+    auto* back = new QPushButton(tr("Back"), this);
+    auto* forward = new QPushButton(tr("Forward"), this);
+    auto* home = new QPushButton(tr("Home"), this);
     back->setObjectName("helpBack");
     forward->setObjectName("helpForward");
     home->setObjectName("helpHome");
@@ -179,7 +182,7 @@ bool HelpWindow::Show(std::unique_ptr<ChmArchive> archive) {
     archive_ = std::move(archive);
     browser_->SetArchive(archive_.get());
     const std::string title = archive_->Title();
-    setWindowTitle(title.empty() ? kDefaultTitle : QString::fromLatin1(title));
+    setWindowTitle(title.empty() ? DefaultTitle() : QString::fromLatin1(title));
     FillContents();
     const QUrl url = ChmUrl(topic);
     const bool samePage =

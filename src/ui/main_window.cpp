@@ -46,8 +46,6 @@ class NoHelpViewer final : public HelpViewer {
     bool Open(const fs::path&) override { return false; }
 };
 
-constexpr const char* kHoldCtrl = "*Hold Ctrl-Key for multiple selections";
-
 // A thick dark arrow on a light face; the buttons carry no text.
 QPixmap ArrowPicture(bool right, QSize size) {
     QPixmap picture(size);
@@ -101,10 +99,10 @@ bool TakeWorkFolder(QLockFile& lock, Dialogs& ask, const fs::path& folder) {
     lock.setStaleLockTime(0);
     if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
         return true;
-    ask.Show({std::string(kProgramName) + " is already running with the work folder " +
-                  PathText(folder) +
-                  ".\r\nUse the window that is open: two copies would each save their own "
-                  "Temporary Card Image over the other's.",
+    ask.Show({Words{SAY("%1 is already running with the work folder %2.\r\nUse the window that "
+                        "is open: two copies would each save their own Temporary Card Image over "
+                        "the other's."),
+                    {kProgramName, PathText(folder)}},
               Buttons::Ok, Icon::Information, kProgramName});
     return false;
 }
@@ -140,11 +138,11 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     // a card read or a refused save, draws its list again after.
     for (int side : {CardSide, ImageSide}) {
         const auto name = [this, side] {
-            const QString text = QString::fromUtf8(UndoDescription(program_, side).c_str());
-            cmdUndo_[side]->setToolTip(text.isEmpty() ? "Reverse your last change." : text);
+            const Words named = UndoDescription(program_, side);
+            cmdUndo_[side]->setToolTip(named.empty() ? tr("Reverse your last change.") : Tr(named));
             if (auto* undo =
                     cardList_[side]->findChild<QAction*>(QString("mnuListUndo_%1").arg(side)))
-                undo->setText(text.isEmpty() ? "Undo" : text);
+                undo->setText(named.empty() ? tr("Undo") : Tr(named));
         };
         connect(cardList_[side]->model(), &QAbstractItemModel::modelReset, this, name);
         connect(cardList_[side]->model(), &QAbstractItemModel::rowsInserted, this, name);
@@ -273,18 +271,20 @@ void AB_Main::BuildControls() {
 
     // A card's mount path can be long: the label and the drive box take
     // their list's growth.
-    cardDescription_[0] = label("Card_Description_0", "Your Card -- Not Detected",
+    cardDescription_[0] = label("Card_Description_0", tr("Your Card -- Not Detected"),
                                 {360, 240, 3015, 255}, Grow{.Wider = 1});
     driveCard_ = new QComboBox(client_);
     driveCard_->setObjectName("driveCard");
     Place(driveCard_, {360, 600, 1935, 315}, Grow{.Wider = 1});
-    cmdRefresh_ = Button("cmdRefresh", "Refresh", {}, {2400, 600, 975, 255}, Grow{.Right = 1});
+    cmdRefresh_ = Button("cmdRefresh", tr("Refresh"), {}, {2400, 600, 975, 255}, Grow{.Right = 1});
     cardDescription_[1] =
-        label("Card_Description_1", kSideCaption[ImageSide], {4800, 240, 2535, 255});
-    cardDescription_[1]->setToolTip("Used as a intermediary storage for merging multiple cards.");
-    label("Label3", "For storing info from Datacard images.", {4680, 600, 2775, 255});
-    label("Label1", kHoldCtrl, {480, 5280, 2535, 255});
-    label("Label2", kHoldCtrl, {4680, 5280, 2535, 255});
+        label("Card_Description_1", Tr(kSideCaption[ImageSide]), {4800, 240, 2535, 255});
+    cardDescription_[1]->setToolTip(
+        tr("Used as a intermediary storage for merging multiple cards."));
+    label("Label3", tr("For storing info from Datacard images."), {4680, 600, 2775, 255});
+    const QString holdCtrl = tr("*Hold Ctrl-Key for multiple selections");
+    label("Label1", holdCtrl, {480, 5280, 2535, 255});
+    label("Label2", holdCtrl, {4680, 5280, 2535, 255});
 
     const std::array<int, 2> left = {0, 4200};  // the image side sits 4200 twips further right
     for (int side : {CardSide, ImageSide}) {
@@ -305,9 +305,9 @@ void AB_Main::BuildControls() {
         SideButton("cmdClear", side, {2040 + x, 5640, 1215, 255});
         SideButton("cmdShuffle", side, {480 + x, 6000, 1335, 255});
         cmdUndo_[side] = SideButton("cmdUndo", side, {2040 + x, 6000, 1215, 255});
-        savetoCard_[side] = label(
-            "SavetoCard_" + n,
-            "Saving:", side ? std::array{4680, 6360, 735, 255} : std::array{480, 6480, 735, 255});
+        savetoCard_[side] =
+            label("SavetoCard_" + n, tr("Saving:"),
+                  side ? std::array{4680, 6360, 735, 255} : std::array{480, 6480, 735, 255});
         saveProgress_[side] = new QProgressBar(client_);
         saveProgress_[side]->setObjectName("SaveProgress_" + n);
         saveProgress_[side]->setRange(0, 100);
@@ -319,7 +319,7 @@ void AB_Main::BuildControls() {
 
         QPushButton* move = SideButton("cmdMoveLines", side, {3480, side ? 3360 : 1920, 975, 495},
                                        Grow{.Right = 1, .Down = 1});
-        move->setAccessibleName(side ? "Move to card" : "Move to temporary card image");
+        move->setAccessibleName(side ? tr("Move to card") : tr("Move to temporary card image"));
         const QSize picture(TwipsToPixels(this, 840), TwipsToPixels(this, 420));
         move->setIcon(QIcon(ArrowPicture(side == CardSide, picture)));
         move->setIconSize(picture);
@@ -327,7 +327,7 @@ void AB_Main::BuildControls() {
 
     // Kept hidden: the commands switch it with the others, but every change
     // is saved as it is made.
-    cmdSave_ = Button("cmdSave", "Save Image", {}, {480, 6720, 1215, 255});
+    cmdSave_ = Button("cmdSave", tr("Save Image"), {}, {480, 6720, 1215, 255});
     cmdSave_->hide();
 
     auto* line = new QFrame(client_);
@@ -356,33 +356,33 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
     return {
         {.Name = "mnuStraightTrack",
          .Menu = "mnuTrackOption",
-         .Caption = both("&Straight Track"),
+         .Caption = both(tr("&Straight Track")),
          .Run = menu(swathkit::mnuStraightTrack_Click),
          .Checkable = true},
         {.Name = "mnuCircleTrack",
          .Menu = "mnuTrackOption",
-         .Caption = both("&Circle Track"),
+         .Caption = both(tr("&Circle Track")),
          .Run = menu(swathkit::mnuCircleTrack_Click),
          .Checkable = true},
         {.Name = "mnuShowLonLat",
          .Menu = "mnuOptions",
-         .Caption = both("Show &Lon / Lat"),
+         .Caption = both(tr("Show &Lon / Lat")),
          .Run = menu(swathkit::mnuShowLonLat_Click),
          .Checkable = true},
         {.Name = "mnuShowDMS",
          .Menu = "mnuOptions",
-         .Caption = both("Show &DMS"),
+         .Caption = both(tr("Show &DMS")),
          .Run = menu(swathkit::mnuShowDMS_Click),
          .Checkable = true},
         {.Name = "mnuRefreshDrives",
          .Menu = "mnuOptions",
-         .Caption = both("&Refresh Drives"),
+         .Caption = both(tr("&Refresh Drives")),
          .Run = run(swathkit::mnuRefreshDrives_Click),
          .Keys = QKeySequence::Refresh},
         // Ctrl+Q on every system: Windows has no standard key to quit.
         {.Name = "mnuExit",
          .Menu = "mnuOptions",
-         .Caption = both("E&xit"),
+         .Caption = both(tr("E&xit")),
          .Run =
              [](int) {
                  QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -392,35 +392,35 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
 
         {.Name = "mnuBackup",
          .Menu = "mnuDataCard",
-         .Caption = both("&Backup Image"),
+         .Caption = both(tr("&Backup Image")),
          .Run = run(swathkit::mnuBackup_Click)},
         {.Name = "mnuRestore",
          .Menu = "mnuDataCard",
-         .Caption = both("&Restore from Backup..."),
+         .Caption = both(tr("&Restore from Backup...")),
          .Run = [this](int) { mnuRestore_Click(); }},
         {.Name = "mnuCardtoCard",
          .Menu = "mnuDataCard",
-         .Caption = both("&Copy Card to Card"),
+         .Caption = both(tr("&Copy Card to Card")),
          .Run = run(swathkit::mnuCardtoCard_Click)},
         // Our own additions, kept apart from the card's commands. The merge
         // needs a card just as the arrow from it does.
         {.Name = "mnuMergeCard",
          .Menu = "mnuDataCard",
-         .Caption = both("&Merge Card into Image..."),
+         .Caption = both(tr("&Merge Card into Image...")),
          .Run = [this](int) { mnuMergeCard_Click(); },
          .NeedsCard = Card::Needed},
         {.Name = "mnuExportLines",
          .Menu = "mnuDataCard",
-         .Caption = both("&Export Lines..."),
+         .Caption = both(tr("&Export Lines...")),
          .Run = [this](int) { mnuExportLines_Click(); }},
         {.Name = "mnuImportLines",
          .Menu = "mnuDataCard",
-         .Caption = both("&Import Lines..."),
+         .Caption = both(tr("&Import Lines...")),
          .Run = [this](int) { RunImportLines(program_, *ports_, this); }},
         // The list last worked in, or the passes selected in it, on paper.
         {.Name = "mnuPrint",
          .Menu = "mnuDataCard",
-         .Caption = both("&Print..."),
+         .Caption = both(tr("&Print...")),
          .Run =
              [this](int) {
                  PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Printer, this);
@@ -428,7 +428,7 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
          .Keys = QKeySequence::Print},
         {.Name = "mnuSavePdf",
          .Menu = "mnuDataCard",
-         .Caption = both("&Save as PDF..."),
+         .Caption = both(tr("&Save as PDF...")),
          .Run =
              [this](int) {
                  PrintLines(program_, *ports_, cardList_, lastList_, PrintTo::Pdf, this);
@@ -436,7 +436,7 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
 
         {.Name = "mnuEditMove",
          .Menu = "mnuEdit",
-         .Caption = {"&Move to Temporary Card Image", "&Move to Card"},
+         .Caption = {tr("&Move to Temporary Card Image"), tr("&Move to Card")},
          .Run = edit(swathkit::cmdMoveLines_Click),
          .On = Sides::EachList,
          .NeedsCard = Card::Needed,
@@ -444,50 +444,50 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
          .Button = "cmdMoveLines"},
         {.Name = "mnuEditShuffle",
          .Menu = "mnuEdit",
-         .Caption = both("C&hange Field #..."),
+         .Caption = both(tr("C&hange Field #...")),
          .Run = edit(swathkit::cmdShuffle_Click),
          .On = Sides::EachList,
          .NeedsCard = Card::OnCardSide,
          .ListName = "mnuListShuffle",
          .Button = "cmdShuffle",
-         .ButtonCaption = both("Change Field #"),
-         .Tip = {"Change Field Number", "Move selected items to field of your choice."}},
+         .ButtonCaption = both(tr("Change Field #")),
+         .Tip = {tr("Change Field Number"), tr("Move selected items to field of your choice.")}},
         {.Name = "mnuEditCopyField",
          .Menu = "mnuEdit",
-         .Caption = both("&Copy Field..."),
+         .Caption = both(tr("&Copy Field...")),
          .Run = edit(swathkit::cmdCopyField_Click),
          .On = Sides::EachList,
          .NeedsCard = Card::OnCardSide,
          .ListName = "mnuListCopyField",
          .Button = "cmdCopyField",
-         .ButtonCaption = both("Copy Field"),
-         .Tip = both("Copy field info to another field number.")},
+         .ButtonCaption = both(tr("Copy Field")),
+         .Tip = both(tr("Copy field info to another field number."))},
         {.Name = "mnuEditErase",
          .Menu = "mnuEdit",
-         .Caption = both("&Erase"),
+         .Caption = both(tr("&Erase")),
          .Run = edit(swathkit::cmdClear_Click),
          .On = Sides::EachList,
          .Keys = QKeySequence::Delete,
          .NeedsCard = Card::OnCardSide,
          .ListName = "mnuListErase",
          .Button = "cmdClear",
-         .ButtonCaption = both("Erase"),
-         .Tip = both("Clear the Selected Fields.")},
+         .ButtonCaption = both(tr("Erase")),
+         .Tip = both(tr("Clear the Selected Fields."))},
         // Named, so that what it will undo can be shown on it.
         {.Name = "mnuEditUndo",
          .Menu = "mnuEdit",
-         .Caption = both("&Undo"),
+         .Caption = both(tr("&Undo")),
          .Run = edit(swathkit::cmdUndo_Click),
          .On = Sides::EachList,
          .Keys = QKeySequence::Undo,
          .NeedsCard = Card::OnCardSide,
          .ListName = "mnuListUndo",
          .Button = "cmdUndo",
-         .ButtonCaption = both("Undo"),
-         .Tip = both("Reverse your last change.")},
+         .ButtonCaption = both(tr("Undo")),
+         .Tip = both(tr("Reverse your last change."))},
         {.Name = "mnuEditSelectAll",
          .Menu = "mnuEdit",
-         .Caption = both("Select &All"),
+         .Caption = both(tr("Select &All")),
          .Run = [this](int side) { cardList_[side]->selectAll(); },
          .On = Sides::EachList,
          .Keys = QKeySequence::SelectAll,
@@ -495,24 +495,24 @@ std::vector<WindowCommand> AB_Main::CommandTable() {
         // Shifting the card writes it, so it needs a card as Erase does.
         {.Name = "mnuShift",
          .Menu = "mnuEdit",
-         .Caption = both("&Shift Passes..."),
+         .Caption = both(tr("&Shift Passes...")),
          .Run = [this](int side) { ShiftPasses(side); },
          .On = Sides::EachList,
          .NeedsCard = Card::OnCardSide,
          .ListName = "mnuListShift",
-         .ListCaption = "Shift...",
+         .ListCaption = tr("Shift..."),
          .LineBefore = true},
 
         {.Name = "mnuMap",
          .Menu = "mnuView",
-         .Caption = both("&Map of Lines"),
+         .Caption = both(tr("&Map of Lines")),
          .Run = [this](int) { mnuMap_Click(); }},
         {.Name = "mnuDuplicates",
          .Menu = "mnuView",
-         .Caption = both("&Duplicate Passes..."),
+         .Caption = both(tr("&Duplicate Passes...")),
          .Run = [this](int) { mnuDuplicates_Click(); }},
         {.Name = "mnuHelp",
-         .Caption = both("&Help"),
+         .Caption = both(tr("&Help")),
          .Run = [this](int) { swathkit::mnuHelp_Click(*ports_, setup_.ProgramFolder); },
          .Keys = QKeySequence::HelpContents},
     };
@@ -542,12 +542,12 @@ void AB_Main::BuildMenus() {
         made->setObjectName(name);
         return made;
     };
-    QMenu* options = menu(menuBar(), "mnuOptions", "&Options");
-    QMenu* track = menu(options, "mnuTrackOption", "&Track Option");
+    QMenu* options = menu(menuBar(), "mnuOptions", tr("&Options"));
+    QMenu* track = menu(options, "mnuTrackOption", tr("&Track Option"));
     options->addMenu(track);
-    QMenu* edit = menu(menuBar(), "mnuEdit", "&Edit");
-    for (QMenu* top : {options, menu(menuBar(), "mnuDataCard", "&DataCard"), edit,
-                       menu(menuBar(), "mnuView", "&View")})
+    QMenu* edit = menu(menuBar(), "mnuEdit", tr("&Edit"));
+    for (QMenu* top : {options, menu(menuBar(), "mnuDataCard", tr("&DataCard")), edit,
+                       menu(menuBar(), "mnuView", tr("&View"))})
         menuBar()->addMenu(top);
     // The side commands' keys work in the list that has the focus; the "Edit"
     // menu shows them beside its entries, which act on the list last used.
@@ -591,13 +591,14 @@ QMenu* AB_Main::LanguageMenu() {
             UseLanguage(code);
             if (!kept) {
                 QMessageBox::warning(this, tr("Language"),
-                                     tr("The language could not be kept for the next start.") +
-                                         "\n" + Tr(PlainReason(kept.Error(), Medium::Disk)));
+                                     tr("The language could not be kept for the next start.\n%1")
+                                         .arg(Tr(PlainReason(kept.Error(), Medium::Disk))));
                 return;
             }
             QMessageBox::information(this, tr("Language"),
-                                     tr("The main window shows this language when Swathkit "
-                                        "starts again."));
+                                     tr("The main window shows this language when %1 "
+                                        "starts again.")
+                                         .arg(kProgramName));
         });
     }
     return languages;
@@ -660,9 +661,9 @@ void AB_Main::SyncEditMenu() {
         QString caption = built.Command->Caption[lastList_];
         // Undo names the change it will take back in the list last used.
         if (built.Command->Name == "mnuEditUndo") {
-            const std::string named = UndoDescription(program_, lastList_);
+            const Words named = UndoDescription(program_, lastList_);
             if (!named.empty())
-                caption = '&' + QString::fromStdString(named);
+                caption = '&' + Tr(named);
         }
         action->setText(built.Command->Keys.isEmpty()
                             ? caption
@@ -694,7 +695,7 @@ void AB_Main::SetCardCommandsEnabled(bool enabled) {
 
 void AB_Main::SetCardDescription(const std::string& text) {
     QLabel* label = cardDescription_[0];
-    const QString shown = QString::fromUtf8(text.c_str());
+    const QString shown = Tr(text);
     label->setFont(client_->font());
     label->setText(shown);
     FitText(label, shown);
@@ -769,11 +770,12 @@ void AB_Main::mnuRestore_Click() {
 void AB_Main::ShiftPasses(int side) {
     swathkit::mnuShift_Click(program_, *ports_, side, [this, side]() -> std::optional<ShiftEntry> {
         const auto passes = cardList_[side]->selectedItems().size();
-        ShiftDialog dialog(QString("%1 selected %2 of %3")
-                               .arg(passes)
-                               .arg(passes == 1 ? "pass" : "passes")
-                               .arg(QString(side == ImageSide ? "the " : "") + kSideCaption[side]),
-                           this);
+        // Whole sentences, so that a translation can say them its own way.
+        const QString what = side == ImageSide ? (passes == 1 ? tr("%1 selected pass of the %2")
+                                                              : tr("%1 selected passes of the %2"))
+                                               : (passes == 1 ? tr("%1 selected pass of %2")
+                                                              : tr("%1 selected passes of %2"));
+        ShiftDialog dialog(what.arg(passes).arg(Tr(kSideCaption[side])), this);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.Entry();

@@ -170,7 +170,7 @@ int ListItemSlot(const QTreeWidgetItem* item) {
 std::optional<int> QtDialogs::ChooseDrive(const Message& message,
                                           const std::vector<std::string>& drives, int current) {
     QStringList items;
-    for (const std::string& drive : drives) items << Text(drive);
+    for (const std::string& drive : drives) items << Tr(drive);
     bool ok = false;
     const QString chosen = QInputDialog::getItem(owner_, Tr(message.Title), Tr(message.Prompt),
                                                  items, current, /*editable=*/false, &ok);
@@ -183,7 +183,7 @@ std::optional<int> QtDialogs::ChooseDrive(const Message& message,
 void QtLineList::Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) {
     view_->clear();
     QStringList captions;
-    for (const Column& column : columns) captions << Text(column.Caption);
+    for (const Column& column : columns) captions << Tr(column.Caption);
     view_->setColumnCount(static_cast<int>(columns.size()));
     view_->setHeaderLabels(captions);
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -235,18 +235,25 @@ QtDriveChooser::QtDriveChooser(QComboBox* box, std::function<DriveList()> listDr
     : box_(box), listDrives_(std::move(listDrives)) {
     const DriveList drives = listDrives_();
     const QSignalBlocker quiet(box_);
-    for (const std::string& entry : drives.Entries) box_->addItem(Text(entry));
+    Fill(drives);
+}
+
+// The box shows each entry in the operator's language ("/ [This Computer]");
+// the logic gets back the entry as it was listed.
+void QtDriveChooser::Fill(const DriveList& drives) {
+    box_->clear();
+    for (const std::string& entry : drives.Entries) box_->addItem(Tr(entry), Text(entry));
     box_->setCurrentIndex(drives.Initial);
 }
 
 std::vector<std::string> QtDriveChooser::Entries() {
     std::vector<std::string> entries;
-    for (int i = 0; i < box_->count(); ++i) entries.push_back(Utf8(box_->itemText(i)));
+    for (int i = 0; i < box_->count(); ++i) entries.push_back(Utf8(box_->itemData(i).toString()));
     return entries;
 }
 
 std::string QtDriveChooser::CurrentText() {
-    return Utf8(box_->currentText());
+    return Utf8(box_->currentData().toString());
 }
 
 bool QtDriveChooser::Reread() {
@@ -256,9 +263,7 @@ bool QtDriveChooser::Reread() {
     // The refresh loads the card itself afterwards; a change signal here
     // would only load it twice.
     const QSignalBlocker quiet(box_);
-    box_->clear();
-    for (const std::string& entry : drives.Entries) box_->addItem(Text(entry));
-    box_->setCurrentIndex(drives.Initial);
+    Fill(drives);
     return true;
 }
 

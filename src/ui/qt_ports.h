@@ -72,6 +72,8 @@ class QtDriveChooser final : public DriveChooser {
     void Select(int index) override;
 
   private:
+    void Fill(const DriveList& drives);
+
     QComboBox* box_;
     std::function<DriveList()> listDrives_;
 };

@@ -16,7 +16,7 @@ namespace swathkit {
 SelectDirectory::SelectDirectory(QWidget* owner, const QString& startFolder)
     : QDialog(owner), root_(startFolder.isEmpty() ? QDir::homePath() : startFolder) {
     setObjectName("SelectDirectory");
-    setWindowTitle("Select Directory");
+    setWindowTitle(tr("Select Directory"));
     setModal(true);
     const auto place = [this](QWidget* widget, int left, int top, int width, int height) {
         widget->setGeometry(TwipsToPixels(this, left), TwipsToPixels(this, top),
@@ -48,10 +48,10 @@ SelectDirectory::SelectDirectory(QWidget* owner, const QString& startFolder)
     dir1_->verticalScrollBar()->installEventFilter(this);
     place(dir1_, 120, 120, 2415, 2340);
 
-    cmdSave_ = new QPushButton("Save", this);
+    cmdSave_ = new QPushButton(tr("Save"), this);
     cmdSave_->setObjectName("cmdSave");
     place(cmdSave_, 2640, 120, 1095, 375);
-    cmdCancel_ = new QPushButton("Cancel", this);
+    cmdCancel_ = new QPushButton(tr("Cancel"), this);
     cmdCancel_->setObjectName("cmdCancel");
     place(cmdCancel_, 2640, 600, 1095, 375);
     setTabOrder(dir1_, cmdSave_);

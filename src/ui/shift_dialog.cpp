@@ -8,18 +8,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
 
 ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent) {
     setObjectName("ShiftDialog");
-    setWindowTitle("Shift Passes");
+    setWindowTitle(tr("Shift Passes"));
 
-    auto* eastNorth = new QRadioButton("Metres east and north", this);
+    auto* eastNorth = new QRadioButton(tr("Metres east and north"), this);
     eastNorth->setObjectName("ShiftEastNorth");
     eastNorth->setChecked(true);
-    alongBearing_ = new QRadioButton("Distance along a bearing", this);
+    alongBearing_ = new QRadioButton(tr("Distance along a bearing"), this);
     alongBearing_->setObjectName("ShiftAlongBearing");
     // Both start at 0, so a shift due east needs only the one number.
     first_ = new QLineEdit("0", this);
@@ -38,11 +39,10 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->addRow(firstLabel_, first_);
     form->addRow(secondLabel_, second_);
-    auto* note = new QLabel(
-        "Negative numbers move west or south. A decimal point or comma may be used; "
-        "at most " +
-            QString::number(kMaxShiftMetres) + " m. The direction of each line stays as it is.",
-        this);
+    auto* note = new QLabel(tr("Negative numbers move west or south. A decimal point or comma may "
+                               "be used; at most %1 m. The direction of each line stays as it is.")
+                                .arg(QString::number(kMaxShiftMetres)),
+                            this);
     note->setWordWrap(true);
     problem_ = new QLabel(this);
     problem_->setObjectName("ShiftProblem");
@@ -53,7 +53,7 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Move the " + what + " by:", this));
+    layout->addWidget(new QLabel(tr("Move the %1 by:").arg(what), this));
     layout->addWidget(eastNorth);
     layout->addWidget(alongBearing_);
     layout->addLayout(form);
@@ -76,15 +76,14 @@ ShiftDialog::ShiftDialog(const QString& what, QWidget* parent) : QDialog(parent)
 
 void ShiftDialog::FormChosen() {
     const bool bearing = alongBearing_->isChecked();
-    firstLabel_->setText(bearing ? "&Distance (m):" : "Metres &east:");
-    secondLabel_->setText(bearing ? "&Bearing (degrees from north):" : "Metres &north:");
+    firstLabel_->setText(bearing ? tr("&Distance (m):") : tr("Metres &east:"));
+    secondLabel_->setText(bearing ? tr("&Bearing (degrees from north):") : tr("Metres &north:"));
 }
 
 // Said as it is typed, as the merge does; what was typed stays to be
 // mended.
 void ShiftDialog::Check() {
-    const QString problem =
-        QString::fromStdString(ShiftEntryProblemText(Entry())).replace("\r\n", "\n");
+    const QString problem = Tr(ShiftEntryProblemText(Entry()));
     problem_->setText(problem);
     ok_->setEnabled(problem.isEmpty());
 }
