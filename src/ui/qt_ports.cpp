@@ -183,7 +183,7 @@ std::optional<int> QtDialogs::ChooseDrive(const Message& message,
 void QtLineList::Show(const std::vector<Column>& columns, const std::vector<ListRow>& rows) {
     view_->clear();
     QStringList captions;
-    for (const Column& column : columns) captions << Text(column.Caption);
+    for (const Column& column : columns) captions << Tr(column.Caption);
     view_->setColumnCount(static_cast<int>(columns.size()));
     view_->setHeaderLabels(captions);
     for (std::size_t i = 0; i < columns.size(); ++i) {
