@@ -195,7 +195,7 @@ TEST(LineList, ColumnsFollowTheTrackKindAndRowsTheSlotsInUse) {
         menus.StraightTrack = straight;
         menus.ShowLonLat = lonLat;
         std::string texts;
-        for (const Column& column : ListColumns(menus)) texts += column.Caption + ";";
+        for (const Column& column : ListColumns(menus)) texts += column.Caption.English() + ";";
         return texts;
     };
     EXPECT_EQ(captions(true, true) + "|" + captions(false, true) + "|" + captions(false, false),

@@ -24,7 +24,7 @@ const fs::path kData = fs::path(SWATHKIT_TEST_DATA) / "import";
 // A whole result as one text: a line per line read, then per line left out.
 std::string Described(const Read& read) {
     if (const auto* failure = std::get_if<ImportFailure>(&read))
-        return "failed: " + failure->Message;
+        return "failed: " + failure->Message.English();
     std::string text;
     for (const ImportedLine& line : std::get<ImportResult>(read).Lines)
         text += line.Name + (line.Straight ? "|straight|" : "|circle|") +
@@ -32,7 +32,7 @@ std::string Described(const Read& read) {
                 FormatPicture(line.Point.Longitude, 1, 6) + "|" +
                 FormatPicture(line.Heading, 1, 3) + (line.Ticked ? "\n" : "|unticked\n");
     for (const SkippedLine& skipped : std::get<ImportResult>(read).Skipped)
-        text += skipped.Name + "|" + skipped.Reason + "\n";
+        text += skipped.Name + "|" + skipped.Reason.English() + "\n";
     return text;
 }
 
@@ -255,7 +255,7 @@ TEST(Import, FilesPastTheLimitsAreCutOrRefusedAndAReadStopsWhenAsked) {
     ASSERT_EQ(result.Skipped.size(), kMaxLeftOutRows);
     EXPECT_EQ(result.Skipped.back(), (SkippedLine{"", "no point"}));
     EXPECT_EQ(ImportNotes(result),
-              (std::vector<std::string>{
+              (std::vector<Words>{
                   "The file holds more than 100,000 lines; the first 100,000 are shown.",
                   "More than 1,000 things in the file will not come in; the first 1,000 are "
                   "listed."}));

@@ -115,7 +115,7 @@ std::variant<Lines, std::string> Read(const fs::path& path) {
         return ReadCard(path);
     auto read = ReadImportFile(path);
     if (auto* failure = std::get_if<ImportFailure>(&read))
-        return failure->Message;
+        return failure->Message.English();
     ImportResult& result = std::get<ImportResult>(read);
     return Lines{FormatOf(path), std::move(result.Lines), std::move(result.Skipped)};
 }
@@ -170,7 +170,7 @@ int List(const fs::path& path) {
     }
     nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
     for (const SkippedLine& line : lines.LeftOut)
-        leftOut.push_back({{"name", line.Name}, {"reason", line.Reason}});
+        leftOut.push_back({{"name", line.Name}, {"reason", line.Reason.English()}});
     const nlohmann::ordered_json out{{"file", PathText(path)},
                                      {"format", lines.Format},
                                      {"lines", std::move(found)},

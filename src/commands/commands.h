@@ -103,7 +103,7 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
 const std::vector<ExportEntry>& ExportFormatList();
 const ExportEntry& ExportFormatOf(ExportFormat format);
 std::string ExportDefaultName(ExportFormat format);
-std::vector<std::string> ExportLeavesOut(ExportFormat format, bool straight);
+std::vector<Words> ExportLeavesOut(ExportFormat format, bool straight);
 
 // "Import Lines...": the window reads the file with ReadLinesToImport and
 // shows each line found (ImportPreviewRow, ImportPreviewRefusal of
@@ -112,8 +112,8 @@ std::vector<std::string> ExportLeavesOut(ExportFormat format, bool straight);
 // image changed.
 std::variant<ImportResult, ImportFailure> ReadLinesToImport(const fs::path& path,
                                                             std::stop_token stop = {});
-std::vector<std::string> ImportPreviewNotes(const ImportResult& result);
-std::string ImportLeftOutNote();
+std::vector<Words> ImportPreviewNotes(const ImportResult& result);
+Words ImportLeftOutNote();
 PlacedLine ImportedPlace(const ImportedLine& line);
 ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
 std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);

@@ -54,7 +54,7 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
     const ExportResult result =
         WriteExport(disk, file, format, image, straight, kSideCaption[side]);
     const std::string written = NameText(fs::path(result.File).make_preferred());
-    const std::string leftOut = LeftOutText(result.LeftOut);
+    const std::string leftOut = LeftOutText(result.LeftOut).English();
     if (result.Passes == 0)
         return say("Nothing was written to " + written + ".\r\n" + leftOut, Icon::Exclamation);
     if (!result.Written) {
@@ -85,7 +85,7 @@ std::string ExportDefaultName(ExportFormat format) {
     return DefaultExportName(format);
 }
 
-std::vector<std::string> ExportLeavesOut(ExportFormat format, bool straight) {
+std::vector<Words> ExportLeavesOut(ExportFormat format, bool straight) {
     return ExportLimitations(format, straight);
 }
 
@@ -94,11 +94,11 @@ std::variant<ImportResult, ImportFailure> ReadLinesToImport(const fs::path& path
     return ReadImportFile(path, std::move(stop));
 }
 
-std::vector<std::string> ImportPreviewNotes(const ImportResult& result) {
+std::vector<Words> ImportPreviewNotes(const ImportResult& result) {
     return ImportNotes(result);
 }
 
-std::string ImportLeftOutNote() {
+Words ImportLeftOutNote() {
     return LeftOutNote();
 }
 

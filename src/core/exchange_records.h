@@ -9,6 +9,7 @@
 
 #include "core/files.h"
 #include "core/placed_line.h"
+#include "core/words.h"
 
 namespace swathkit {
 
@@ -30,7 +31,7 @@ struct ExportEntry {
     const char* DefaultName;  // "TASKDATA.XML", "lines.kml"; a folder's for a folder format
     bool Folder;              // the chosen path is a folder the files go into
     // What the format cannot hold of these lines, one sentence each.
-    std::vector<std::string> (*Limitations)(bool straight);
+    std::vector<Words> (*Limitations)(bool straight);
     // The files for the passes (all of one kind, each a place on earth);
     // name is the guidance group's or document's name.
     std::vector<ExportFile> (*Write)(const std::vector<PlacedLine>& lines, const std::string& name);
@@ -53,7 +54,7 @@ struct ImportedLine {
 // Something in the file that will not come in, and why, as the preview says it.
 struct SkippedLine {
     std::string Name;
-    std::string Reason;  // e.g. "a curve", "no point", "coordinates out of range"
+    Words Reason;  // e.g. "a curve", "no point", "coordinates out of range"
     bool operator==(const SkippedLine&) const = default;
 };
 
@@ -77,7 +78,7 @@ struct ImportResult {
 
 // Why a whole file could not be read, as one sentence for the operator.
 struct ImportFailure {
-    std::string Message;
+    Words Message;
 };
 
 }  // namespace swathkit

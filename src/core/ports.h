@@ -49,7 +49,7 @@ class Dialogs {
 };
 
 struct Column {
-    std::string Caption;
+    Words Caption;
     int WidthTwips = 0;
     bool operator==(const Column&) const = default;
 };

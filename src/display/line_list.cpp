@@ -8,12 +8,12 @@
 namespace swathkit {
 
 std::vector<Column> ListColumns(const MenuChoices& menus) {
-    std::vector<Column> columns = {{"Field #", 400}};
+    std::vector<Column> columns = {{SAY("Field #"), 400}};
     if (menus.Kind() == TrackKind::Straight)
-        columns.push_back({"Heading", 1000});
+        columns.push_back({SAY("Heading"), 1000});
     if (menus.ShowLonLat) {
-        columns.push_back({"Latitude", 1000});
-        columns.push_back({"Longitude", 1000});
+        columns.push_back({SAY("Latitude"), 1000});
+        columns.push_back({SAY("Longitude"), 1000});
     }
     return columns;
 }

@@ -18,7 +18,7 @@ PrintSheet MakePrintSheet(const Program& program, int side, const std::map<int, 
     PrintSheet sheet;
     sheet.Title = kSideCaption[side];
     if (onlySelected)
-        sheet.Title += ", selected passes";
+        sheet.Title = Words{SAY("%1, selected passes"), {kSideCaption[side]}};
     if (side == CardSide)
         sheet.Source = program.CardFile ? PathText(program.CardFile->Path) : "";
     else
@@ -32,7 +32,7 @@ PrintSheet MakePrintSheet(const Program& program, int side, const std::map<int, 
         if (found == listed.end() || (onlySelected && !found->second))
             continue;
         const GuidanceLine& stored = image.Line(line.Field);
-        sheet.Rows.push_back({line.Field, straight ? "Straight" : "Circle",
+        sheet.Rows.push_back({line.Field, straight ? SAY("Straight") : SAY("Circle"),
                               FormatCoordinate(stored.Latitude, program.Menus.ShowDMS),
                               FormatCoordinate(stored.Longitude, program.Menus.ShowDMS),
                               straight ? FormatHeading(stored) : ""});

@@ -280,28 +280,28 @@ std::vector<ExportFile> One(std::string bytes) {
 }
 
 const char* const kNoRadius =
-    "Each circle track is written as a point at its centre: the card holds no radius.";
+    SAY("Each circle track is written as a point at its centre: the card holds no radius.");
 
-std::vector<std::string> TaskDataLimits(bool straight) {
-    return {"Each field number is kept only as the name of its guidance pattern.",
-            straight ? "Each straight line is written as an A+ pattern: its point and heading, "
-                       "with no B point."
-                     : "Each circle track is written as a pivot pattern with its centre only: "
-                       "the card holds no radius."};
+std::vector<Words> TaskDataLimits(bool straight) {
+    return {SAY("Each field number is kept only as the name of its guidance pattern."),
+            straight ? SAY("Each straight line is written as an A+ pattern: its point and "
+                           "heading, with no B point.")
+                     : SAY("Each circle track is written as a pivot pattern with its centre "
+                           "only: the card holds no radius.")};
 }
 
-std::vector<std::string> KmlLimits(bool straight) {
-    return {straight ? "KML has no endless line: each straight line is written as a segment "
-                       "400 m long, 200 m either side of its point, with its heading kept as "
-                       "extended data."
+std::vector<Words> KmlLimits(bool straight) {
+    return {straight ? SAY("KML has no endless line: each straight line is written as a segment "
+                           "400 m long, 200 m either side of its point, with its heading kept as "
+                           "extended data.")
                      : kNoRadius,
-            "Heights are written as 0."};
+            SAY("Heights are written as 0.")};
 }
 
-std::vector<std::string> GeoJsonLimits(bool straight) {
-    return {straight ? "GeoJSON has no endless line: each straight line is written as a "
-                       "segment 400 m long, 200 m either side of its point, with the point and "
-                       "heading kept as properties."
+std::vector<Words> GeoJsonLimits(bool straight) {
+    return {straight ? SAY("GeoJSON has no endless line: each straight line is written as a "
+                           "segment 400 m long, 200 m either side of its point, with the point "
+                           "and heading kept as properties.")
                      : kNoRadius};
 }
 
@@ -311,7 +311,7 @@ const std::vector<ExportEntry> kFormats = {
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          return One(TaskDataText(lines, name));
      }},
-    {ExportFormat::Kml, "kml", "KML (Google Earth and most map programs)", "lines.kml", false,
+    {ExportFormat::Kml, "kml", SAY("KML (Google Earth and most map programs)"), "lines.kml", false,
      KmlLimits,
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          return One(KmlText(lines, name));
@@ -320,12 +320,12 @@ const std::vector<ExportEntry> kFormats = {
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          return One(GeoJsonText(lines, name));
      }},
-    {ExportFormat::Kmz, "kmz", "KMZ (KML zipped)", "lines.kmz", false, KmlLimits,
+    {ExportFormat::Kmz, "kmz", SAY("KMZ (KML zipped)"), "lines.kmz", false, KmlLimits,
      [](const std::vector<PlacedLine>& lines, const std::string& name) {
          // The document is doc.kml, the first entry, as map programs expect.
          return One(ZipOf("doc.kml", KmlText(lines, name)));
      }},
-    {ExportFormat::FieldFolder, "agopengps", "AgOpenGPS field folder", "Card lines", true,
+    {ExportFormat::FieldFolder, "agopengps", SAY("AgOpenGPS field folder"), "Card lines", true,
      FieldFolderLimits, FieldFolderFiles},
 };
 
@@ -346,7 +346,7 @@ std::string DefaultExportName(ExportFormat format) {
     return ExportFormatEntry(format).DefaultName;
 }
 
-std::vector<std::string> ExportLimitations(ExportFormat format, bool straight) {
+std::vector<Words> ExportLimitations(ExportFormat format, bool straight) {
     return ExportFormatEntry(format).Limitations(straight);
 }
 
@@ -502,18 +502,18 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
     return result;
 }
 
-std::string LeftOutText(const std::vector<int>& fields) {
+Words LeftOutText(const std::vector<int>& fields) {
     if (fields.empty())
         return {};
+    if (fields.size() == 1)
+        return Words{SAY("Field %1 was left out: its coordinates are not a place on earth."),
+                     {std::to_string(fields[0])}};
+    // "7, 9 and 12": the last joined on in the operator's language.
     std::string list;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == fields.size() ? " and " : ", ";
-        list += std::to_string(fields[i]);
-    }
-    return fields.size() == 1
-               ? "Field " + list + " was left out: its coordinates are not a place on earth."
-               : "Fields " + list + " were left out: their coordinates are not a place on earth.";
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i)
+        list += (i > 0 ? ", " : "") + std::to_string(fields[i]);
+    return Words{SAY("Fields %1 were left out: their coordinates are not a place on earth."),
+                 {Words{SAY("%1 and %2"), {list, std::to_string(fields.back())}}}};
 }
 
 }  // namespace swathkit

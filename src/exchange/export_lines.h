@@ -21,7 +21,7 @@ std::string DefaultExportName(ExportFormat format);
 
 // What the format cannot hold of these lines, one sentence each, to be said
 // before the file is written.
-std::vector<std::string> ExportLimitations(ExportFormat format, bool straight);
+std::vector<Words> ExportLimitations(ExportFormat format, bool straight);
 
 // The files for the passes in use of image whose coordinates are a place on
 // earth; name is the guidance group's or document's name.
@@ -57,7 +57,7 @@ ExportResult WriteExport(Files& disk, const fs::path& path, ExportFormat format,
 // A zip in memory holding one file of that name; empty when it cannot be made.
 std::string ZipOf(const std::string& name, const std::string& bytes);
 
-// The sentence that says which fields were left out, or "" when none was.
-std::string LeftOutText(const std::vector<int>& fields);
+// The sentence that says which fields were left out; empty when none was.
+Words LeftOutText(const std::vector<int>& fields);
 
 }  // namespace swathkit

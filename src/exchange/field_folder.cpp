@@ -111,7 +111,7 @@ void ReadTracks(ImportResult& result, const FieldPlane& plane,
         }
         std::string name(lines[at]);
         if (at + 8 > lines.size())
-            return Skip(result, name, "the track is cut off");
+            return Skip(result, name, SAY("the track is cut off"));
         const auto heading = ParseNumber(lines[at + 1]);
         const auto a = ParsePair(lines[at + 2]);
         const auto b = ParsePair(lines[at + 3]);
@@ -119,7 +119,7 @@ void ReadTracks(ImportResult& result, const FieldPlane& plane,
         const auto count = ParseNumber(lines[at + 7]);
         if (!heading || !a || !b || !mode || !count || *count < 0 ||
             *count > static_cast<double>(lines.size() - at - 8))
-            return Skip(result, name, "the track cannot be read, nor any after it");
+            return Skip(result, name, SAY("the track cannot be read, nor any after it"));
         at += 8 + static_cast<std::size_t>(*count);
         switch (std::fabs(*mode) < 1000 ? static_cast<int>(*mode) : -1) {
             case kAB:
@@ -132,15 +132,15 @@ void ReadTracks(ImportResult& result, const FieldPlane& plane,
                 AddLine(result, std::move(name), false, plane.ToGeo(*a), 0);
                 break;
             case kCurve:
-                Skip(result, std::move(name), "a curve");
+                Skip(result, std::move(name), SAY("a curve"));
                 break;
             case kBoundaryOuter:
             case kBoundaryInner:
             case kBoundaryCurve:
-                Skip(result, std::move(name), "a track along the boundary");
+                Skip(result, std::move(name), SAY("a track along the boundary"));
                 break;
             default:
-                Skip(result, std::move(name), "a track of an unknown kind");
+                Skip(result, std::move(name), SAY("a track of an unknown kind"));
         }
     }
 }
@@ -160,7 +160,7 @@ void ReadOldLines(ImportResult& result, const FieldPlane& plane,
                            ? std::nullopt
                            : ParsePair(rest.substr(rest.find(',') + 1));
         if (!heading || !a)
-            Skip(result, std::move(name), "the line cannot be read");
+            Skip(result, std::move(name), SAY("the line cannot be read"));
         else
             AddPlaneLine(result, std::move(name), plane, *a, *heading * kRad);
     }
@@ -233,16 +233,17 @@ std::optional<GeoPoint> FieldStartFix(std::string_view fieldText) {
     return std::nullopt;
 }
 
-std::vector<std::string> FieldFolderLimits(bool straight) {
-    std::vector<std::string> limits{
-        "The lines are held in metres around the start fix of the field, as the tractor's "
-        "software holds them: a field folder is meant for the passes of one farm.",
-        "Each pass is named by its field number. Into a field folder that is there, only "
-        "TrackLines.txt and ABLines.txt are written, around the field's own start fix."};
-    limits.push_back(straight ? "Each straight line is written as an A-B line with its B point "
-                                "100 m ahead."
-                              : "Each circle track is written as a pivot track at its centre: "
-                                "the card holds no radius.");
+std::vector<Words> FieldFolderLimits(bool straight) {
+    std::vector<Words> limits{
+        SAY("The lines are held in metres around the start fix of the field, as the tractor's "
+            "software holds them: a field folder is meant for the passes of one farm."),
+        Words{SAY("Each pass is named by its field number. Into a field folder that is there, "
+                  "only %1 and %2 are written, around the field's own start fix."),
+              {kTracksFile, kOldLinesFile}}};
+    limits.push_back(straight ? SAY("Each straight line is written as an A-B line with its B "
+                                    "point 100 m ahead.")
+                              : SAY("Each circle track is written as a pivot track at its "
+                                    "centre: the card holds no radius."));
     return limits;
 }
 
@@ -305,11 +306,12 @@ Result ReadFieldFolderTexts(std::string_view field, std::optional<std::string_vi
     const std::string_view text = tracks ? *tracks : lines;
     if (std::count(text.begin(), text.end(), '\n') > static_cast<std::ptrdiff_t>(kMaxFieldLines))
         return Fail(
-            "The field folder's lines file holds more lines than any field needs and is "
-            "not read.");
+            SAY("The field folder's lines file holds more lines than any field needs and is "
+                "not read."));
     const auto start = FieldStartFix(field);
     if (!start)
-        return Fail("The field folder's Field.txt holds no start fix that is a place on earth.");
+        return Fail(Words{SAY("The field folder's %1 holds no start fix that is a place on earth."),
+                          {kFieldFile}});
     const FieldPlane plane(*start);
     ImportResult result;
     std::vector<std::string_view> split;
@@ -334,18 +336,20 @@ Result ReadFieldFolder(const std::filesystem::path& folder, std::stop_token stop
             continue;
         const auto read = disk.Read(*file, budget);
         if (!read)
-            return Fail(std::string("The field folder's ") + names[i] + " cannot be read. " +
-                        PlainReason(read.Error(), Medium::Disk));
+            return Fail(Words{SAY("The field folder's %1 cannot be read. %2"),
+                              {names[i], PlainReason(read.Error(), Medium::Disk)}});
         if (!read->Whole)
-            return Fail(std::string("The field folder's files are larger than ") + kMaxBytesText +
-                        " and are not read.");
+            return Fail(Words{SAY("The field folder's files are larger than %1 and are not read."),
+                              {kMaxBytesText}});
         budget -= read->Bytes.size();
         texts[i] = read->Bytes;
     }
     if (!texts[0])
-        return Fail("The folder " + PathText(folder.filename()) + " holds no Field.txt.");
+        return Fail(
+            Words{SAY("The folder %1 holds no %2."), {PathText(folder.filename()), kFieldFile}});
     if (!texts[1] && !texts[2])
-        return Fail("The field folder holds no TrackLines.txt nor ABLines.txt.");
+        return Fail(
+            Words{SAY("The field folder holds no %1 nor %2."), {kTracksFile, kOldLinesFile}});
     return ReadFieldFolderTexts(
         *texts[0], texts[1] ? std::optional<std::string_view>(*texts[1]) : std::nullopt,
         texts[2] ? *texts[2] : std::string_view(), stop);

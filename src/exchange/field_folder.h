@@ -40,7 +40,7 @@ class FieldPlane {
 // The start fix a Field.txt gives, if it gives one that is a place.
 std::optional<GeoPoint> FieldStartFix(std::string_view fieldText);
 
-std::vector<std::string> FieldFolderLimits(bool straight);
+std::vector<Words> FieldFolderLimits(bool straight);
 
 // A new field folder: Field.txt with the first pass's point as its start
 // fix, and the line files. Each pass is named by its field number.

@@ -58,7 +58,7 @@ std::optional<std::vector<GeoPoint>> Positions(const json* coordinates) {
     return points;
 }
 
-DrawnPart LeftOut(const char* reason) {
+DrawnPart LeftOut(Words reason) {
     return {DrawnPart::Kind::LeftOut, {}, reason};
 }
 
@@ -71,25 +71,25 @@ void CollectParts(const json& geometry, std::vector<DrawnPart>& parts) {
     if (type == "GeometryCollection") {
         const json* geometries = Member(geometry, "geometries");
         if (!geometries || !geometries->is_array())
-            return parts.push_back(LeftOut("no line or point"));
+            return parts.push_back(LeftOut(SAY("no line or point")));
         for (const json& part : *geometries) CollectParts(part, parts);
     } else if (multi && !(coordinates && coordinates->is_array())) {
-        parts.push_back(LeftOut("coordinates not readable"));
+        parts.push_back(LeftOut(SAY("coordinates not readable")));
     } else if (multi) {
         for (const json& item : *coordinates)
             CollectParts({{"type", type.substr(5)}, {"coordinates", item}}, parts);
     } else if (type == "Point") {
         const auto point = Position(coordinates);
         parts.push_back(point ? DrawnPart{DrawnPart::Kind::Point, {*point}, {}}
-                              : LeftOut("coordinates not readable"));
+                              : LeftOut(SAY("coordinates not readable")));
     } else if (type == "LineString") {
         auto points = Positions(coordinates);
         parts.push_back(points ? DrawnPart{DrawnPart::Kind::Line, std::move(*points), {}}
-                               : LeftOut("coordinates not readable"));
+                               : LeftOut(SAY("coordinates not readable")));
     } else if (type == "Polygon" || type == "MultiPolygon") {
-        parts.push_back(LeftOut("an area, not a line"));
+        parts.push_back(LeftOut(SAY("an area, not a line")));
     } else {
-        parts.push_back(LeftOut("no line or point"));
+        parts.push_back(LeftOut(SAY("no line or point")));
     }
 }
 
@@ -111,7 +111,7 @@ void AddFeature(ImportResult& result, const json& feature) {
 
     const json* geometry = Member(feature, "geometry");
     if (!geometry || geometry->is_null())
-        return Skip(result, std::move(name), "no point");
+        return Skip(result, std::move(name), SAY("no point"));
     std::vector<DrawnPart> parts;
     CollectParts(*geometry, parts);
     const json* heading = Member(properties, "heading");
@@ -169,6 +169,20 @@ class ValueBuilder {
     std::size_t cost_ = 0;
 };
 
+// Why a GeoJSON is not read; outside the class below, so that the
+// translation tool files them with every other text of the logic.
+constexpr const char* kNumberTooLarge =
+    SAY("The file is not readable JSON: it holds a number too large to read.");
+constexpr const char* kNotJson = SAY("The file is not readable JSON (at byte %1).");
+constexpr const char* kNoFeatureList =
+    SAY("The GeoJSON FeatureCollection has no list of features.");
+constexpr const char* kNotGeoJson =
+    SAY("The file is not GeoJSON: it holds no feature and no geometry.");
+constexpr const char* kFeatureTooLarge =
+    SAY("The GeoJSON file holds a feature larger than any line needs.");
+constexpr const char* kJsonTooDeep =
+    SAY("The GeoJSON file is nested more than %1 levels deep and is not read.");
+
 // The events of the whole file. At the top, only "type", "features" and a
 // feature's or geometry's own members are kept; each item of "features" is
 // built, read and dropped.
@@ -203,9 +217,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
                      const nlohmann::detail::exception& error) override {
         // 406: a number past what a double holds.
         failure_ =
-            error.id == 406
-                ? "The file is not readable JSON: it holds a number too large to read."
-                : "The file is not readable JSON (at byte " + std::to_string(position) + ").";
+            error.id == 406 ? Words(kNumberTooLarge) : Words{kNotJson, {std::to_string(position)}};
         return false;
     }
 
@@ -215,7 +227,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
             return Fail(failure_);
         if (type_ == "FeatureCollection") {
             if (!featuresListed_)
-                return Fail("The GeoJSON FeatureCollection has no list of features.");
+                return Fail(kNoFeatureList);
             return std::move(features_);
         }
         ImportResult result;
@@ -232,7 +244,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
                     geometry[key] = std::move(kept_[key]);
             AddFeature(result, json{{"geometry", std::move(geometry)}});
         } else {
-            return Fail("The file is not GeoJSON: it holds no feature and no geometry.");
+            return Fail(kNotGeoJson);
         }
         return result;
     }
@@ -269,7 +281,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
                 Start(Building::Member);
         }
         if (building_ && !building_->Add(std::move(value), bytesLeft_)) {
-            failure_ = "The GeoJSON file holds a feature larger than any line needs.";
+            failure_ = kFeatureTooLarge;
             return false;
         }
         if (opens) {
@@ -281,8 +293,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
 
     bool Open(json container) {
         if (depth_ >= kMaxDepth) {
-            failure_ = "The GeoJSON file is nested more than " + std::to_string(kMaxDepth) +
-                       " levels deep and is not read.";
+            failure_ = Words{kJsonTooDeep, {std::to_string(kMaxDepth)}};
             return false;
         }
         return Value(std::move(container));
@@ -330,7 +341,7 @@ class GeoJsonEvents final : public nlohmann::json_sax<json> {
     Building what_ = Building::Feature;
     std::string keptMember_;
     std::map<std::string, json> kept_;
-    std::string failure_;
+    Words failure_;
 };
 
 }  // namespace

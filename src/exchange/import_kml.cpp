@@ -88,13 +88,13 @@ void CollectParts(const pugi::xml_node& node, std::vector<DrawnPart>& parts) {
             part.What = !points                ? DrawnPart::Kind::LeftOut
                         : name == "LineString" ? DrawnPart::Kind::Line
                                                : DrawnPart::Kind::Point;
-            part.Reason = "coordinates not readable";
+            part.Reason = SAY("coordinates not readable");
             if (points)
                 part.Points = std::move(*points);
         } else if (name == "Track") {
-            part.Reason = "a recorded track";
+            part.Reason = SAY("a recorded track");
         } else if (name == "Polygon" || name == "LinearRing") {
-            part.Reason = "an area, not a line";
+            part.Reason = SAY("an area, not a line");
         } else {
             continue;
         }
@@ -138,17 +138,21 @@ void AddPlacemark(ImportResult& result, pugi::xml_node mark) {
     AddParts(result, name, parts, point, data.heading, std::nullopt, data.pivot);
 }
 
+// Why a KML is not read; here rather than in import_detail, so that the
+// translation tool files them with every other text of the logic.
+constexpr const char* kKmlFile = SAY("KML file");
+constexpr const char* kNotKml = SAY("The file is not KML: its first element is <%1>.");
+
 }  // namespace
 
 namespace import_detail {
 
 Result ReadKmlText(std::string text, const std::stop_token& stop) {
     pugi::xml_document doc;
-    if (auto failure = ParseXml(doc, text, "KML file"))
+    if (auto failure = ParseXml(doc, text, kKmlFile))
         return *failure;
     if (LocalName(doc.document_element()) != "kml")
-        return Fail(std::string("The file is not KML: its first element is <") +
-                    doc.document_element().name() + ">.");
+        return Fail(Words{kNotKml, {std::string(doc.document_element().name())}});
     Placemarks marks(stop);
     doc.traverse(marks);
     ImportResult result;

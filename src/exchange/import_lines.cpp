@@ -21,6 +21,28 @@ namespace swathkit {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Why a line stays out, as the preview's Why column says it. Kept out of
+// import_detail so that the translation tool files them with every other
+// text of the logic.
+constexpr const char* kOffEarth = SAY("coordinates out of range");
+constexpr const char* kNoHeading = SAY("no heading");
+constexpr const char* kNoPoint = SAY("no point");
+constexpr const char* kNoDirection = SAY("no direction");
+constexpr const char* kClosedPath = SAY("a closed path: it ends where it starts");
+constexpr const char* kCurve = SAY("a curve: its points stray up to %1 m from a straight line");
+constexpr const char* kNoBPoint = SAY("no B point");
+constexpr const char* kNothingDrawn = SAY("no line or point");
+
+// Why a file of XML is not read.
+constexpr const char* kTooManyElements =
+    SAY("The %1 holds more elements than any file of lines of its size and is not read.");
+constexpr const char* kNotXml = SAY("The %1 is not readable XML (%2 at byte %3).");
+constexpr const char* kTooDeep = SAY("The %1 is nested more than %2 levels deep and is not read.");
+
+}  // namespace
+
 namespace import_detail {
 
 std::string_view Trimmed(std::string_view text) {
@@ -61,9 +83,9 @@ double CompassDegrees(double degrees) {
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
              std::optional<int> field, bool ticked) {
     if (!OnEarth(point))
-        return Skip(result, std::move(name), "coordinates out of range");
+        return Skip(result, std::move(name), kOffEarth);
     if (straight && !std::isfinite(heading))
-        return Skip(result, std::move(name), "no heading");
+        return Skip(result, std::move(name), kNoHeading);
     if (result.Lines.size() >= kMaxImportLines) {
         result.MoreLines = true;
         return;
@@ -78,7 +100,7 @@ void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint poi
     result.Lines.push_back(std::move(line));
 }
 
-void Skip(ImportResult& result, std::string name, std::string reason) {
+void Skip(ImportResult& result, std::string name, Words reason) {
     if (result.Skipped.size() >= kMaxLeftOutRows) {
         result.MoreLeftOut = true;
         return;
@@ -90,14 +112,15 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A distance as the operator reads it: centimetres below a metre, whole
-// metres with thousands apart from ten metres up.
+// A distance in metres as the operator reads it, in the same form in every
+// language: centimetres below a metre, whole metres with thousands apart
+// from ten metres up.
 std::string MetresText(double metres) {
     if (metres >= 10) {
         std::string digits = std::to_string(std::llround(metres));
         for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
             digits.insert(static_cast<std::size_t>(at), ",");
-        return digits + " m";
+        return digits;
     }
     const int decimals = metres < 1 ? 2 : 1;
     const long long scaled = std::llround(metres * (decimals == 2 ? 100 : 10));
@@ -106,7 +129,7 @@ std::string MetresText(double metres) {
         0, static_cast<std::size_t>(std::max(0, decimals + 1 - static_cast<int>(digits.size()))),
         '0');
     digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-    return digits + " m";
+    return digits;
 }
 
 // How far the points lie, at most, from the endless geodesic through from
@@ -136,9 +159,9 @@ void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoP
                   std::optional<GeoPoint> point, std::optional<double> heading,
                   std::optional<int> field) {
     if (points.empty() && !point)
-        return Skip(result, std::move(name), "no point");
+        return Skip(result, std::move(name), kNoPoint);
     if (!std::all_of(points.begin(), points.end(), OnEarth))
-        return Skip(result, std::move(name), "coordinates out of range");
+        return Skip(result, std::move(name), kOffEarth);
     if (!point)
         point = points.front();
     if (points.size() >= 2) {
@@ -146,20 +169,18 @@ void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoP
         const bool moves = std::any_of(points.begin(), points.end(),
                                        [&](GeoPoint p) { return DistanceMetres(first, p) > 0; });
         if (!moves)
-            return Skip(result, std::move(name), "no direction");
+            return Skip(result, std::move(name), kNoDirection);
         if (DistanceMetres(first, last) == 0)
-            return Skip(result, std::move(name), "a closed path: it ends where it starts");
+            return Skip(result, std::move(name), kClosedPath);
         const double way = BearingDegrees(first, last);
         const double stray = Stray(points, first, way);
         if (stray > kStraightToleranceMetres)
-            return Skip(
-                result, std::move(name),
-                "a curve: its points stray up to " + MetresText(stray) + " from a straight line");
+            return Skip(result, std::move(name), Words{kCurve, {MetresText(stray)}});
         if (!heading)
             heading = way;
     }
     if (!heading)
-        return Skip(result, std::move(name), "no B point");
+        return Skip(result, std::move(name), kNoBPoint);
     AddLine(result, std::move(name), true, *point, *heading, field);
 }
 
@@ -181,7 +202,7 @@ void AddParts(ImportResult& result, const std::string& name, const std::vector<D
               std::optional<GeoPoint> point, std::optional<double> heading,
               std::optional<int> field, bool pivots) {
     if (parts.empty())
-        return Skip(result, name, "no line or point");
+        return Skip(result, name, kNothingDrawn);
     const bool one = std::count_if(parts.begin(), parts.end(), [](const DrawnPart& part) {
                          return part.What == DrawnPart::Kind::Line;
                      }) == 1;
@@ -193,7 +214,7 @@ void AddParts(ImportResult& result, const std::string& name, const std::vector<D
                 break;
             case DrawnPart::Kind::Point:
                 if (part.Points.empty())
-                    Skip(result, name, "no point");
+                    Skip(result, name, kNoPoint);
                 else
                     AddLine(result, name, false, part.Points.front(), 0, field, pivots);
                 break;
@@ -237,7 +258,7 @@ struct DepthCheck : pugi::xml_tree_walker {
 }  // namespace
 
 std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text,
-                                      const char* what) {
+                                      const Words& what) {
     // The same malloc and free as pugixml's own, so that trees built before
     // this are freed alike.
     static std::once_flag counted;
@@ -248,16 +269,13 @@ std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text
     const pugi::xml_parse_result parsed = doc.load_buffer_inplace(text.data(), text.size());
     treeBytesLeft = kUnbounded;
     if (parsed.status == pugi::status_out_of_memory)
-        return Fail(std::string("The ") + what +
-                    " holds more elements than any file of lines of its size and is not read.");
+        return Fail(Words{kTooManyElements, {what}});
     if (!parsed)
-        return Fail(std::string("The ") + what + " is not readable XML (" + parsed.description() +
-                    " at byte " + std::to_string(parsed.offset) + ").");
+        return Fail(Words{kNotXml, {what, parsed.description(), std::to_string(parsed.offset)}});
     DepthCheck check;
     doc.traverse(check);
     if (check.tooDeep)
-        return Fail(std::string("The ") + what + " is nested more than " +
-                    std::to_string(kMaxDepth) + " levels deep and is not read.");
+        return Fail(Words{kTooDeep, {what, std::to_string(kMaxDepth)}});
     return std::nullopt;
 }
 
@@ -279,16 +297,18 @@ std::variant<std::string, ImportFailure> ReadWhole(const fs::path& path, std::ui
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error)
-        return Fail("The file " + PathText(path.filename()) +
-                    " cannot be read: " + error.message() + ".");
+        return Fail(Words{SAY("The file %1 cannot be read: %2."),
+                          {PathText(path.filename()), error.message()}});
     if (size > budget)
-        return Fail("The file " + PathText(path.filename()) + " is larger than " + kMaxBytesText +
-                    (budget < kMaxBytes ? " together with the TaskData's other files" : "") +
-                    " and is not read.");
+        return Fail(Words{budget < kMaxBytes
+                              ? SAY("The file %1 is larger than %2 together with "
+                                    "the TaskData's other files and is not read.")
+                              : SAY("The file %1 is larger than %2 and is not read."),
+                          {PathText(path.filename()), kMaxBytesText}});
     std::ifstream in(path, std::ios::binary);
     std::string bytes(size, '\0');
     if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-        return Fail("The file " + PathText(path.filename()) + " cannot be read.");
+        return Fail(Words{SAY("The file %1 cannot be read."), {PathText(path.filename())}});
     budget -= size;
     return bytes;
 }
@@ -345,15 +365,15 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
-        return Fail("The zip is damaged: an entry's size cannot be read.");
+        return Fail(SAY("The zip is damaged: an entry's size cannot be read."));
     if (stat.size > budget)
-        return Fail(std::string("The zip unpacks to more than ") + kMaxBytesText +
-                    " and is not read.");
+        return Fail(
+            Words{SAY("The zip unpacks to more than %1 and is not read."), {kMaxBytesText}});
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
     if (!file)
-        return Fail(std::string("The zip's entry ") +
-                    (stat.valid & ZIP_STAT_NAME ? stat.name : "") +
-                    " cannot be unpacked: " + zip_strerror(archive) + ".");
+        return Fail(Words{SAY("The zip's entry %1 cannot be unpacked: %2."),
+                          {std::string(stat.valid & ZIP_STAT_NAME ? stat.name : ""),
+                           std::string(zip_strerror(archive))}});
     std::string bytes;
     char chunk[1 << 16];
     for (;;) {
@@ -361,11 +381,12 @@ std::variant<std::string, ImportFailure> Unpack(zip_t* archive, zip_uint64_t ind
             return Fail(kStoppedText);
         const zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
         if (got < 0)
-            return Fail(std::string("The zip is damaged: ") + zip_file_strerror(file.get()) + ".");
+            return Fail(Words{SAY("The zip is damaged: %1."),
+                              {std::string(zip_file_strerror(file.get()))}});
         if (got == 0)
             break;
         if (bytes.size() + static_cast<std::uint64_t>(got) > stat.size)
-            return Fail("The zip is damaged: an entry unpacks to more than it declares.");
+            return Fail(SAY("The zip is damaged: an entry unpacks to more than it declares."));
         bytes.append(chunk, static_cast<std::size_t>(got));
     }
     budget -= bytes.size();
@@ -394,7 +415,7 @@ std::variant<OpenZip, ImportFailure> Opened(const std::string& bytes) {
             zip_source_free(source);
         const std::string why = zip_error_strerror(&error);
         zip_error_fini(&error);
-        return Fail("The file is not a readable zip archive (" + why + ").");
+        return Fail(Words{SAY("The file is not a readable zip archive (%1)."), {why}});
     }
     zip_error_fini(&error);
     const zip_int64_t count = zip_get_num_entries(zip.Archive.get(), 0);
@@ -436,7 +457,7 @@ Result ReadTaskDataZip(const std::string& bytes, std::stop_token stop) {
         return name == "taskdata.xml" || name.ends_with("/taskdata.xml");
     });
     if (!main)
-        return Fail("The zip holds no TASKDATA.XML.");
+        return Fail(SAY("The zip holds no TASKDATA.XML."));
 
     std::uintmax_t budget = kMaxBytes;
     auto text = Unpack(zip.Archive.get(), zip.Entries.at(*main), budget, stop);
@@ -465,7 +486,7 @@ Result ReadKmz(const std::string& bytes, std::stop_token stop) {
             ? std::optional<std::string>("doc.kml")
             : Shallowest(zip, [](const std::string& name) { return name.ends_with(".kml"); });
     if (!kml)
-        return Fail("The KMZ holds no KML file.");
+        return Fail(SAY("The KMZ holds no KML file."));
     std::uintmax_t budget = kMaxBytes;
     auto text = Unpack(zip.Archive.get(), zip.Entries.at(*kml), budget, stop);
     if (auto* failure = std::get_if<ImportFailure>(&text))
@@ -485,17 +506,18 @@ Result ReadKml(const std::string& text, std::stop_token stop) {
     return ReadKmlText(text, stop);
 }
 
-std::vector<std::string> ImportNotes(const ImportResult& result) {
-    std::vector<std::string> notes;
+std::vector<Words> ImportNotes(const ImportResult& result) {
+    std::vector<Words> notes;
     if (result.MoreLines)
-        notes.push_back("The file holds more than 100,000 lines; the first 100,000 are shown.");
+        notes.push_back(
+            SAY("The file holds more than 100,000 lines; the first 100,000 are shown."));
     if (result.MoreLeftOut)
         notes.push_back(LeftOutNote());
     return notes;
 }
 
-std::string LeftOutNote() {
-    return "More than 1,000 things in the file will not come in; the first 1,000 are listed.";
+Words LeftOutNote() {
+    return SAY("More than 1,000 things in the file will not come in; the first 1,000 are listed.");
 }
 
 Result ReadImportFile(const fs::path& path, std::stop_token stop) {
@@ -512,7 +534,8 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
             return ReadFieldFolder(path, stop);
         if (const auto main = FindInFolder(path, "TASKDATA.XML"))
             return ReadTaskDataFile(*main, stop);
-        return Fail("The folder " + PathText(path.filename()) + " holds no TASKDATA.XML.");
+        return Fail(
+            Words{SAY("The folder %1 holds no TASKDATA.XML."), {PathText(path.filename())}});
     }
     const std::string extension = AsciiLower(PathText(path.extension()));
     const std::string name = AsciiLower(PathText(path.filename()));
@@ -523,8 +546,8 @@ Result ReadImportFile(const fs::path& path, std::stop_token stop) {
     if (extension != ".zip" && extension != ".kml" && extension != ".geojson" &&
         extension != ".json")
         return Fail(
-            "Only TaskData (a TASKDATA.XML or a zip of it), KML, KMZ and GeoJSON files, and "
-            "AgOpenGPS field folders, can be read.");
+            SAY("Only TaskData (a TASKDATA.XML or a zip of it), KML, KMZ and GeoJSON files, and "
+                "AgOpenGPS field folders, can be read."));
     std::uintmax_t budget = kMaxBytes;
     auto bytes = ReadWhole(path, budget);
     if (auto* failure = std::get_if<ImportFailure>(&bytes))

@@ -17,9 +17,9 @@ namespace swathkit {
 
 // The sentences a preview shows for what it does not show; none when the
 // whole file is there.
-std::vector<std::string> ImportNotes(const ImportResult& result);
+std::vector<Words> ImportNotes(const ImportResult& result);
 // The same for rows left out by the preview itself (lines of the other kind).
-std::string LeftOutNote();
+Words LeftOutNote();
 
 // Reads the file the operator chose, by its kind (TASKDATA.XML, .zip, .kml,
 // .kmz, .geojson, .json). Never reads outside that file, or outside its folder for

@@ -14,6 +14,13 @@
 
 #include "exchange/import_lines.h"
 
+namespace swathkit {
+
+// Said when the operator cancels a read.
+inline constexpr const char* kStoppedText = SAY("The reading was cancelled.");
+
+}  // namespace swathkit
+
 namespace swathkit::import_detail {
 
 // No file of guidance lines comes near this; a bigger one is a mistake or
@@ -34,11 +41,10 @@ inline constexpr std::size_t kTreeBytesExtra = 1u << 20;
 
 // How often a long loop looks whether the operator cancelled.
 inline constexpr unsigned kStopPollMask = 0xFFF;
-inline constexpr const char* kStoppedText = "The reading was cancelled.";
 
 using Result = std::variant<ImportResult, ImportFailure>;
 
-inline ImportFailure Fail(std::string message) {
+inline ImportFailure Fail(Words message) {
     return ImportFailure{std::move(message)};
 }
 
@@ -61,7 +67,7 @@ double CompassDegrees(double degrees);
 // is left out. Without a field the name says which.
 void AddLine(ImportResult& result, std::string name, bool straight, GeoPoint point, double heading,
              std::optional<int> field = std::nullopt, bool ticked = true);
-void Skip(ImportResult& result, std::string name, std::string reason);
+void Skip(ImportResult& result, std::string name, Words reason);
 
 // A straight line drawn as points (KML, GeoJSON): at point, or the first,
 // along heading, or the way from the first to the last point elsewhere.
@@ -76,7 +82,7 @@ void AddDrawnLine(ImportResult& result, std::string name, const std::vector<GeoP
 struct DrawnPart {
     enum class Kind { Line, Point, LeftOut } What = Kind::LeftOut;
     std::vector<GeoPoint> Points;
-    std::string Reason;
+    Words Reason;
 };
 
 // Each part of a multi-part geometry is a line of its own, but a line cut
@@ -93,8 +99,10 @@ void AddParts(ImportResult& result, const std::string& name, const std::vector<D
               std::optional<int> field, bool pivots);
 
 // Parsed XML no deeper than kMaxDepth and no bigger in memory than its
-// share, or why not. The document is built in text, which must outlive it.
-std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text, const char* what);
+// share, or why not, the file named as what ("KML file"). The document is
+// built in text, which must outlive it.
+std::optional<ImportFailure> ParseXml(pugi::xml_document& doc, std::string& text,
+                                      const Words& what);
 
 // An element's name without its namespace prefix ("kml:Placemark").
 std::string_view LocalName(const pugi::xml_node& node);

@@ -10,7 +10,9 @@
 
 #include "exchange/import_support.h"
 
-namespace swathkit::import_detail {
+namespace swathkit {
+
+using namespace import_detail;
 
 namespace {
 
@@ -48,14 +50,14 @@ std::vector<pugi::xml_node> PointsOf(const pugi::xml_node& lsg) {
 // An A-B line: the marked A and B points, else the first and the last.
 void AddAB(ImportResult& result, std::string name, const std::vector<pugi::xml_node>& points) {
     if (points.empty())
-        return Skip(result, std::move(name), "no point");
+        return Skip(result, std::move(name), SAY("no point"));
     const pugi::xml_node aNode = Marked(points, "6") ? Marked(points, "6") : points.front();
     const pugi::xml_node bNode = Marked(points, "7") ? Marked(points, "7") : points.back();
     if (aNode == bNode)
-        return Skip(result, std::move(name), "no B point");
+        return Skip(result, std::move(name), SAY("no B point"));
     const auto a = PlaceOf(aNode), b = PlaceOf(bNode);
     if (!a || !b)
-        return Skip(result, std::move(name), "coordinates not readable");
+        return Skip(result, std::move(name), SAY("coordinates not readable"));
     AddDrawnLine(result, std::move(name), {*a, *b}, std::nullopt, std::nullopt);
 }
 
@@ -63,44 +65,56 @@ void AddPattern(ImportResult& result, const pugi::xml_node& gpn, const std::stri
     std::string name = Attr(gpn, "B").empty() ? groupName : Attr(gpn, "B");
     const std::string type = Attr(gpn, "C");
     if (type == "3")
-        return Skip(result, std::move(name), "a curve");
+        return Skip(result, std::move(name), SAY("a curve"));
     if (type == "5")
-        return Skip(result, std::move(name), "a spiral");
+        return Skip(result, std::move(name), SAY("a spiral"));
     if (type != "1" && type != "2" && type != "4")
-        return Skip(result, std::move(name), "an unknown kind of pattern");
+        return Skip(result, std::move(name), SAY("an unknown kind of pattern"));
     // A pattern's other line strings (a boundary, a sampling route) are no
     // part of its line.
     const pugi::xml_node lsg = gpn.find_child_by_attribute("LSG", "A", "5");
     if (!lsg && type != "4")
-        return Skip(result, std::move(name), "no guidance line in the pattern");
+        return Skip(result, std::move(name), SAY("no guidance line in the pattern"));
     const std::vector<pugi::xml_node> points = PointsOf(lsg ? lsg : gpn.child("LSG"));
     if (type == "1")
         return AddAB(result, std::move(name), points);
     if (points.empty())
-        return Skip(result, std::move(name), "no point");
+        return Skip(result, std::move(name), SAY("no point"));
     const pugi::xml_node marked = Marked(points, type == "4" ? "8" : "6");
     const auto place = PlaceOf(marked ? marked : points.front());
     if (!place)
-        return Skip(result, std::move(name), "coordinates not readable");
+        return Skip(result, std::move(name), SAY("coordinates not readable"));
     if (type == "4")
         return AddLine(result, std::move(name), false, *place, 0);
     const auto heading = ParseNumber(gpn.attribute("G").value());
     if (!heading)
-        return Skip(result, std::move(name), "no heading");
+        return Skip(result, std::move(name), SAY("no heading"));
     AddLine(result, std::move(name), true, *place, *heading);
 }
 
+// Why a TaskData or one of its further files is not read; here rather than
+// in import_detail, so that the translation tool files them with every
+// other text of the logic.
+constexpr const char* kTaskDataFile = SAY("TaskData file");
+constexpr const char* kNotTaskData =
+    SAY("The file is not ISO 11783 TaskData: its first element is <%1>.");
+constexpr const char* kOutsideFolder = SAY("a file outside the TaskData's folder");
+constexpr const char* kFileMissing = SAY("its file is missing");
+constexpr const char* kFurtherFile = SAY("further file");
+constexpr const char* kFileNotXml = SAY("its file is not readable XML");
+
 }  // namespace
+
+namespace import_detail {
 
 Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
                         const std::stop_token& stop) {
     pugi::xml_document doc;
-    if (auto failure = ParseXml(doc, xml, "TaskData file"))
+    if (auto failure = ParseXml(doc, xml, kTaskDataFile))
         return *failure;
     const pugi::xml_node root = doc.document_element();
     if (std::string_view(root.name()) != "ISO11783_TaskData")
-        return Fail(std::string("The file is not ISO 11783 TaskData: its first element is <") +
-                    root.name() + ">.");
+        return Fail(Words{kNotTaskData, {std::string(root.name())}});
     const bool version3 = Attr(root, "VersionMajor") == "3";
     ImportResult result;
 
@@ -118,7 +132,7 @@ Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
         if (!AsciiLower(name).ends_with(".xml"))
             name += ".XML";
         if (!StaysInFolder(name)) {
-            Skip(result, name, "a file outside the TaskData's folder");
+            Skip(result, name, kOutsideFolder);
             continue;
         }
         if (!named.insert(AsciiLower(name)).second)
@@ -128,14 +142,14 @@ Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
             return *failure;
         auto& text = std::get<std::optional<std::string>>(found);
         if (!text) {
-            Skip(result, name, "its file is missing");
+            Skip(result, name, kFileMissing);
             continue;
         }
         auto& [partText, part] =
             further.emplace_back(std::make_unique<std::string>(std::move(*text)),
                                  std::make_unique<pugi::xml_document>());
-        if (ParseXml(*part, *partText, "further file")) {
-            Skip(result, name, "its file is not readable XML");
+        if (ParseXml(*part, *partText, kFurtherFile)) {
+            Skip(result, name, kFileNotXml);
             continue;
         }
         for (const pugi::xml_node& pfd : part->document_element().children("PFD"))
@@ -185,4 +199,6 @@ Result ReadTaskDataWith(std::string xml, const ExternalFile& external,
     return result;
 }
 
-}  // namespace swathkit::import_detail
+}  // namespace import_detail
+
+}  // namespace swathkit

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "commands/commands.h"
+#include "ui/language.h"
 #include "ui/list_follow.h"
 #include "ui/qt_ports.h"
 
@@ -21,7 +22,21 @@ namespace {
 enum Column { kPass, kSameAs, kApart, kHeadings, kColumns };
 
 QString PassName(const DuplicatePass& pass) {
-    return QString(kSideCaption.at(pass.Side)) + " #" + QString::number(pass.Field);
+    return Tr(SAY("%1 #%2")).arg(Tr(kSideCaption.at(pass.Side)), QString::number(pass.Field));
+}
+
+// The table's words; out here, as the model has no translation context of
+// its own.
+const char* const kCaptions[kColumns] = {SAY("Pass"), SAY("Probably the same as"), SAY("Apart"),
+                                         SAY("Headings differ by")};
+
+QString ApartText(double metres) {
+    return Tr(SAY("%1 m")).arg(QString::number(metres, 'f', 2));
+}
+
+QString HeadingsText(double degrees, bool reversed) {
+    const QString text = QString::number(degrees, 'f', 2) + "\u00B0";
+    return reversed ? Tr(SAY("%1, driven the other way")).arg(text) : text;
 }
 
 // Past this, a search is left to a worker the next time.
@@ -72,23 +87,20 @@ class DuplicateModel final : public QAbstractTableModel {
             case kSameAs:
                 return PassName(pair.Second);
             case kApart:
-                return QString::number(pair.Metres, 'f', 2) + " m";
+                return ApartText(pair.Metres);
             default:
                 break;
         }
         if (!straight_)
             return QString("-");
-        const QString degrees = QString::number(pair.Degrees, 'f', 2) + "\u00B0";
-        return pair.Reversed ? degrees + ", driven the other way" : degrees;
+        return HeadingsText(pair.Degrees, pair.Reversed);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const char* const captions[kColumns] = {"Pass", "Probably the same as", "Apart",
-                                                       "Headings differ by"};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
             section >= kColumns)
             return QAbstractTableModel::headerData(section, orientation, role);
-        return QString(captions[section]);
+        return Tr(kCaptions[section]);
     }
 
   private:
@@ -104,7 +116,7 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
                                              std::function<bool()> cardLoaded, QWidget* parent)
     : QDialog(parent), program_(program), lists_(lists), cardLoaded_(std::move(cardLoaded)) {
     setObjectName("DuplicatePasses");
-    setWindowTitle("Duplicate Passes");
+    setWindowTitle(tr("Duplicate Passes"));
     resize(560, 380);
     LetGrow(this);
 
@@ -113,7 +125,7 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     metres_->setObjectName("DuplicateMetres");
     metres_->setRange(0.1, 1000);
     metres_->setDecimals(1);
-    metres_->setSuffix(" m");
+    metres_->setSuffix(" " + tr("m"));
     metres_->setValue(defaults.Metres);
     degrees_ = new QDoubleSpinBox(this);
     degrees_->setObjectName("DuplicateDegrees");
@@ -140,8 +152,8 @@ DuplicatePassesDialog::DuplicatePassesDialog(const Program& program,
     summary_->setWordWrap(true);
 
     auto* limits = new QFormLayout;
-    limits->addRow("Points within:", metres_);
-    limits->addRow("Straight lines: headings within:", degrees_);
+    limits->addRow(tr("Points within:"), metres_);
+    limits->addRow(tr("Straight lines: headings within:"), degrees_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(limits);
@@ -202,7 +214,7 @@ void DuplicatePassesDialog::Search() {
         again_ = true;
         return;
     }
-    summary_->setText("Searching...");
+    summary_->setText(tr("Searching..."));
     searching_.setFuture(QtConcurrent::run([card = program_.Table.Current(CardSide),
                                             image = program_.Table.Current(ImageSide), straight,
                                             cardLoaded, limits] {
@@ -228,18 +240,23 @@ void DuplicatePassesDialog::Show(Found found) {
     model_->Reset(&pairs_, found.Straight);
     table_->resizeColumnsToContents();
     table_->setUpdatesEnabled(true);
-    const QString kind = found.Straight ? "straight lines" : "circle tracks";
     const int count = static_cast<int>(pairs_.size());
-    QString text;
-    if (count == 0)
-        text = "No duplicate " + kind + " found within these limits.";
-    else
-        text = QString::number(count) + (count == 1 ? " pair of " : " pairs of ") + kind +
-               " found" +
-               (count > kShownAtFirst ? ", the closest first; more follow as you scroll down"
-                                      : QString()) +
-               ". Choose a row to select both passes in the lists.";
-    summary_->setText(text);
+    if (count == 0) {
+        summary_->setText(found.Straight
+                              ? tr("No duplicate straight lines found within these limits.")
+                              : tr("No duplicate circle tracks found within these limits."));
+        return;
+    }
+    const QString pairs = found.Straight ? (count == 1 ? tr("%1 pair of straight lines found")
+                                                       : tr("%1 pairs of straight lines found"))
+                                         : (count == 1 ? tr("%1 pair of circle tracks found")
+                                                       : tr("%1 pairs of circle tracks found"));
+    summary_->setText(
+        (count > kShownAtFirst
+             ? tr("%1, the closest first; more follow as you scroll down. Choose a row to select "
+                  "both passes in the lists.")
+             : tr("%1. Choose a row to select both passes in the lists."))
+            .arg(pairs.arg(count)));
 }
 
 void DuplicatePassesDialog::SelectInLists(int row) {

@@ -10,13 +10,14 @@
 #include <QVBoxLayout>
 
 #include "commands/commands.h"
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
 
 namespace {
 
-constexpr const char* kTitle = "Export Lines";
+constexpr const char* kTitle = SAY("Export Lines");
 
 QString DefaultName(ExportFormat format) {
     return QString::fromStdString(ExportDefaultName(format));
@@ -28,13 +29,13 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
                                      QWidget* parent)
     : QDialog(parent), program_(program), disk_(disk) {
     setObjectName("ExportLines");
-    setWindowTitle(kTitle);
+    setWindowTitle(Tr(kTitle));
     resize(520, 260);
     LetGrow(this);
 
     side_ = new QComboBox(this);
     side_->setObjectName("ExportSide");
-    for (int side : {CardSide, ImageSide}) side_->addItem(kSideCaption[side], side);
+    for (int side : {CardSide, ImageSide}) side_->addItem(Tr(kSideCaption[side]), side);
     if (!cardLoaded) {
         // No card in the reader: only the image has lines to give.
         side_->setItemData(0, 0, Qt::UserRole - 1);
@@ -43,23 +44,23 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
     format_ = new QComboBox(this);
     format_->setObjectName("ExportFormat");
     for (const ExportEntry& entry : ExportFormatList())
-        format_->addItem(entry.Caption, static_cast<int>(entry.Format));
+        format_->addItem(Tr(entry.Caption), static_cast<int>(entry.Format));
     limits_ = new QLabel(this);
     limits_->setObjectName("ExportLimits");
     limits_->setWordWrap(true);
     path_ = new QLineEdit(
         QDir::toNativeSeparators(QDir::home().filePath(DefaultName(ExportFormat::TaskData))), this);
     path_->setObjectName("ExportPath");
-    auto* browse = new QPushButton("Browse...", this);
+    auto* browse = new QPushButton(tr("Browse..."), this);
     browse->setObjectName("ExportBrowse");
 
     auto* where = new QHBoxLayout;
     where->addWidget(path_, 1);
     where->addWidget(browse);
     auto* form = new QFormLayout;
-    form->addRow("Lines of:", side_);
-    form->addRow("Format:", format_);
-    form->addRow("File:", where);
+    form->addRow(tr("Lines of:"), side_);
+    form->addRow(tr("Format:"), format_);
+    form->addRow(tr("File:"), where);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -73,9 +74,9 @@ ExportLinesDialog::ExportLinesDialog(const Program& program, Files& disk, bool c
         // A folder format is written into a folder of the operator's naming.
         const QString chosen =
             ExportFormatOf(Format()).Folder
-                ? QFileDialog::getSaveFileName(this, kTitle, path_->text(), QString(), nullptr,
+                ? QFileDialog::getSaveFileName(this, Tr(kTitle), path_->text(), QString(), nullptr,
                                                QFileDialog::DontConfirmOverwrite)
-                : QFileDialog::getSaveFileName(this, kTitle, path_->text());
+                : QFileDialog::getSaveFileName(this, Tr(kTitle), path_->text());
         if (!chosen.isEmpty())
             path_->setText(QDir::toNativeSeparators(chosen));
     });
@@ -93,8 +94,7 @@ int ExportLinesDialog::Side() const {
 void ExportLinesDialog::FormatChosen() {
     const bool straight = program_.Menus.StraightTrack;
     QStringList said;
-    for (const std::string& limit : ExportLeavesOut(Format(), straight))
-        said << QString::fromStdString(limit);
+    for (const Words& limit : ExportLeavesOut(Format(), straight)) said << Tr(limit);
     limits_->setText(said.join("\n"));
     // The file name follows the format while it is still one of ours.
     QFileInfo file(path_->text());

@@ -14,13 +14,14 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
 
 namespace {
 
-constexpr const char* kTitle = "Import Lines";
+constexpr const char* kTitle = SAY("Import Lines");
 
 enum Column { kName, kKind, kLatitude, kLongitude, kHeading, kField, kNote, kColumns };
 
@@ -29,7 +30,7 @@ QString Text(const std::string& text) {
 }
 
 QString NameText(const std::string& name) {
-    return name.empty() ? QString("(no name)") : Text(name);
+    return name.empty() ? Tr(SAY("(no name)")) : Text(name);
 }
 
 using ReadOutcome = std::variant<ImportResult, ImportFailure>;
@@ -60,10 +61,10 @@ std::optional<ReadOutcome> ReadInBackground(const QString& file, QWidget* parent
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     moment.stop();
     if (!watcher.isFinished()) {
-        QProgressDialog busy("Reading " + QFileInfo(file).fileName() + "...", "Cancel", 0, 0,
-                             parent);
+        QProgressDialog busy(Tr(SAY("Reading %1...")).arg(QFileInfo(file).fileName()),
+                             Tr(SAY("Cancel")), 0, 0, parent);
         busy.setObjectName("ImportBusy");
-        busy.setWindowTitle(kTitle);
+        busy.setWindowTitle(Tr(kTitle));
         busy.setWindowModality(Qt::ApplicationModal);
         busy.setMinimumDuration(0);
         QObject::connect(&busy, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
@@ -81,86 +82,85 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
                                      const QString& fileName, QWidget* parent)
     : QDialog(parent), found_(std::move(found)) {
     setObjectName("ImportLines");
-    setWindowTitle(kTitle);
+    setWindowTitle(Tr(kTitle));
     resize(760, 520);
     LetGrow(this);
 
     auto* intro = new QLabel(
-        "The guidance lines found in " + fileName +
-            ". The ticked ones come into the Temporary Card Image: a line with a field number of "
-            "its own keeps it, the others go to the first free fields. Points and lines that are "
-            "there already are not ticked at first. Nothing changes until you press Import.",
+        tr("The guidance lines found in %1. The ticked ones come into the Temporary Card Image: "
+           "a line with a field number of its own keeps it, the others go to the first free "
+           "fields. Points and lines that are there already are not ticked at first. Nothing "
+           "changes until you press Import.")
+            .arg(fileName),
         this);
     intro->setWordWrap(true);
 
     lines_ = new QTreeWidget(this);
     lines_->setObjectName("ImportTable");
     lines_->setColumnCount(kColumns);
-    lines_->setHeaderLabels(
-        {"Name", "Kind", "Latitude", "Longitude", "Heading", "Field #", "Note"});
+    lines_->setHeaderLabels({tr("Name"), tr("Kind"), tr("Latitude"), tr("Longitude"), tr("Heading"),
+                             tr("Field #"), tr("Note")});
     lines_->setRootIsDecorated(false);
     lines_->setSelectionMode(QAbstractItemView::NoSelection);
     lines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto* notCaption = new QLabel("Will not come in:", this);
+    auto* notCaption = new QLabel(tr("Will not come in:"), this);
     auto* notComing = new QTreeWidget(this);
     notComing->setObjectName("ImportLeftOut");
-    notComing->setHeaderLabels({"Name", "Why"});
+    notComing->setHeaderLabels({tr("Name"), tr("Why")});
     notComing->setRootIsDecorated(false);
     notComing->setSelectionMode(QAbstractItemView::NoSelection);
     notComing->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // Lines of the other kind join what the file left out, under one cap.
     bool moreLeftOut = found_.MoreLeftOut;
-    const auto leftOut = [&moreLeftOut, notComing](const std::string& name,
-                                                   const std::string& why) {
+    const auto leftOut = [&moreLeftOut, notComing](const std::string& name, const Words& why) {
         if (static_cast<std::size_t>(notComing->topLevelItemCount()) >= kMaxLeftOutRows) {
             moreLeftOut = true;
             return;
         }
         auto* item = new QTreeWidgetItem(notComing);
         item->setText(0, NameText(name));
-        item->setText(1, Text(why));
+        item->setText(1, Tr(why));
     };
     std::vector<PlacedLine> places;
     places.reserve(found_.Lines.size());
     for (const ImportedLine& line : found_.Lines) places.push_back(ImportedPlace(line));
     // A line there already, or twice in the file, would only fill a field
     // twice; a point may be anything. The operator ticks those that are meant.
-    const std::vector<std::string> repeats =
-        ImportPreviewRepeats(program.Table.Current(ImageSide), places);
+    const auto repeats = ImportPreviewRepeats(program.Table.Current(ImageSide), places);
     for (std::size_t i = 0; i < found_.Lines.size(); ++i) {
         const ImportedLine& line = found_.Lines[i];
         const PlacedLine& place = places[i];
         const ImportRowText row = ImportPreviewRow(place, program.Menus);
-        const std::string refusal = ImportPreviewRefusal(place, program.Menus.Kind());
+        const Words refusal = ImportPreviewRefusal(place, program.Menus.Kind());
         auto* item = new QTreeWidgetItem(lines_);
         item->setText(kName, NameText(line.Name));
-        item->setText(kKind, Text(row.Kind));
+        item->setText(kKind, Tr(row.Kind));
         item->setText(kLatitude, Text(row.Latitude));
         item->setText(kLongitude, Text(row.Longitude));
         item->setText(kHeading, Text(row.Heading));
-        item->setText(kField, Text(row.Field));
-        item->setText(kNote, !repeats[i].empty() ? Text(repeats[i])
-                             : line.Ticked       ? QString()
-                                                 : QString("a point, not said to be a pivot"));
+        item->setText(kField, Tr(row.Field));
+        item->setText(kNote, !Words(repeats[i]).empty() ? Tr(repeats[i])
+                             : line.Ticked              ? QString()
+                                                        : tr("a point, not said to be a pivot"));
         if (refusal.empty()) {
             item->setCheckState(kName, item->text(kNote).isEmpty() ? Qt::Checked : Qt::Unchecked);
         } else {
             // Shown for what it is, but it cannot be ticked.
             item->setFlags(Qt::NoItemFlags);
-            item->setToolTip(kName, Text(refusal));
+            item->setToolTip(kName, Tr(refusal));
             leftOut(line.Name, refusal);
         }
     }
     for (const SkippedLine& skipped : found_.Skipped) leftOut(skipped.Name, skipped.Reason);
     notCaption->setVisible(notComing->topLevelItemCount() > 0);
     notComing->setVisible(notComing->topLevelItemCount() > 0);
-    std::vector<std::string> notes = ImportPreviewNotes(found_);
+    std::vector<Words> notes = ImportPreviewNotes(found_);
     if (moreLeftOut && !found_.MoreLeftOut)
         notes.push_back(ImportLeftOutNote());
     QStringList noteTexts;
-    for (const std::string& note : notes) noteTexts << Text(note);
+    for (const Words& note : notes) noteTexts << Tr(note);
     auto* cut = new QLabel(noteTexts.join('\n'), this);
     cut->setObjectName("ImportNotes");
     cut->setWordWrap(true);
@@ -169,7 +169,7 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     summary_ = new QLabel(this);
     summary_->setObjectName("ImportSummary");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    import_ = buttons->addButton("Import", QDialogButtonBox::AcceptRole);
+    import_ = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     import_->setObjectName("ImportButton");
 
     auto* layout = new QVBoxLayout(this);
@@ -197,16 +197,18 @@ std::vector<ImportedLine> ImportLinesDialog::Ticked() const {
 
 void ImportLinesDialog::Refresh() {
     const std::size_t ticked = Ticked().size();
-    summary_->setText(QString::number(ticked) + " of " + QString::number(found_.Lines.size()) +
-                      (found_.Lines.size() == 1 ? " line" : " lines") + " ticked.");
+    summary_->setText(
+        (found_.Lines.size() == 1 ? tr("%1 of %2 line ticked.") : tr("%1 of %2 lines ticked."))
+            .arg(ticked)
+            .arg(found_.Lines.size()));
     import_->setEnabled(ticked > 0);
 }
 
 void RunImportLines(Program& program, Ports& ports, QWidget* parent) {
     QFileDialog chooser(
-        parent, kTitle, QDir::homePath(),
-        "Guidance lines (*.xml *.XML *.zip *.ZIP *.kml *.KML *.kmz *.KMZ *.geojson *.json);;"
-        "All files (*)");
+        parent, Tr(kTitle), QDir::homePath(),
+        Tr(SAY("Guidance lines (%1);;All files (%2)"))
+            .arg("*.xml *.XML *.zip *.ZIP *.kml *.KML *.kmz *.KMZ *.geojson *.json", "*"));
     chooser.setObjectName("ImportFile");
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
@@ -219,14 +221,15 @@ void RunImportLines(Program& program, Ports& ports, QWidget* parent) {
     if (!outcome)
         return;
     if (const auto* failure = std::get_if<ImportFailure>(&*outcome)) {
-        QMessageBox::warning(parent, kTitle,
-                             name + " could not be read.\n" + Text(failure->Message) +
-                                 "\nNothing has been changed.");
+        QMessageBox::warning(parent, Tr(kTitle),
+                             Tr(SAY("%1 could not be read.\n%2\nNothing has been changed."))
+                                 .arg(name, Tr(failure->Message)));
         return;
     }
     const ImportResult& found = std::get<ImportResult>(*outcome);
     if (found.Lines.empty() && found.Skipped.empty()) {
-        QMessageBox::information(parent, kTitle, "No guidance lines were found in " + name + ".");
+        QMessageBox::information(parent, Tr(kTitle),
+                                 Tr(SAY("No guidance lines were found in %1.")).arg(name));
         return;
     }
     ImportLinesDialog preview(program, found, name, parent);

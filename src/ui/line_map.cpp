@@ -16,6 +16,7 @@
 #include "commands/commands.h"
 #include "core/number_text.h"
 #include "display/map_style.h"
+#include "ui/language.h"
 #include "ui/list_follow.h"
 #include "ui/qt_ports.h"
 
@@ -32,8 +33,8 @@ Qt::PenStyle PenStyle(Dash dash) {
 }
 
 const std::array<const char*, 3> kSideName = {kSideCaption[CardSide], kSideCaption[ImageSide],
-                                              "Backup"};
-const char* const kConflictName = "Different line in the same field";
+                                              SAY("Backup")};
+const char* const kConflictName = SAY("Different line in the same field");
 
 constexpr double kSmallestExtentMetres = 100;
 // How far a label's middle sits from its dot where there is room.
@@ -130,8 +131,8 @@ void DrawScaleBar(QPainter& painter, const MapFrame& frame) {
     painter.drawLine(left, right);
     painter.drawLine(left, left - QPointF(0, 6));
     painter.drawLine(right, right - QPointF(0, 6));
-    const QString text =
-        metres >= 1000 ? QString::number(metres / 1000) + " km" : QString::number(metres) + " m";
+    const QString text = metres >= 1000 ? Tr(SAY("%1 km")).arg(QString::number(metres / 1000))
+                                        : Tr(SAY("%1 m")).arg(QString::number(metres));
     QFont font = painter.font();
     font.setBold(false);
     painter.setFont(font);
@@ -152,7 +153,9 @@ void DrawNorthArrow(QPainter& painter, const MapFrame& frame) {
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRectF(tip.x() - 10, tip.y() + 26, 20, 16), Qt::AlignCenter, "N");
+    painter.drawText(QRectF(tip.x() - 10, tip.y() + 26, 20, 16), Qt::AlignCenter,
+                     // The compass letter for north.
+                     Tr(SAY("N")));
 }
 
 void DrawLegend(QPainter& painter, const MapFrame& frame, const std::vector<MapPass>& passes,
@@ -168,7 +171,7 @@ void DrawLegend(QPainter& painter, const MapFrame& frame, const std::vector<MapP
     QPointF at = frame.Area.topLeft() + QPointF(12, 8 + row / 2);
     const auto entry = [&](const char* name) {
         painter.setPen(Colour(kMapText));
-        painter.drawText(at + QPointF(30, QFontMetricsF(font).ascent() / 2 - 1), name);
+        painter.drawText(at + QPointF(30, QFontMetricsF(font).ascent() / 2 - 1), Tr(name));
         at.ry() += row;
     };
     for (int side : {int{CardSide}, int{ImageSide}, kBackupOnMap}) {
@@ -187,7 +190,7 @@ void DrawLegend(QPainter& painter, const MapFrame& frame, const std::vector<MapP
         painter.drawLine(at + QPointF(4, 0), at + QPointF(18, 0));
         painter.setPen(QPen(Colour(kMapText), 3));
         painter.drawLine(at + QPointF(4, 0), at + QPointF(18, 0));
-        entry("Selected");
+        entry(SAY("Selected"));
     }
     if (conflict) {
         painter.setPen(QPen(Colour(kConflictColour), 1.5, Qt::DashLine));
@@ -332,7 +335,7 @@ void LineMapView::paintEvent(QPaintEvent*) {
     PaintMap(painter, frame_, passes_, {{true, true, backup_.has_value()}});
     if (passes_.empty()) {
         painter.setPen(Colour(kMapText));
-        painter.drawText(rect(), Qt::AlignCenter, "No passes to show in the two lists.");
+        painter.drawText(rect(), Qt::AlignCenter, tr("No passes to show in the two lists."));
     }
 }
 
@@ -392,7 +395,7 @@ LineMapWindow::LineMapWindow(const Program& program, std::array<QTreeWidget*, 2>
                              QWidget* parent)
     : QWidget(parent, Qt::Window), program_(program) {
     setObjectName("LineMapWindow");
-    setWindowTitle("Map of Lines");
+    setWindowTitle(tr("Map of Lines"));
     resize(720, 540);
     // Escape closes it, as it does a dialog.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
@@ -402,9 +405,9 @@ LineMapWindow::LineMapWindow(const Program& program, std::array<QTreeWidget*, 2>
     status_->setObjectName("MapCounts");
     pointer_ = new QLabel(this);
     pointer_->setObjectName("MapPointer");
-    auto* fit = new QPushButton("Fit All", this);
+    auto* fit = new QPushButton(tr("Fit All"), this);
     fit->setObjectName("MapFitAll");
-    fit->setToolTip("Show every pass (or double-click the map).");
+    fit->setToolTip(tr("Show every pass (or double-click the map)."));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
@@ -441,17 +444,17 @@ void LineMapWindow::ShowCounts() {
         if (pass.Conflict)
             conflicts.insert(pass.Line.Field);
     }
-    QString text = QString("%1: %2   %3: %4")
-                       .arg(kSideCaption[CardSide])
+    QString text = tr("%1: %2   %3: %4")
+                       .arg(Tr(kSideCaption[CardSide]))
                        .arg(counts[CardSide])
-                       .arg(kSideCaption[ImageSide])
+                       .arg(Tr(kSideCaption[ImageSide]))
                        .arg(counts[ImageSide]);
     if (counts[kBackupOnMap] > 0)
-        text += QString("   Backup: %1").arg(counts[kBackupOnMap]);
+        text += "   " + tr("Backup: %1").arg(counts[kBackupOnMap]);
     if (!conflicts.empty()) {
         QStringList fields;
         for (int field : conflicts) fields << QString::number(field);
-        text += "   Different lines in field " + fields.join(", ");
+        text += "   " + tr("Different lines in field %1").arg(fields.join(", "));
     }
     status_->setText(text);
 }

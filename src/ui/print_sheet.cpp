@@ -10,14 +10,15 @@
 #include <algorithm>
 
 #include "core/version.h"
+#include "ui/language.h"
 #include "ui/line_map.h"
 
 namespace swathkit {
 
 namespace {
 
-const char* const kPrintTitle = "Print";
-const char* const kPdfTitle = "Save as PDF";
+const char* const kPrintTitle = SAY("Print");
+const char* const kPdfTitle = SAY("Save as PDF");
 
 // Painted in points, 72 to the inch, whatever the device's resolution.
 constexpr double kTextSize = 9;
@@ -45,7 +46,7 @@ double DrawTableHeader(QPainter& painter, double top, double width) {
     double x = 0;
     for (std::size_t i = 0; i < kSheetColumns.size(); ++i) {
         painter.drawText(QRectF(x, top, kColumnWidths[i], kRowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, kSheetColumns[i]);
+                         Qt::AlignLeft | Qt::AlignVCenter, Tr(kSheetColumns[i]));
         x += kColumnWidths[i];
     }
     painter.drawLine(QPointF(0, top + kRowHeight), QPointF(width, top + kRowHeight));
@@ -54,7 +55,7 @@ double DrawTableHeader(QPainter& painter, double top, double width) {
 }
 
 void DrawRow(QPainter& painter, double top, const SheetRow& row) {
-    const std::array<QString, 5> cells = {QString::number(row.Field), Text(row.Kind),
+    const std::array<QString, 5> cells = {QString::number(row.Field), Tr(row.Kind),
                                           Text(row.Latitude), Text(row.Longitude),
                                           Text(row.Heading)};
     double x = 0;
@@ -70,7 +71,7 @@ void DrawFooter(QPainter& painter, QSizeF page, int number, int pages) {
     const QRectF line(0, page.height() - kRowHeight, page.width(), kRowHeight);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, kProgramCaption);
     painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                     QString("Page %1 of %2").arg(number).arg(pages));
+                     Tr(SAY("Page %1 of %2")).arg(number).arg(pages));
 }
 
 }  // namespace
@@ -91,18 +92,18 @@ bool PaintSheet(QPagedPaintDevice& device, const PrintSheet& sheet) {
     // The heading: what, from where, when.
     painter.setFont(SheetFont(kTitleSize, true));
     painter.drawText(QRectF(0, 0, page.width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     "Guidance lines: " + Text(sheet.Title));
+                     Tr(SAY("Guidance lines: %1")).arg(Tr(sheet.Title)));
     painter.setFont(SheetFont(kTextSize, false));
-    const QString from =
-        sheet.Source.empty() ? QString() : "From " + QDir::toNativeSeparators(Text(sheet.Source));
+    const QString from = sheet.Source.empty()
+                             ? QString()
+                             : Tr(SAY("From %1")).arg(QDir::toNativeSeparators(Text(sheet.Source)));
     painter.drawText(QRectF(0, 22, page.width(), kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      from);
-    painter.drawText(QRectF(0, 22 + kRowHeight, page.width(), kRowHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QString("Printed %1, %2 %3")
-                         .arg(Text(sheet.Printed))
-                         .arg(sheet.Rows.size())
-                         .arg(sheet.Rows.size() == 1 ? "pass" : "passes"));
+    painter.drawText(
+        QRectF(0, 22 + kRowHeight, page.width(), kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        (sheet.Rows.size() == 1 ? Tr(SAY("Printed %1, %2 pass")) : Tr(SAY("Printed %1, %2 passes")))
+            .arg(Text(sheet.Printed))
+            .arg(sheet.Rows.size()));
 
     // The map, as wide as the page and at most half as tall.
     const double mapTop = 24 + 2 * kRowHeight + 6;
@@ -145,12 +146,12 @@ bool PaintSheet(QPagedPaintDevice& device, const PrintSheet& sheet) {
 
 void PrintLines(const Program& program, Ports& ports, const std::array<QTreeWidget*, 2>& lists,
                 int side, PrintTo to, QWidget* parent) {
-    const char* title = to == PrintTo::Pdf ? kPdfTitle : kPrintTitle;
+    const QString title = Tr(to == PrintTo::Pdf ? kPdfTitle : kPrintTitle);
     const PrintSheet sheet =
         MakePrintSheet(program, side, ListedInLists(lists)[side], ports.Time.Today());
     if (sheet.Rows.empty()) {
-        QMessageBox::information(parent, title,
-                                 QString("%1 shows no passes to print.").arg(kSideCaption[side]));
+        QMessageBox::information(
+            parent, title, Tr(SAY("%1 shows no passes to print.")).arg(Tr(kSideCaption[side])));
         return;
     }
     const QPageSize pageSize = LocalePageSize(QLocale::system());
@@ -159,20 +160,20 @@ void PrintLines(const Program& program, Ports& ports, const std::array<QTreeWidg
         // A printer's own paper wins; without one the locale's.
         if (printer.printerName().isEmpty())
             printer.setPageSize(pageSize);
-        printer.setDocName(QString("Guidance lines - %1").arg(kSideCaption[side]));
+        printer.setDocName(Tr(SAY("Guidance lines - %1")).arg(Tr(kSideCaption[side])));
         QPrintDialog dialog(&printer, parent);
         dialog.setObjectName("PrintDialog");
         if (dialog.exec() != QDialog::Accepted)
             return;
         if (!PaintSheet(printer, sheet))
-            QMessageBox::warning(parent, title, "The passes could not be printed.");
+            QMessageBox::warning(parent, title, Tr(SAY("The passes could not be printed.")));
         return;
     }
 
     QFileDialog chooser(parent, title,
                         QDir::home().filePath(
-                            QString("%1 %2.pdf").arg(kSideCaption[side]).arg(Text(sheet.Printed))),
-                        "PDF files (*.pdf)");
+                            QString("%1 %2.pdf").arg(Tr(kSideCaption[side]), Text(sheet.Printed))),
+                        Tr(SAY("PDF files (%1)")).arg("*.pdf"));
     chooser.setObjectName("PdfFile");
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix("pdf");
@@ -183,10 +184,10 @@ void PrintLines(const Program& program, Ports& ports, const std::array<QTreeWidg
     writer.setPageSize(pageSize);
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(300);
-    writer.setTitle(QString("Guidance lines - %1").arg(kSideCaption[side]));
+    writer.setTitle(Tr(SAY("Guidance lines - %1")).arg(Tr(kSideCaption[side])));
     writer.setCreator(kProgramCaption);
     if (!PaintSheet(writer, sheet))
-        QMessageBox::warning(parent, title, "Nothing was written to " + file + ".");
+        QMessageBox::warning(parent, title, Tr(SAY("Nothing was written to %1.")).arg(file));
 }
 
 }  // namespace swathkit

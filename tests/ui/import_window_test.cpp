@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QThreadPool>
+#include <QTranslator>
+#include <map>
 
 #include "exchange/export_lines.h"
 #include "support/shots.h"
@@ -14,15 +16,35 @@ namespace {
 
 using namespace testing;
 
+// A few words in another language, each for its context alone: the readers'
+// reasons and failures and the preview's own captions must be looked up, and
+// their numbers and names put in after the lookup.
+struct Pseudo final : QTranslator {
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const std::map<std::string, QString> words = {
+            {"swathkit:a curve: its points stray up to %1 m from a straight line", "Kurve, %1 m"},
+            {"swathkit::ImportLinesDialog:Why", "Warum"},
+            {"swathkit:%1 could not be read.\n%2\nNothing has been changed.", "%1: %2"},
+            {"swathkit:The file is not readable JSON (at byte %1).", "Byte %1"}};
+        const auto found = words.find(std::string(context) + ":" + source);
+        return found == words.end() ? QString() : found->second;
+    }
+};
+
 TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
+    Pseudo pseudo;  // taken off again as it goes
+    QCoreApplication::installTranslator(&pseudo);
     WindowHarness h;
     h.WriteMaster(ImageWith({{6, Spot(6)}, {40, Spot(40)}}));
     CardImage exported = ImageWith({{12, Spot(12, 1)}, {40, Spot(40, 1)}, {77, Spot(77, 1)}});
     exported.Line(77).HeadingEast = "-0000000000002.00000000";
     WriteFile(h.work.path() / "lines.geojson",
               ExportText(ExportFormat::GeoJson, exported, true, "Farm"));
-    // A point that no file calls a pivot.
-    WriteFile(h.work.path() / "circles.geojson", R"({"type": "Point", "coordinates": [3, 4]})");
+    // A point that no file calls a pivot, and a curve.
+    WriteFile(h.work.path() / "circles.geojson",
+              R"({"type": "GeometryCollection", "geometries": [{"type": "Point", "coordinates": )"
+              R"([3, 4]}, {"type": "LineString", "coordinates": [[0, 0], [0.0005, 0.00001], )"
+              R"([0.001, 0]]}]})");
     WriteFile(h.work.path() / "broken.geojson",
               "{\"type\": \"FeatureCollection\", \"features\": [");
     h.Open();
@@ -31,7 +53,7 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     const auto choose = [&](const char* name, std::function<void(QDialog*, QTreeWidget*)> look) {
         h.script.ChooseFile(h.work.path() / name);
         if (!look)
-            return h.script.Box("Import Lines", QMessageBox::Ok);
+            return h.script.Box("Import Lines", "broken.geojson: Byte 44", {}, QMessageBox::Ok);
         h.script.Step([look](QWidget* modal) {
             ASSERT_EQ(modal->objectName(), "ImportLines");
             look(qobject_cast<QDialog*>(modal), modal->findChild<QTreeWidget*>("ImportTable"));
@@ -44,8 +66,11 @@ TEST(ImportWindow, AnExportedFileComesBackIntoTheImageAsTickedInThePreview) {
     choose("circles.geojson", [](QDialog* dialog, QTreeWidget* table) {
         EXPECT_EQ(table->topLevelItem(0)->flags(), Qt::NoItemFlags);
         EXPECT_EQ(table->topLevelItem(0)->text(6), "a point, not said to be a pivot");
-        EXPECT_EQ(dialog->findChild<QTreeWidget*>("ImportLeftOut")->topLevelItem(0)->text(1),
+        const QTreeWidget* leftOut = dialog->findChild<QTreeWidget*>("ImportLeftOut");
+        EXPECT_EQ(leftOut->topLevelItem(0)->text(1),
                   "a circle track, and Straight Track is checked");
+        EXPECT_EQ(leftOut->headerItem()->text(1) + " " + leftOut->topLevelItem(1)->text(1),
+                  "Warum Kurve, 1.1 m");
         EXPECT_FALSE(dialog->findChild<QPushButton*>("ImportButton")->isEnabled());
         dialog->reject();
     });
