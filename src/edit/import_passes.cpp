@@ -129,13 +129,16 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
             fields.push_back(free);
         }
         if (noRoom > 0) {
-            ports.Ask.Show({"The Temporary Card Image has no free field left:\r\n" +
-                                std::to_string(noRoom) + (noRoom == 1 ? " line" : " lines") +
-                                " did not come in.",
-                            Buttons::Ok, Icon::Exclamation, "No Free Field"});
+            ports.Ask.Show(
+                {Words{noRoom == 1 ? SAY("The Temporary Card Image has no free field left:\r\n"
+                                         "%1 line did not come in.")
+                                   : SAY("The Temporary Card Image has no free field left:\r\n"
+                                         "%1 lines did not come in."),
+                       {std::to_string(noRoom)}},
+                 Buttons::Ok, Icon::Exclamation, SAY("No Free Field")});
         }
         changed = image != program.Table.At(ImageSide, 1);
-        return StepDone{!fields.empty(), StepName("Import", fields)};
+        return StepDone{!fields.empty(), StepName(SAY("Import"), fields)};
     });
     return changed;
 }

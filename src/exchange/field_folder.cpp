@@ -335,7 +335,7 @@ Result ReadFieldFolder(const std::filesystem::path& folder, std::stop_token stop
         const auto read = disk.Read(*file, budget);
         if (!read)
             return Fail(std::string("The field folder's ") + names[i] + " cannot be read. " +
-                        PlainReason(read.Error(), Medium::Disk));
+                        PlainReason(read.Error(), Medium::Disk).English());
         if (!read->Whole)
             return Fail(std::string("The field folder's files are larger than ") + kMaxBytesText +
                         " and are not read.");

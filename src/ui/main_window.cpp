@@ -140,7 +140,7 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     // a card read or a refused save, draws its list again after.
     for (int side : {CardSide, ImageSide}) {
         const auto name = [this, side] {
-            const QString text = QString::fromUtf8(UndoDescription(program_, side).c_str());
+            const QString text = Tr(UndoDescription(program_, side));
             cmdUndo_[side]->setToolTip(text.isEmpty() ? "Reverse your last change." : text);
             if (auto* undo =
                     cardList_[side]->findChild<QAction*>(QString("mnuListUndo_%1").arg(side)))
@@ -660,9 +660,9 @@ void AB_Main::SyncEditMenu() {
         QString caption = built.Command->Caption[lastList_];
         // Undo names the change it will take back in the list last used.
         if (built.Command->Name == "mnuEditUndo") {
-            const std::string named = UndoDescription(program_, lastList_);
+            const Words named = UndoDescription(program_, lastList_);
             if (!named.empty())
-                caption = '&' + QString::fromStdString(named);
+                caption = '&' + Tr(named);
         }
         action->setText(built.Command->Keys.isEmpty()
                             ? caption
@@ -692,9 +692,9 @@ void AB_Main::SetCardCommandsEnabled(bool enabled) {
     SyncEnabled();
 }
 
-void AB_Main::SetCardDescription(const std::string& text) {
+void AB_Main::SetCardDescription(const Words& text) {
     QLabel* label = cardDescription_[0];
-    const QString shown = QString::fromUtf8(text.c_str());
+    const QString shown = Tr(text);
     label->setFont(client_->font());
     label->setText(shown);
     FitText(label, shown);

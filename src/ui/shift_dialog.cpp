@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
@@ -83,8 +84,7 @@ void ShiftDialog::FormChosen() {
 // Said as it is typed, as the merge does; what was typed stays to be
 // mended.
 void ShiftDialog::Check() {
-    const QString problem =
-        QString::fromStdString(ShiftEntryProblemText(Entry())).replace("\r\n", "\n");
+    const QString problem = Tr(ShiftEntryProblemText(Entry()));
     problem_->setText(problem);
     ok_->setEnabled(problem.isEmpty());
 }
