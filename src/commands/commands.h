@@ -116,9 +116,9 @@ std::vector<std::string> ImportPreviewNotes(const ImportResult& result);
 std::string ImportLeftOutNote();
 PlacedLine ImportedPlace(const ImportedLine& line);
 ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
-std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
-std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
-                                              const std::vector<PlacedLine>& lines);
+Words ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
+std::vector<Words> ImportPreviewRepeats(const CardImage& image,
+                                        const std::vector<PlacedLine>& lines);
 bool ImportLines(Program& program, Ports& ports, const std::vector<ImportedLine>& ticked);
 
 // "Help": AB_Help.chm from the program's folder.

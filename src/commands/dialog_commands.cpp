@@ -46,7 +46,7 @@ ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus)
     return DescribeImport(line, menus);
 }
 
-std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
+Words ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
     return ImportRefusal(line, checked);
 }
 
@@ -54,8 +54,8 @@ Words ShiftEntryProblemText(const ShiftEntry& entry) {
     return ShiftEntryProblem(entry);
 }
 
-std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
-                                              const std::vector<PlacedLine>& lines) {
+std::vector<Words> ImportPreviewRepeats(const CardImage& image,
+                                        const std::vector<PlacedLine>& lines) {
     return ImportRepeats(image, lines);
 }
 

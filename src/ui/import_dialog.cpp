@@ -14,6 +14,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
@@ -112,36 +113,35 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
 
     // Lines of the other kind join what the file left out, under one cap.
     bool moreLeftOut = found_.MoreLeftOut;
-    const auto leftOut = [&moreLeftOut, notComing](const std::string& name,
-                                                   const std::string& why) {
+    const auto leftOut = [&moreLeftOut, notComing](const std::string& name, const Words& why) {
         if (static_cast<std::size_t>(notComing->topLevelItemCount()) >= kMaxLeftOutRows) {
             moreLeftOut = true;
             return;
         }
         auto* item = new QTreeWidgetItem(notComing);
         item->setText(0, NameText(name));
-        item->setText(1, Text(why));
+        item->setText(1, Tr(why));
     };
     std::vector<PlacedLine> places;
     places.reserve(found_.Lines.size());
     for (const ImportedLine& line : found_.Lines) places.push_back(ImportedPlace(line));
     // A line there already, or twice in the file, would only fill a field
     // twice; a point may be anything. The operator ticks those that are meant.
-    const std::vector<std::string> repeats =
+    const std::vector<Words> repeats =
         ImportPreviewRepeats(program.Table.Current(ImageSide), places);
     for (std::size_t i = 0; i < found_.Lines.size(); ++i) {
         const ImportedLine& line = found_.Lines[i];
         const PlacedLine& place = places[i];
         const ImportRowText row = ImportPreviewRow(place, program.Menus);
-        const std::string refusal = ImportPreviewRefusal(place, program.Menus.Kind());
+        const Words refusal = ImportPreviewRefusal(place, program.Menus.Kind());
         auto* item = new QTreeWidgetItem(lines_);
         item->setText(kName, NameText(line.Name));
-        item->setText(kKind, Text(row.Kind));
+        item->setText(kKind, Tr(row.Kind));
         item->setText(kLatitude, Text(row.Latitude));
         item->setText(kLongitude, Text(row.Longitude));
         item->setText(kHeading, Text(row.Heading));
-        item->setText(kField, Text(row.Field));
-        item->setText(kNote, !repeats[i].empty() ? Text(repeats[i])
+        item->setText(kField, Tr(row.Field));
+        item->setText(kNote, !repeats[i].empty() ? Tr(repeats[i])
                              : line.Ticked       ? QString()
                                                  : QString("a point, not said to be a pivot"));
         if (refusal.empty()) {
@@ -149,7 +149,7 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
         } else {
             // Shown for what it is, but it cannot be ticked.
             item->setFlags(Qt::NoItemFlags);
-            item->setToolTip(kName, Text(refusal));
+            item->setToolTip(kName, Tr(refusal));
             leftOut(line.Name, refusal);
         }
     }
