@@ -256,7 +256,8 @@ QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
         item->setToolTip(kDay, Text(PathText(entry.Folder)));
     }
     item->setText(kMade, Text(entry.Made));
-    SetDescription(item, {SAY("reading..."), SAY("reading..."), SAY("reading...")});
+    const QString reading = tr("reading...");
+    for (int column : {kStraight, kCircle, kCard}) item->setText(column, reading);
     item->setData(kDay, Qt::UserRole, at);
     return item;
 }
