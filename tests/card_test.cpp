@@ -591,7 +591,7 @@ TEST(Media, SavesOntoReadOnlyPulledAndGoodCardsThenACopyOntoAnother) {
     EXPECT_EQ(h.Files(h.root), onA);
     // The card side shows what the card holds, not the change.
     EXPECT_FALSE(LineInUse(h.program.Table.Current(CardSide).Line(40)));
-    EXPECT_EQ(h.controls.description, kAvailable + h.root.string());
+    EXPECT_EQ(h.controls.description, "Your Card -- Available " + h.root.string());
 
     // Writable now, but the card goes just before its new file takes the
     // old one's place: no success shown, the card and its backup whole, and

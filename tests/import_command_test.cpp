@@ -65,9 +65,8 @@ TEST(ImportLines, RepeatsAreSaid) {
     const std::vector<PlacedLine> lines = {Straight(57, 70.25, 12), Straight(57, 70.2501),
                                            Circle(57, 7.25),        Straight(57, 70.2501, 9),
                                            Circle(57, 7.25),        PlacedLines(image, true)[0]};
-    EXPECT_EQ(
-        ImportRepeats(image, lines),
-        (std::vector<std::string>{"already in the image (field 7)", "", "", "the same as row 2",
+    EXPECT_EQ(ImportRepeats(image, lines),
+              (std::vector<Words>{"already in the image (field 7)", "", "", "the same as row 2",
                                   "the same as row 3", "already in the image (field 6)"}));
 }
 
@@ -96,11 +95,11 @@ TEST(ImportLines, RefusalsAndRecordsInTheCardsForm) {
         EXPECT_LT(std::min(error, 360 - error), 1e-7) << heading;
     }
     const ImportRowText row = DescribeImport(Straight(41.5, 45, 12), {.ShowDMS = false});
-    EXPECT_EQ(row.Kind + row.Latitude + row.Longitude + row.Heading + row.Field,
+    EXPECT_EQ(row.Kind.English() + row.Latitude + row.Longitude + row.Heading + row.Field.English(),
               "straight line+041.500000+007.250000045.0000\xC2\xB0"
               "12");
     const ImportRowText circle = DescribeImport(Circle(1, 2), {});
-    EXPECT_EQ(circle.Kind + circle.Latitude + circle.Heading + circle.Field,
+    EXPECT_EQ(circle.Kind.English() + circle.Latitude + circle.Heading + circle.Field.English(),
               "circle track+1\xC2\xB0"
               "0'0''first free");
 }

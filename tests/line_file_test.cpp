@@ -162,6 +162,7 @@ TEST(LineFile, AnyLineEndOrBlanksAreAcceptedOddLinesAndOverlongFieldsFail) {
     std::string cut = Lines(120);
     cut.resize(cut.size() - 6);
     EXPECT_EQ(DescribeRecords(SalvageLineFile(cut, true).Lost), "records 120 to 250");
+    EXPECT_EQ(DescribeRecords({3, 30, 31, 45, 46, 47, 90}), "records 3, 30 to 31, 45 to 47 and 90");
 
     // A good file with megabytes of trailing garbage still reads.
     WriteFile(path, Lines(250) + std::string(4 << 20, 'z'));

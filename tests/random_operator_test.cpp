@@ -191,7 +191,7 @@ class Operator {
         }
         if (pick == 6) {
             const CardImage before = program.Table.Current(side);
-            const std::string named = UndoDescription(program, side);
+            const Words named = UndoDescription(program, side);
             Do("undo twice" + on, [&] {
                 cmdUndo_Click(program, ports_, side);
                 cmdUndo_Click(program, ports_, side);

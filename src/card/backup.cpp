@@ -18,8 +18,9 @@ Medium WhereCopyFailed(const FileError& error, Medium from, Medium to) {
 
 void ShowBackupFailed(Ports& ports, const FileError& error, Medium where) {
     // No title of its own: the box carries the program's name.
-    ports.Ask.Show(WithReason(
-        {"Error during backup of file.", Buttons::Ok, Icon::None, kProgramName}, error, where));
+    ports.Ask.Show(
+        WithReason({SAY("Error during backup of file."), Buttons::Ok, Icon::None, kProgramName},
+                   error, where));
 }
 
 fs::path DayFolder(const Program& program, Ports& ports) {
@@ -118,18 +119,17 @@ std::optional<fs::path> BackupCardFiles(const Program& program, Ports& ports) {
 bool BackUpBeforeWriting(const Program& program, Ports& ports) {
     if (BackupCardFiles(program, ports))
         return true;
-    return ports.Ask.Show({"The card could not be backed up first.\r\nWrite to it without a "
-                           "backup? Its lines are then replaced with no copy of them kept.",
-                           Buttons::YesNo, Icon::Exclamation, "No Backup", Answer::No}) ==
+    return ports.Ask.Show({SAY("The card could not be backed up first.\r\nWrite to it without a "
+                               "backup? Its lines are then replaced with no copy of them kept."),
+                           Buttons::YesNo, Icon::Exclamation, SAY("No Backup"), Answer::No}) ==
            Answer::Yes;
 }
 
 bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder) {
     if (IsInside(folder, root)) {
-        ports.Ask.Show(
-            {"The chosen folder is on the card itself.\r\n"
-             "Choose a folder on the PC; nothing has been copied.",
-             Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+        ports.Ask.Show({SAY("The chosen folder is on the card itself.\r\n"
+                            "Choose a folder on the PC; nothing has been copied."),
+                        Buttons::Ok, Icon::Exclamation, SAY("Invalid Save")});
         return false;
     }
     const auto listed = ports.Disk.List(root);
@@ -149,9 +149,10 @@ bool CopyCardToFolder(Ports& ports, const fs::path& root, const fs::path& folder
     }
     if (!copied) {
         const FileError& error = copied.Error();
-        ports.Ask.Show(WithReason({"The card could not be copied whole into " + PathText(folder) +
-                                       ".\r\nThe files copied before the problem are there.",
-                                   Buttons::Ok, Icon::Exclamation, "Invalid Save"},
+        ports.Ask.Show(WithReason({Words{SAY("The card could not be copied whole into %1.\r\n"
+                                             "The files copied before the problem are there."),
+                                         {PathText(folder)}},
+                                   Buttons::Ok, Icon::Exclamation, SAY("Invalid Save")},
                                   error, WhereCopyFailed(error, Medium::Card, Medium::Disk)));
     }
     return copied;
@@ -162,27 +163,28 @@ void BackupCardToFolder(Program& program, Ports& ports) {
         return;
     const std::string root = CardRoot(ports.Drives.CurrentText());
     if (IsSystemDrive(root)) {
-        ports.Ask.Show(
-            {"You have selected to backup your C:\\ or you have\r\n"
-             "selected a drive that is not valid.  This program will \r\n"
-             "not backup your C:\\ or an invalid drive.",
-             Buttons::Ok, Icon::Exclamation, "Invalid Drive"});
+        ports.Ask.Show({SAY("You have selected to backup your C:\\ or you have\r\n"
+                            "selected a drive that is not valid.  This program will \r\n"
+                            "not backup your C:\\ or an invalid drive."),
+                        Buttons::Ok, Icon::Exclamation, SAY("Invalid Drive")});
         return;
     }
-    if (ports.Ask.Show({"You have selected to backup your " + root +
-                            ".\r\nIf this is not ok, choose No and select a new card drive.",
-                        Buttons::YesNo, Icon::Question, "Verify Card Drive"}) == Answer::No) {
+    if (ports.Ask.Show({Words{SAY("You have selected to backup your %1.\r\nIf this is not ok, "
+                                  "choose No and select a new card drive."),
+                              {root}},
+                        Buttons::YesNo, Icon::Question, SAY("Verify Card Drive")}) == Answer::No) {
         return;
     }
     // A dialog closed by its window control counts as Cancel.
     program.ChosenDirectory = ports.Ask.SelectDirectory();
     if (!program.ChosenDirectory) {
-        ports.Ask.Show({"No data has been saved.", Buttons::Ok, Icon::Exclamation, "Invalid Save"});
+        ports.Ask.Show(
+            {SAY("No data has been saved."), Buttons::Ok, Icon::Exclamation, SAY("Invalid Save")});
         return;
     }
     if (CopyCardToFolder(ports, root, *program.ChosenDirectory)) {
-        ports.Ask.Show({"Your datacard has been successfully saved.", Buttons::Ok, Icon::None,
-                        "Successful Save!"});
+        ports.Ask.Show({SAY("Your datacard has been successfully saved."), Buttons::Ok, Icon::None,
+                        SAY("Successful Save!")});
     }
 }
 

@@ -108,7 +108,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
         return;
     }
     SetCardCommandsEnabled(program, ports, true);
-    ports.Controls.SetCardDescription(kAvailable + CardRoot(ports.Drives.CurrentText()));
+    ports.Controls.SetCardDescription(Words{kAvailable, {CardRoot(ports.Drives.CurrentText())}});
 
     const fs::path path = CardLineFilePath(program, ports);
     // A write cut short by a pulled card leaves its temporary file behind.
@@ -119,7 +119,7 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     SalvagedLines read =
         contents ? SalvageLineFile(contents->Bytes, contents->Whole) : SalvageLineFile("", false);
     SetKindFromPath(read.Image, path);
-    const std::string damage = DescribeDamage(read);
+    const Words damage = DescribeDamage(read);
     if (contents) {
         // A card whose other files cannot be read cannot be told from
         // another card, and is not written.
@@ -134,11 +134,11 @@ void LoadCard(Program& program, Ports& ports, bool showError) {
     ports.CardList.DeselectFirstItem();
     ports.ImageList.DeselectFirstItem();
     if (!damage.empty()) {
-        ports.Ask.Show({"The card's line file " + PathText(path) + " is damaged: " + damage +
-                            ".\r\n"
-                            "The passes that could be read are shown; move them into the "
-                            "Temporary Card Image to keep them.\r\n"
-                            "The card is not written before you have agreed.",
+        ports.Ask.Show({Words{SAY("The card's line file %1 is damaged: %2.\r\n"
+                                  "The passes that could be read are shown; move them into the "
+                                  "Temporary Card Image to keep them.\r\n"
+                                  "The card is not written before you have agreed."),
+                              {PathText(path), damage}},
                         Buttons::Ok, Icon::Exclamation, kDamagedTitle});
     }
 }

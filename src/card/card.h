@@ -8,9 +8,10 @@
 
 namespace swathkit {
 
-inline constexpr const char* kNotDetected = "Your Card -- Not Detected";
-inline constexpr const char* kAvailable = "Your Card -- Available ";
-inline constexpr const char* kDamagedTitle = "Damaged Card File";
+inline constexpr const char* kNotDetected = SAY("Your Card -- Not Detected");
+// The card's root goes after it.
+inline constexpr const char* kAvailable = SAY("Your Card -- Available %1");
+inline constexpr const char* kDamagedTitle = SAY("Damaged Card File");
 
 // The card's files, as the card's own software names them.
 inline constexpr const char* kCardFolder = "pflines";

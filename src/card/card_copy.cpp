@@ -8,8 +8,8 @@ namespace swathkit {
 
 namespace {
 
-const Message kInsertCard{"Please insert second card and press ok.", Buttons::OkCancel, Icon::None,
-                          "Continue with Card"};
+const Message kInsertCard{SAY("Please insert second card and press ok."), Buttons::OkCancel,
+                          Icon::None, SAY("Continue with Card")};
 
 // A card the lines can go onto: one that holds the line file of the checked
 // kind, or one freshly formatted, without a pflines folder yet (never the
@@ -51,8 +51,8 @@ bool NextCard(Program& program, Ports& ports) {
         }
         if (offered.size() > 1 || (offered.size() == 1 && !sameDrive)) {
             const std::optional<int> choice =
-                ports.Ask.ChooseDrive({"Choose the drive of the card you have put in.",
-                                       Buttons::OkCancel, Icon::Question, "Card Drive"},
+                ports.Ask.ChooseDrive({SAY("Choose the drive of the card you have put in."),
+                                       Buttons::OkCancel, Icon::Question, SAY("Card Drive")},
                                       offered, chosen);
             if (!choice || *choice < 0 || *choice >= static_cast<int>(entry.size()))
                 return false;
@@ -66,9 +66,10 @@ bool NextCard(Program& program, Ports& ports) {
 
 // The copy reads the backup on the PC and writes the card.
 void ShowCopyFailed(Ports& ports, const std::string& name, const FileError& error) {
-    ports.Ask.Show(WithReason({"The card could not be written (" + name +
-                                   ").\r\nIts files that were not replaced yet are unchanged.",
-                               Buttons::Ok, Icon::Exclamation, "Copy Failed"},
+    ports.Ask.Show(WithReason({Words{SAY("The card could not be written (%1).\r\n"
+                                         "Its files that were not replaced yet are unchanged."),
+                                     {name}},
+                               Buttons::Ok, Icon::Exclamation, SAY("Copy Failed")},
                               error, error.Step == "read" ? Medium::Disk : Medium::Card));
 }
 
@@ -112,9 +113,9 @@ void CopyOntoFurtherCards(Program& program, Ports& ports, const fs::path& source
     for (;;) {
         if (!NextCard(program, ports))
             return;
-        if (ports.Ask.Show({"The AB-Line and Circle Info on this card will be \r\n"
-                            "completely replaced.  Is it ok to continue?",
-                            Buttons::YesNo, Icon::None, "Continue with Copy", Answer::No}) !=
+        if (ports.Ask.Show({SAY("The AB-Line and Circle Info on this card will be \r\n"
+                                "completely replaced.  Is it ok to continue?"),
+                            Buttons::YesNo, Icon::None, SAY("Continue with Copy"), Answer::No}) !=
             Answer::Yes) {
             return;
         }
@@ -122,9 +123,9 @@ void CopyOntoFurtherCards(Program& program, Ports& ports, const fs::path& source
         // write to a card.
         if (!BackUpBeforeWriting(program, ports) || !WriteCard(ports, source))
             return;
-        if (ports.Ask.Show({"Image has been successfully saved.\r\n"
-                            "Would you like to copy this image to another card?",
-                            Buttons::YesNo, Icon::None, "Another Copy"}) == Answer::No) {
+        if (ports.Ask.Show({SAY("Image has been successfully saved.\r\n"
+                                "Would you like to copy this image to another card?"),
+                            Buttons::YesNo, Icon::None, SAY("Another Copy")}) == Answer::No) {
             return;
         }
     }
@@ -140,8 +141,8 @@ void CopyCardToCard(Program& program, Ports& ports) {
     const std::optional<fs::path> source = BackupCardFiles(program, ports);
     if (!source)
         return;
-    ports.Ask.Show(
-        {"This card image has been successfully saved.", Buttons::Ok, Icon::None, "Copy Complete"});
+    ports.Ask.Show({SAY("This card image has been successfully saved."), Buttons::Ok, Icon::None,
+                    SAY("Copy Complete")});
     const std::string drive = DrivePart(ports.Drives.CurrentText());
     CopyOntoFurtherCards(program, ports, *source);
     // The card side shows the card of the drive now chosen, never the first

@@ -14,7 +14,7 @@ enum class DriveStyle { Letters, MountPoints, MacVolumes };
 DriveStyle NativeDriveStyle();
 
 // The computer's own disk where drives are mount points.
-inline constexpr const char* kOwnDisk = "/ [This Computer]";
+inline constexpr const char* kOwnDisk = SAY("/ [This Computer]");
 
 // Letters: "e: [CARD]" for every volume. Otherwise the computer's own disk
 // first, then every volume that can be a card mounted below the

@@ -35,8 +35,9 @@ std::optional<Date> DayOfName(const std::string& name) {
     return day;
 }
 
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+// "1 pass", "12 passes".
+Words Passes(int count) {
+    return Words{count == 1 ? SAY("%1 pass") : SAY("%1 passes"), {std::to_string(count)}};
 }
 
 int PassesInUse(const CardImage& image) {
@@ -49,8 +50,8 @@ const char* FileName(TrackKind kind) {
     return kind == TrackKind::Straight ? "ablines.dat" : "circles.dat";
 }
 
-const char* KindText(TrackKind kind) {
-    return kind == TrackKind::Straight ? "straight lines" : "circle tracks";
+Words KindText(TrackKind kind) {
+    return kind == TrackKind::Straight ? SAY("straight lines") : SAY("circle tracks");
 }
 
 // A label is a few letters; a file that long is not one.
@@ -65,14 +66,10 @@ std::string CardLabel(const std::string& driveText) {
 }
 
 // "field 12", "fields 12, 40 and 77".
-std::string FieldList(const std::vector<int>& fields) {
-    std::string text = fields.size() == 1 ? "field " : "fields ";
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == fields.size() ? " and " : ", ";
-        text += std::to_string(fields[i]);
-    }
-    return text;
+Words FieldList(const std::vector<int>& fields) {
+    std::vector<Words> numbers;
+    for (int field : fields) numbers.push_back(std::to_string(field));
+    return Words{fields.size() == 1 ? SAY("field %1") : SAY("fields %1"), {ListWords(numbers)}};
 }
 
 }  // namespace
@@ -228,18 +225,19 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
     return ReadLineFileIn(files, top, CardLines(files, top), kind);
 }
 
-std::string DescribeBackupFile(const BackupLineFile& file) {
+Words DescribeBackupFile(const BackupLineFile& file) {
     switch (file.State) {
         case BackupFileState::Missing:
-            return "none";
+            return SAY("none");
         case BackupFileState::Whole:
-            return Counted(file.Passes, "pass", "passes");
+            return Passes(file.Passes);
         case BackupFileState::Damaged:
-            return "damaged: " + Counted(file.Passes, "pass", "passes") + " readable";
+            return Words{SAY("damaged: %1 readable"), {Passes(file.Passes)}};
         case BackupFileState::Foreign:
             break;
     }
-    return file.Damage.empty() ? "not a line file" : "cannot be read. " + file.Damage;
+    return file.Damage.empty() ? SAY("not a line file")
+                               : Words{SAY("cannot be read. %1"), {file.Damage}};
 }
 
 BackupSummary ReadBackup(Files& files, const fs::path& folder) {
@@ -266,20 +264,21 @@ std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardIm
     return rows;
 }
 
-std::string DifferenceSummary(const std::vector<DifferenceRow>& rows) {
+Words DifferenceSummary(const std::vector<DifferenceRow>& rows) {
     int counts[4] = {};
     for (const DifferenceRow& row : rows) ++counts[static_cast<int>(row.Kind)];
-    std::string text;
-    const auto add = [&](int count, const std::string& what) {
+    Words text;
+    const auto add = [&](int count, const char* pattern) {
         if (count == 0)
             return;
-        text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + what;
+        const Words part{pattern, {std::to_string(count)}};
+        text = text.empty() ? part : Words{"%1, %2", {text, part}};
     };
-    add(counts[static_cast<int>(Difference::OnlyInBackup)], "only in the backup");
-    add(counts[static_cast<int>(Difference::OnlyOnCard)], "only on the card");
-    add(counts[static_cast<int>(Difference::Different)], "different");
-    add(counts[static_cast<int>(Difference::Same)], "the same");
-    return text.empty() ? "No passes in the backup or on the card." : text + ".";
+    add(counts[static_cast<int>(Difference::OnlyInBackup)], SAY("%1 only in the backup"));
+    add(counts[static_cast<int>(Difference::OnlyOnCard)], SAY("%1 only on the card"));
+    add(counts[static_cast<int>(Difference::Different)], SAY("%1 different"));
+    add(counts[static_cast<int>(Difference::Same)], SAY("%1 the same"));
+    return text.empty() ? SAY("No passes in the backup or on the card.") : Words{"%1.", {text}};
 }
 
 void NoteBackupCard(Ports& ports, const fs::path& folder) {
@@ -310,12 +309,12 @@ std::optional<bool> SameCard(const BackupCard& backup, const BackupCard& reader)
     return std::nullopt;
 }
 
-std::string DescribeBackupCard(const BackupCard& backup, const BackupCard& reader) {
+Words DescribeBackupCard(const BackupCard& backup, const BackupCard& reader) {
     const std::optional<bool> same = SameCard(backup, reader);
-    std::string text = backup.Label.empty() ? "unknown card" : backup.Label;
-    if (same)
-        text += *same ? " (this card)" : " (another card)";
-    return text;
+    const Words label = backup.Label.empty() ? SAY("unknown card") : Words{backup.Label};
+    if (!same)
+        return label;
+    return Words{*same ? SAY("%1 (this card)") : SAY("%1 (another card)"), {label}};
 }
 
 bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,
@@ -329,22 +328,22 @@ bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,
         return false;
     if (!CheckCard(program, ports, true))
         return false;
-    const std::string what = KindText(backup.Kind);
+    const Words what = KindText(backup.Kind);
     const std::string root = CardRoot(ports.Drives.CurrentText());
-    std::string question;
+    // Sentences one after another, each its own text for the translator.
+    std::vector<Words> question;
     const BackupCard reader = CardInReader(ports);
     const bool another = SameCard(from, reader) == false;
     if (another)
-        question = "This backup was made from another card (" +
-                   (from.Label.empty() ? std::string("its label unknown") : from.Label) +
-                   ") than the one in the reader (" +
-                   (reader.Label.empty() ? std::string("no label") : reader.Label) + ").\r\n";
+        question.push_back(Words{
+            SAY("This backup was made from another card (%1) than the one in the reader (%2).\r\n"),
+            {from.Label.empty() ? SAY("its label unknown") : Words{from.Label},
+             reader.Label.empty() ? SAY("no label") : Words{reader.Label}}});
     std::string bytes = backup.Contents.Bytes;
     if (fields.empty()) {
-        question += "Replace all the " + what + " on the card " + root +
-                    " with those of the backup " + backupName + " (" +
-                    Counted(backup.Passes, "pass", "passes") + ")?\r\nThe card's own " + what +
-                    " are backed up first.";
+        question.push_back(Words{SAY("Replace all the %1 on the card %2 with those of the backup "
+                                     "%3 (%4)?\r\nThe card's own %1 are backed up first."),
+                                 {what, root, backupName, Passes(backup.Passes)}});
     } else {
         // Only these fields; the card's other lines stay as they are.
         CardImage image = card;
@@ -359,15 +358,19 @@ bool RestoreToCard(Program& program, Ports& ports, const BackupLineFile& backup,
                 emptied.push_back(field);
         }
         bytes = LineFileText(image, LineLayout::Card);
-        question += "Write " + FieldList(fields) + " of the backup " + backupName +
-                    " onto the card " + root + "?\r\n";
+        question.push_back(Words{SAY("Write %1 of the backup %2 onto the card %3?\r\n"),
+                                 {FieldList(fields), backupName, root}});
         if (!emptied.empty())
-            question +=
-                "The backup has no pass in " + FieldList(emptied) + ": the card's is erased.\r\n";
-        question += "The card's other " + what + " stay as they are; all are backed up first.";
+            question.push_back(Words{SAY("The backup has no pass in %1: the card's is erased.\r\n"),
+                                     {FieldList(emptied)}});
+        question.push_back(
+            Words{SAY("The card's other %1 stay as they are; all are backed up first."), {what}});
     }
-    if (ports.Ask.Show({question, Buttons::YesNo, another ? Icon::Exclamation : Icon::Question,
-                        "Write to Card", Answer::No}) != Answer::Yes)
+    Words asked;
+    for (const Words& sentence : question)
+        asked = asked.empty() ? sentence : Words{"%1%2", {asked, sentence}};
+    if (ports.Ask.Show({asked, Buttons::YesNo, another ? Icon::Exclamation : Icon::Question,
+                        SAY("Write to Card"), Answer::No}) != Answer::Yes)
         return false;
     if (!WriteCardBytes(program, ports, bytes))
         return false;

@@ -25,7 +25,7 @@ BackupLineFile ReadBackupLineFile(Files& files, const fs::path& folder, TrackKin
 
 // "12 passes", "damaged: 230 passes readable", "not a line file", "cannot be
 // read. " and why, "none".
-std::string DescribeBackupFile(const BackupLineFile& file);
+Words DescribeBackupFile(const BackupLineFile& file);
 
 // The folder's two line files and the card it came from.
 BackupSummary ReadBackup(Files& files, const fs::path& folder);
@@ -34,7 +34,7 @@ BackupSummary ReadBackup(Files& files, const fs::path& folder);
 std::vector<DifferenceRow> CompareWithCard(const CardImage& backup, const CardImage& card);
 
 // "3 only in the backup, 1 only on the card, 2 different, 40 the same".
-std::string DifferenceSummary(const std::vector<DifferenceRow>& rows);
+Words DifferenceSummary(const std::vector<DifferenceRow>& rows);
 
 // Kept beside the card's files in every automatic backup, for the label.
 inline constexpr const char* kBackupLabelFile = "cardlabel.txt";
@@ -53,7 +53,7 @@ BackupCard CardInReader(Ports& ports);
 std::optional<bool> SameCard(const BackupCard& backup, const BackupCard& reader);
 
 // "FARM2 (this card)", "FARM1 (another card)", "unknown card".
-std::string DescribeBackupCard(const BackupCard& backup, const BackupCard& reader);
+Words DescribeBackupCard(const BackupCard& backup, const BackupCard& reader);
 
 // The backup's line file onto the card in place of the card's own, after the
 // operator has said yes to a question that says exactly what is written:

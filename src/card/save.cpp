@@ -105,15 +105,15 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
     }
     if (!StillTheCardShown(program, ports, path))
         return false;
-    const std::string damage = program.CardFile->Damage;
+    const Words damage = program.CardFile->Damage;
     if (!damage.empty() &&
-        ports.Ask.Show({"The card's line file is damaged: " + damage +
-                            ".\r\n"
-                            "Writing replaces it with the passes shown. The damaged file is "
-                            "kept first in a new backup folder under\r\n" +
-                            PathText(BackupFolder(program) / FormatDate(ports.Time.Today())) +
-                            ".\r\nWrite to the card?",
-                        Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
+        ports.Ask.Show(
+            {Words{SAY("The card's line file is damaged: %1.\r\n"
+                       "Writing replaces it with the passes shown. The damaged file is "
+                       "kept first in a new backup folder under\r\n"
+                       "%2.\r\nWrite to the card?"),
+                   {damage, PathText(BackupFolder(program) / FormatDate(ports.Time.Today()))}},
+             Buttons::YesNo, Icon::Exclamation, kDamagedTitle}) != Answer::Yes) {
         ShowCardAsRead(program, ports);
         return false;
     }
@@ -130,7 +130,7 @@ bool WriteCardBytes(Program& program, Ports& ports, const std::string& bytes) {
         return false;
     }
     program.CardFile->Contents = {bytes, true};
-    program.CardFile->Damage.clear();
+    program.CardFile->Damage = {};
     ShowSaveProgress(ports, CardSide, 1.0);
     return true;
 }

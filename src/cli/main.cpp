@@ -154,7 +154,7 @@ int List(const fs::path& path) {
     // not said to be a pivot, and a line repeated in the file, are not.
     std::vector<PlacedLine> places;
     for (const ImportedLine& line : lines.Found) places.push_back(Place(line));
-    const std::vector<std::string> repeats = ImportRepeats(NewBlankImage(), places);
+    const auto repeats = ImportRepeats(NewBlankImage(), places);
     nlohmann::ordered_json found = nlohmann::ordered_json::array();
     for (std::size_t row = 0; row < lines.Found.size(); ++row) {
         const ImportedLine& line = lines.Found[row];

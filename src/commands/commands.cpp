@@ -93,7 +93,7 @@ void mnuShowDMS_Click(Program& program, Ports& ports) {
 void mnuHelp_Click(Ports& ports, const fs::path& programFolder) {
     if (!ports.Help.Open(programFolder / kHelpFileName)) {
         ports.Ask.Show(
-            {"Help File could not be found!", Buttons::Ok, Icon::Exclamation, "No Help"});
+            {SAY("Help File could not be found!"), Buttons::Ok, Icon::Exclamation, SAY("No Help")});
     }
 }
 
@@ -128,7 +128,7 @@ void cmdUndo_MouseDown(Ports& ports, int index) {
     ports.List(index).Focus();
 }
 
-std::string UndoDescription(const Program& program, int index) {
+Words UndoDescription(const Program& program, int index) {
     return UndoName(program, index);
 }
 

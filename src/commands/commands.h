@@ -44,13 +44,13 @@ void cmdUndo_Click(Program& program, Ports& ports, int index);
 void cmdUndo_MouseDown(Ports& ports, int index);
 // What "Undo" under the list will do ("Undo Erase of field 22"); empty when
 // it has no change to name.
-std::string UndoDescription(const Program& program, int index);
+Words UndoDescription(const Program& program, int index);
 // "Shift..." on one list; ask is the window's dialog, opened only once
 // there is a selection to move.
 void mnuShift_Click(Program& program, Ports& ports, int index, const AskShift& ask);
 // What is wrong with a typed shift, in the words its refusal uses; empty
 // when it can be made. The dialog says it as the operator types.
-std::string ShiftEntryProblemText(const ShiftEntry& entry);
+Words ShiftEntryProblemText(const ShiftEntry& entry);
 
 // The "DataCard" menu.
 void mnuBackup_Click(Program& program, Ports& ports);
@@ -65,7 +65,7 @@ TargetCheck MergeTarget(const MergePlan& plan, const CardImage& card, const Card
                         std::size_t row);
 void TickMergeRow(MergePlan& plan, const CardImage& card, const CardImage& image, std::size_t row,
                   bool ticked);
-std::string MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image);
+Words MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image);
 bool MergeReady(const MergePlan& plan, const CardImage& card, const CardImage& image);
 
 // "Restore from Backup...": the chosen fields of a backup into the image.
@@ -81,10 +81,10 @@ BackupSummary ReadBackupFolder(Files& files, const fs::path& folder);
 BackupLineFile ReadBackupFolderFile(Files& files, const fs::path& folder, TrackKind kind);
 BackupCard ReadBackupFolderCard(Files& files, const fs::path& folder);
 BackupCard CardInTheReader(Ports& ports);
-std::string BackupFileText(const BackupLineFile& file);
-std::string BackupCardText(const BackupCard& backup, const BackupCard& reader);
+Words BackupFileText(const BackupLineFile& file);
+Words BackupCardText(const BackupCard& backup, const BackupCard& reader);
 std::vector<DifferenceRow> CompareBackupWithCard(const CardImage& backup, const CardImage& card);
-std::string DifferenceSummaryText(const std::vector<DifferenceRow>& rows);
+Words DifferenceSummaryText(const std::vector<DifferenceRow>& rows);
 bool RestoreBackupToCard(Program& program, Ports& ports, const BackupLineFile& backup,
                          const std::string& backupName, const BackupCard& from,
                          const std::vector<int>& fields = {});
@@ -116,9 +116,9 @@ std::vector<Words> ImportPreviewNotes(const ImportResult& result);
 Words ImportLeftOutNote();
 PlacedLine ImportedPlace(const ImportedLine& line);
 ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
-std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
-std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
-                                              const std::vector<PlacedLine>& lines);
+Words ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
+std::vector<Words> ImportPreviewRepeats(const CardImage& image,
+                                        const std::vector<PlacedLine>& lines);
 bool ImportLines(Program& program, Ports& ports, const std::vector<ImportedLine>& ticked);
 
 // "Help": AB_Help.chm from the program's folder.

@@ -29,7 +29,7 @@ void TickMergeRow(MergePlan& plan, const CardImage& card, const CardImage& image
     TickRow(plan, card, image, row, ticked);
 }
 
-std::string MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image) {
+Words MergeSummaryText(const MergePlan& plan, const CardImage& card, const CardImage& image) {
     return SummaryText(Summarise(plan, card, image));
 }
 
@@ -46,16 +46,16 @@ ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus)
     return DescribeImport(line, menus);
 }
 
-std::string ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
+Words ImportPreviewRefusal(const PlacedLine& line, TrackKind checked) {
     return ImportRefusal(line, checked);
 }
 
-std::string ShiftEntryProblemText(const ShiftEntry& entry) {
+Words ShiftEntryProblemText(const ShiftEntry& entry) {
     return ShiftEntryProblem(entry);
 }
 
-std::vector<std::string> ImportPreviewRepeats(const CardImage& image,
-                                              const std::vector<PlacedLine>& lines) {
+std::vector<Words> ImportPreviewRepeats(const CardImage& image,
+                                        const std::vector<PlacedLine>& lines) {
     return ImportRepeats(image, lines);
 }
 
@@ -87,11 +87,11 @@ BackupCard CardInTheReader(Ports& ports) {
     return CardInReader(ports);
 }
 
-std::string BackupFileText(const BackupLineFile& file) {
+Words BackupFileText(const BackupLineFile& file) {
     return DescribeBackupFile(file);
 }
 
-std::string BackupCardText(const BackupCard& backup, const BackupCard& reader) {
+Words BackupCardText(const BackupCard& backup, const BackupCard& reader) {
     return DescribeBackupCard(backup, reader);
 }
 
@@ -99,7 +99,7 @@ std::vector<DifferenceRow> CompareBackupWithCard(const CardImage& backup, const 
     return CompareWithCard(backup, card);
 }
 
-std::string DifferenceSummaryText(const std::vector<DifferenceRow>& rows) {
+Words DifferenceSummaryText(const std::vector<DifferenceRow>& rows) {
     return DifferenceSummary(rows);
 }
 

@@ -11,7 +11,7 @@ namespace swathkit {
 
 namespace {
 
-constexpr const char* kExportTitle = "Export Lines";
+constexpr const char* kExportTitle = SAY("Export Lines");
 
 // A file name for a box: UTF-8, whatever the system's code page.
 std::string NameText(const fs::path& path) {
@@ -36,40 +36,43 @@ bool ExportLines(const Program& program, Dialogs& ask, Files& disk, int side, Ex
                  const fs::path& file) {
     const bool straight = program.Menus.StraightTrack;
     const CardImage& image = program.Table.Current(side);
-    const auto say = [&](const std::string& text, Icon icon) {
+    const auto say = [&](const Words& text, Icon icon) {
         ask.Show({text, Buttons::Ok, icon, kExportTitle});
         return false;
     };
     if (PlacedLines(image, straight).empty())
-        return say(std::string(kSideCaption[side]) + " holds no " +
-                       (straight ? "straight lines" : "circle tracks") + " to export.",
+        return say(Words{straight ? SAY("%1 holds no straight lines to export.")
+                                  : SAY("%1 holds no circle tracks to export."),
+                         {kSideCaption[side]}},
                    Icon::Information);
     if (file.filename().empty() || (disk.IsFolder(file) && !ExportFormatEntry(format).Folder))
-        return say("Please give the name of the file to write.", Icon::Exclamation);
+        return say(SAY("Please give the name of the file to write."), Icon::Exclamation);
     const auto existing = ExportReplaces(disk, file, format);
     if (existing &&
-        ask.Show({NameText(existing->filename()) + " already exists. Replace it?", Buttons::YesNo,
-                  Icon::Question, kExportTitle, Answer::No}) != Answer::Yes)
+        ask.Show({Words{SAY("%1 already exists. Replace it?"), {NameText(existing->filename())}},
+                  Buttons::YesNo, Icon::Question, kExportTitle, Answer::No}) != Answer::Yes)
         return false;
     const ExportResult result =
         WriteExport(disk, file, format, image, straight, kSideCaption[side]);
     const std::string written = NameText(fs::path(result.File).make_preferred());
-    const std::string leftOut = LeftOutText(result.LeftOut).English();
+    const Words leftOut = LeftOutText(result.LeftOut);
     if (result.Passes == 0)
-        return say("Nothing was written to " + written + ".\r\n" + leftOut, Icon::Exclamation);
+        return say(Words{SAY("Nothing was written to %1.\r\n%2"), {written, leftOut}},
+                   Icon::Exclamation);
     if (!result.Written) {
-        Message box{"The lines could not be written to " + written +
-                        ".\r\nCheck that the folder exists and can be written; any file that "
-                        "was there is unchanged.",
+        Message box{Words{SAY("The lines could not be written to %1.\r\nCheck that the folder "
+                              "exists and can be written; any file that was there is unchanged."),
+                          {written}},
                     Buttons::Ok, Icon::Exclamation, kExportTitle};
         if (result.Failure)
             box = WithReason(box, *result.Failure, MediumOf(program, result.File));
         ask.Show(box);
         return false;
     }
-    say(std::to_string(result.Passes) + (result.Passes == 1 ? " pass" : " passes") +
-            " written to " + written + "." + (leftOut.empty() ? "" : "\r\n" + leftOut),
-        Icon::Information);
+    const Words done{
+        result.Passes == 1 ? SAY("%1 pass written to %2.") : SAY("%1 passes written to %2."),
+        {std::to_string(result.Passes), written}};
+    say(leftOut.empty() ? done : Words{"%1\r\n%2", {done, leftOut}}, Icon::Information);
     return true;
 }
 

@@ -45,7 +45,7 @@ struct BackupLineFile {
     BackupFileState State = BackupFileState::Missing;
     FileContents Contents;  // the file's own bytes
     CardImage Image;        // what could be read of it
-    std::string Damage;     // what is wrong with a damaged file (DescribeDamage), or why
+    Words Damage;           // what is wrong with a damaged file (DescribeDamage), or why
                             // one could not be read
     int Passes = 0;         // passes in use
 };

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/words.h"
+
 namespace swathkit {
 
 enum class MergeKind {
@@ -80,11 +82,11 @@ using AskShift = std::function<std::optional<ShiftEntry>()>;
 // What the import preview shows of a line: its point and heading as the
 // lists show them once it has come in, and the field it asks for.
 struct ImportRowText {
-    std::string Kind;      // "straight line" or "circle track"
+    Words Kind;            // "straight line" or "circle track"
     std::string Latitude;  // as the lists show it, DMS or decimal as checked
     std::string Longitude;
     std::string Heading;  // empty for a circle track
-    std::string Field;    // its own field, or "first free"
+    Words Field;          // its own field, or "first free"
 };
 
 }  // namespace swathkit

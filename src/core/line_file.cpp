@@ -147,30 +147,25 @@ SalvagedLines SalvageLineFile(std::string_view bytes, bool whole) {
     return read;
 }
 
-std::string DescribeDamage(const SalvagedLines& read) {
+Words DescribeDamage(const SalvagedLines& read) {
     if (read.Whole)
-        return "";
+        return {};
     if (!read.Lost.empty())
-        return DescribeRecords(read.Lost) + " could not be read";
-    return "not every line holds one record, though every record could be read";
+        return Words{SAY("%1 could not be read"), {DescribeRecords(read.Lost)}};
+    return SAY("not every line holds one record, though every record could be read");
 }
 
-std::string DescribeRecords(const std::vector<int>& slots) {
-    std::vector<std::string> runs;
+Words DescribeRecords(const std::vector<int>& slots) {
+    std::vector<Words> runs;
     for (std::size_t i = 0; i < slots.size();) {
         std::size_t j = i;
         while (j + 1 < slots.size() && slots[j + 1] == slots[j] + 1) ++j;
-        runs.push_back(std::to_string(slots[i]) +
-                       (j > i ? " to " + std::to_string(slots[j]) : std::string()));
+        runs.push_back(
+            j > i ? Words{SAY("%1 to %2"), {std::to_string(slots[i]), std::to_string(slots[j])}}
+                  : Words{std::to_string(slots[i])});
         i = j + 1;
     }
-    std::string text = slots.size() == 1 ? "record " : "records ";
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == runs.size() ? " and " : ", ";
-        text += runs[i];
-    }
-    return text;
+    return Words{slots.size() == 1 ? SAY("record %1") : SAY("records %1"), {ListWords(runs)}};
 }
 
 void SetKindFromPath(CardImage& image, const fs::path& path) {

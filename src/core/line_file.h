@@ -9,6 +9,7 @@
 
 #include "core/files.h"
 #include "core/guidance_line.h"
+#include "core/words.h"
 
 namespace swathkit {
 
@@ -42,10 +43,10 @@ SalvagedLines SalvageLineFile(std::string_view bytes, bool whole = true);
 // What is wrong with a damaged file, to follow "is damaged: ": "record 12
 // could not be read", or that its lines are out of order with nothing lost.
 // Empty for a whole file.
-std::string DescribeDamage(const SalvagedLines& read);
+Words DescribeDamage(const SalvagedLines& read);
 
 // "record 30", "records 30, 45 and 121 to 250": which records were lost.
-std::string DescribeRecords(const std::vector<int>& slots);
+Words DescribeRecords(const std::vector<int>& slots);
 
 // The kind flags come from the file's name: "ircle" in it makes a circle
 // image. Not the folders above it: a card labelled "Circle1" holds

@@ -21,18 +21,21 @@ fs::path UnreadableKeepName(Files& files, const fs::path& master, const Date& to
 
 // Keeps a damaged master copy aside at once and says so; one that cannot be
 // kept is kept by the first save, which fails while it cannot.
-void ReportDamage(Program& program, Ports& ports, const fs::path& path, const std::string& what,
+void ReportDamage(Program& program, Ports& ports, const fs::path& path, const Words& what,
                   bool readable) {
     const fs::path keep = UnreadableKeepName(ports.Disk, path, ports.Time.Today());
     const bool kept = ports.Disk.Copy(path, keep);
     if (!kept)
         program.UnreadMasterCopy = path;
-    std::string prompt = "The master copy " + PathText(path) + " " + what + "\r\n";
-    prompt += readable ? "The passes that could be read are shown in the Temporary Card Image.\r\n"
-                       : "The Temporary Card Image starts empty.\r\n";
-    prompt += kept ? "The damaged file has been kept as " + PathText(keep) + "."
-                   : "It could not be kept aside, so it is not saved over until it can be.";
-    ports.Ask.Show({prompt, Buttons::Ok, Icon::Exclamation, "Damaged Master Copy"});
+    const Words shown = readable
+                            ? SAY("The passes that could be read are shown in the Temporary Card "
+                                  "Image.")
+                            : SAY("The Temporary Card Image starts empty.");
+    const Words keeping =
+        kept ? Words{SAY("The damaged file has been kept as %1."), {PathText(keep)}}
+             : SAY("It could not be kept aside, so it is not saved over until it can be.");
+    ports.Ask.Show({Words{"%1\r\n%2\r\n%3", {what, shown, keeping}}, Buttons::Ok, Icon::Exclamation,
+                    SAY("Damaged Master Copy")});
 }
 
 CardImage ReadMasterCopy(Program& program, Ports& ports, const fs::path& path, bool straight) {
@@ -44,11 +47,14 @@ CardImage ReadMasterCopy(Program& program, Ports& ports, const fs::path& path, b
         image = std::move(read.Image);
         if (!read.Lost.empty())
             ReportDamage(program, ports, path,
-                         "is damaged: " + DescribeRecords(read.Lost) + " could not be read.",
+                         Words{SAY("The master copy %1 is damaged: %2 could not be read."),
+                               {PathText(path), DescribeRecords(read.Lost)}},
                          read.Lost.size() < static_cast<std::size_t>(kSlotCount));
     } else if (ports.Disk.Exists(path)) {
         ReportDamage(program, ports, path,
-                     "could not be read.\r\n" + PlainReason(contents.Error(), Medium::Disk), false);
+                     Words{SAY("The master copy %1 could not be read.\r\n%2"),
+                           {PathText(path), PlainReason(contents.Error(), Medium::Disk)}},
+                     false);
     }
     image.IsStraight = straight;
     image.IsCircle = !straight;

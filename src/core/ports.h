@@ -81,7 +81,7 @@ class WindowControls {
     // The commands that need a card, all on or all off: which those are is
     // the window's business.
     virtual void SetCardCommandsEnabled(bool enabled) = 0;
-    virtual void SetCardDescription(const std::string& text) = 0;
+    virtual void SetCardDescription(const Words& text) = 0;
 };
 
 // The drive chooser: entries such as "e: [CARD]" on Windows, or a root path

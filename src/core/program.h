@@ -15,8 +15,10 @@ namespace swathkit {
 
 enum class TrackKind { Straight, Circle };
 
-// What the window, the map and the dialogs call the two sides.
-inline constexpr std::array<const char*, 2> kSideCaption = {"Your Card", "Temporary Card Image"};
+// What the window, the map and the dialogs call the two sides; the window
+// shows them through Tr().
+inline constexpr std::array<const char*, 2> kSideCaption = {SAY("Your Card"),
+                                                            SAY("Temporary Card Image")};
 
 // The check marks of the menus; they start as the window starts them.
 struct MenuChoices {
@@ -41,7 +43,7 @@ inline std::optional<TrackKind> KindOf(const CardImage& image) {
 struct CardFileSeen {
     fs::path Path;
     FileContents Contents;
-    std::string Damage;  // what is wrong with it (DescribeDamage); empty when whole
+    Words Damage;  // what is wrong with it (DescribeDamage); empty when whole
     // The card's other line file and its cardinfo.bin as they were then
     // (nothing for one that was missing): cards that hold the same lines of
     // one kind are still told apart by these.
@@ -52,7 +54,7 @@ struct CardFileSeen {
 // generations as that change left them: Undo swaps them, and anything else
 // that sets them leaves the change without a name.
 struct SideStep {
-    std::string Name;
+    Words Name;
     CardImage Before, After;
 };
 

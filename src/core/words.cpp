@@ -9,6 +9,17 @@ std::string Words::English() const {
     return Values.empty() ? Pattern : Fill(Pattern, values);
 }
 
+Words ListWords(const std::vector<Words>& items) {
+    if (items.empty())
+        return {};
+    // Nested two at a time, so a list is never limited to nine values.
+    Words text = items.front();
+    for (std::size_t i = 1; i + 1 < items.size(); ++i) text = Words{"%1, %2", {text, items[i]}};
+    if (items.size() > 1)
+        text = Words{SAY("%1 and %2"), {text, items.back()}};
+    return text;
+}
+
 std::string Fill(const std::string& pattern, const std::vector<std::string>& values) {
     std::string text;
     text.reserve(pattern.size());

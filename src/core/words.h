@@ -39,6 +39,9 @@ struct Words {
     }
 };
 
+// "a, b and c": items listed in a sentence, the last joined by "and".
+Words ListWords(const std::vector<Words>& items);
+
 // Puts values into a pattern in one pass: %1 to %9 are replaced, so a value
 // holding "%2" stays as it is.
 std::string Fill(const std::string& pattern, const std::vector<std::string>& values);

@@ -36,27 +36,28 @@ void SwapGenerations(Program& program, Ports& ports, int side) {
     ShowAndWrite(program, ports, side, true);
 }
 
-std::string StepName(std::string_view what, const std::vector<int>& fields) {
+Words StepName(const Words& what, const std::vector<int>& fields) {
     constexpr std::size_t kNamed = 5;  // beyond these the menu entry would run off
-    std::string name(what);
-    name += fields.size() == 1 ? " of field " : " of fields ";
+    std::string numbers;
     for (std::size_t i = 0; i < fields.size() && i < kNamed; ++i)
-        name += (i > 0 ? ", " : "") + std::to_string(fields[i]);
+        numbers += (i > 0 ? ", " : "") + std::to_string(fields[i]);
     if (fields.size() > kNamed)
-        name += " and " + std::to_string(fields.size() - kNamed) + " more";
-    return name;
+        return Words{SAY("%1 of fields %2 and %3 more"),
+                     {what, numbers, std::to_string(fields.size() - kNamed)}};
+    return Words{fields.size() == 1 ? SAY("%1 of field %2") : SAY("%1 of fields %2"),
+                 {what, numbers}};
 }
 
-std::string UndoName(const Program& program, int side) {
+Words UndoName(const Program& program, int side) {
     const SideStep& step = program.LastStep.at(side);
     const CardImage& now = program.Table.At(side, 0);
     const CardImage& then = program.Table.At(side, 1);
     if (step.Name.empty() || now == then)
         return {};
     if (now == step.After && then == step.Before)
-        return "Undo " + step.Name;
+        return Words{SAY("Undo %1"), {step.Name}};
     if (now == step.Before && then == step.After)
-        return "Redo " + step.Name;
+        return Words{SAY("Redo %1"), {step.Name}};
     return {};
 }
 

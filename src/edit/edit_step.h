@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/program.h"
@@ -16,7 +15,7 @@ namespace swathkit {
 // it ("Erase of field 22").
 struct StepDone {
     bool Changed = false;
-    std::string Name;
+    Words Name;
 };
 
 // Copies the side's generation 0 into generation 1, runs change on
@@ -29,11 +28,11 @@ void SwapGenerations(Program& program, Ports& ports, int side);
 
 // "Move of fields 3, 4": what was done to which fields, the first few by
 // number.
-std::string StepName(std::string_view what, const std::vector<int>& fields);
+Words StepName(const Words& what, const std::vector<int>& fields);
 
 // What Undo on the side will do: "Undo Erase of field 22", or "Redo ..." once
 // it has been undone; empty when it would change nothing or the side has
 // been set since by something else (a card read, another program's save).
-std::string UndoName(const Program& program, int side);
+Words UndoName(const Program& program, int side);
 
 }  // namespace swathkit

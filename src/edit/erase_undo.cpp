@@ -11,12 +11,12 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
     // Nothing is touched before the operator has said yes: the side's undo
     // copy still holds the change before.
     if (selected.empty()) {
-        ports.Ask.Show({"You have not selected any entries.", Buttons::Ok, Icon::Exclamation,
-                        "Nothing Selected"});
+        ports.Ask.Show({SAY("You have not selected any entries."), Buttons::Ok, Icon::Exclamation,
+                        SAY("Nothing Selected")});
         return;
     }
-    if (ports.Ask.Show({"Are you sure you want to clear the selected items?", Buttons::YesNo,
-                        Icon::None, "Verify Clear"}) != Answer::Yes) {
+    if (ports.Ask.Show({SAY("Are you sure you want to clear the selected items?"), Buttons::YesNo,
+                        Icon::None, SAY("Verify Clear")}) != Answer::Yes) {
         return;
     }
     EditSide(program, ports, side, [&] {
@@ -31,7 +31,7 @@ void EraseSelectedPasses(Program& program, Ports& ports, int side) {
             line.LineFlag = false;
             erased.push_back(slot);
         }
-        return StepDone{true, StepName("Erase", erased)};
+        return StepDone{true, StepName(SAY("Erase"), erased)};
     });
 }
 

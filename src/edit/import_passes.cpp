@@ -51,18 +51,18 @@ std::string LineKey(GeoPoint point, std::optional<double> heading) {
 
 }  // namespace
 
-std::string ImportRefusal(const PlacedLine& line, TrackKind checked) {
+Words ImportRefusal(const PlacedLine& line, TrackKind checked) {
     if (line.Straight && checked == TrackKind::Circle)
-        return "a straight line, and Circle Track is checked";
+        return SAY("a straight line, and Circle Track is checked");
     if (!line.Straight && checked == TrackKind::Straight)
-        return "a circle track, and Straight Track is checked";
+        return SAY("a circle track, and Straight Track is checked");
     const GeoPoint p = line.Point;
     if (!OnEarth(p))
-        return "coordinates out of range";
+        return SAY("coordinates out of range");
     if (line.Straight && !std::isfinite(line.Heading))
-        return "no heading";
+        return SAY("no heading");
     if (!LineInUse(ImportedRecord(line, kFirstUsableField)))
-        return "at latitude 0, longitude 0, which the card takes for an empty field";
+        return SAY("at latitude 0, longitude 0, which the card takes for an empty field");
     return {};
 }
 
@@ -83,12 +83,12 @@ GuidanceLine ImportedRecord(const PlacedLine& line, int field) {
 ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus) {
     const GuidanceLine record = ImportedRecord(line, kFirstUsableField);
     ImportRowText row;
-    row.Kind = line.Straight ? "straight line" : "circle track";
+    row.Kind = line.Straight ? SAY("straight line") : SAY("circle track");
     row.Latitude = FormatCoordinate(record.Latitude, menus.ShowDMS);
     row.Longitude = FormatCoordinate(record.Longitude, menus.ShowDMS);
     if (line.Straight)
         row.Heading = FormatHeading(record);
-    row.Field = HasOwnField(line) ? std::to_string(line.Field) : "first free";
+    row.Field = HasOwnField(line) ? Words{std::to_string(line.Field)} : SAY("first free");
     return row;
 }
 
@@ -129,19 +129,21 @@ bool ImportIntoImage(Program& program, Ports& ports, const std::vector<PlacedLin
             fields.push_back(free);
         }
         if (noRoom > 0) {
-            ports.Ask.Show({"The Temporary Card Image has no free field left:\r\n" +
-                                std::to_string(noRoom) + (noRoom == 1 ? " line" : " lines") +
-                                " did not come in.",
-                            Buttons::Ok, Icon::Exclamation, "No Free Field"});
+            ports.Ask.Show(
+                {Words{noRoom == 1 ? SAY("The Temporary Card Image has no free field left:\r\n"
+                                         "%1 line did not come in.")
+                                   : SAY("The Temporary Card Image has no free field left:\r\n"
+                                         "%1 lines did not come in."),
+                       {std::to_string(noRoom)}},
+                 Buttons::Ok, Icon::Exclamation, SAY("No Free Field")});
         }
         changed = image != program.Table.At(ImageSide, 1);
-        return StepDone{!fields.empty(), StepName("Import", fields)};
+        return StepDone{!fields.empty(), StepName(SAY("Import"), fields)};
     });
     return changed;
 }
 
-std::vector<std::string> ImportRepeats(const CardImage& image,
-                                       const std::vector<PlacedLine>& lines) {
+std::vector<Words> ImportRepeats(const CardImage& image, const std::vector<PlacedLine>& lines) {
     // Where each line was first seen: its field in the image, or minus its
     // row.
     std::unordered_map<std::string, int> seen;
@@ -154,7 +156,7 @@ std::vector<std::string> ImportRepeats(const CardImage& image,
                                                     : std::nullopt),
                          field);
     }
-    std::vector<std::string> notes;
+    std::vector<Words> notes;
     for (std::size_t row = 0; row < lines.size(); ++row) {
         const PlacedLine& line = lines[row];
         const auto [it, first] = seen.emplace(
@@ -162,10 +164,11 @@ std::vector<std::string> ImportRepeats(const CardImage& image,
                                                     ImportedRecord(line, kFirstUsableField)))
                                               : std::nullopt),
             -static_cast<int>(row + 1));
-        notes.push_back(first ? std::string()
-                        : it->second > 0
-                            ? "already in the image (field " + std::to_string(it->second) + ")"
-                            : "the same as row " + std::to_string(-it->second));
+        notes.push_back(
+            first ? Words{}
+            : it->second > 0
+                ? Words{SAY("already in the image (field %1)"), {std::to_string(it->second)}}
+                : Words{SAY("the same as row %1"), {std::to_string(-it->second)}});
     }
     return notes;
 }

@@ -13,7 +13,7 @@ namespace swathkit {
 
 // Why a line found in a file will not come into the image while this kind
 // is checked; empty when it will.
-std::string ImportRefusal(const PlacedLine& line, TrackKind checked);
+Words ImportRefusal(const PlacedLine& line, TrackKind checked);
 
 // The record a line found in a file becomes, numbered for field: the point
 // as the card stores coordinates; for a straight line the two direction
@@ -29,8 +29,7 @@ ImportRowText DescribeImport(const PlacedLine& line, const MenuChoices& menus);
 // (and heading), else "the same as row K" for the first earlier line in
 // lines (counted from 1) that is; empty for the rest. The preview leaves
 // these unticked.
-std::vector<std::string> ImportRepeats(const CardImage& image,
-                                       const std::vector<PlacedLine>& lines);
+std::vector<Words> ImportRepeats(const CardImage& image, const std::vector<PlacedLine>& lines);
 
 // The lines into the temporary card image as one editing command: undo copy
 // first; a line's own field (6..250) where it has one, "Replace Pass" and the

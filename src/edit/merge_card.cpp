@@ -31,8 +31,9 @@ bool SourceHolds(const MergeRow& row, const CardImage& card) {
     return IsSlotNumber(row.Source) && LineInUse(card.Line(row.Source));
 }
 
-std::string Counted(int n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+// One pattern for one, another for more; the count goes into either.
+Words Counted(int n, const char* one, const char* many) {
+    return Words{n == 1 ? one : many, {std::to_string(n)}};
 }
 
 }  // namespace
@@ -145,16 +146,24 @@ MergeSummary Summarise(const MergePlan& plan, const CardImage& card, const CardI
     return summary;
 }
 
-std::string SummaryText(const MergeSummary& summary) {
-    std::string text =
-        std::to_string(summary.New) + " new, " + std::to_string(summary.AlreadyThere) +
-        " already there, " + std::to_string(summary.Moved) + " moved, " +
-        Counted(summary.FreeAfter, "field", "fields") + " left free after the merge.";
+Words SummaryText(const MergeSummary& summary) {
+    Words text{summary.FreeAfter == 1
+                   ? SAY("%1 new, %2 already there, %3 moved, %4 field left free after the merge.")
+                   : SAY("%1 new, %2 already there, %3 moved, %4 fields left free after the "
+                         "merge."),
+               {std::to_string(summary.New), std::to_string(summary.AlreadyThere),
+                std::to_string(summary.Moved), std::to_string(summary.FreeAfter)}};
     if (summary.NotFitting > 0)
-        text += " " + Counted(summary.NotFitting, "pass does", "passes do") +
-                " not fit: untick them or give each a field to replace.";
+        text = Words{"%1 %2",
+                     {text, Counted(summary.NotFitting,
+                                    SAY("%1 pass does not fit: untick them or give each a field "
+                                        "to replace."),
+                                    SAY("%1 passes do not fit: untick them or give each a field "
+                                        "to replace."))}};
     if (summary.Wrong > 0)
-        text += " " + Counted(summary.Wrong, "pass needs", "passes need") + " another field.";
+        text = Words{"%1 %2",
+                     {text, Counted(summary.Wrong, SAY("%1 pass needs another field."),
+                                    SAY("%1 passes need another field."))}};
     return text;
 }
 
@@ -178,9 +187,9 @@ std::optional<MergePlan> StartMerge(const Program& program, Ports& ports) {
         PlanMerge(program.Table.Current(CardSide), program.Table.Current(ImageSide), straight);
     if (!plan.Rows.empty())
         return plan;
-    ports.Ask.Show({std::string("Your card holds no ") +
-                        (straight ? "straight lines" : "circle tracks") + " to merge.",
-                    Buttons::Ok, Icon::Information, "Merge Card into Image"});
+    ports.Ask.Show({straight ? SAY("Your card holds no straight lines to merge.")
+                             : SAY("Your card holds no circle tracks to merge."),
+                    Buttons::Ok, Icon::Information, SAY("Merge Card into Image")});
     return std::nullopt;
 }
 
@@ -204,7 +213,7 @@ bool ApplyMerge(Program& program, Ports& ports, const MergePlan& plan) {
                 slot.FieldNum = program.Table.At(ImageSide, 1).Line(target).FieldNum;
             merged.push_back(row.Source);
         }
-        return StepDone{true, StepName("Merge", merged)};
+        return StepDone{true, StepName(SAY("Merge"), merged)};
     });
     return true;
 }

@@ -36,7 +36,7 @@ void TickRow(MergePlan& plan, const CardImage& card, const CardImage& image, std
 MergeSummary Summarise(const MergePlan& plan, const CardImage& card, const CardImage& image);
 
 // "12 new, 3 already there, ..." as the preview shows it.
-std::string SummaryText(const MergeSummary& summary);
+Words SummaryText(const MergeSummary& summary);
 
 // True when every ticked row can be merged and at least one is ticked.
 bool ReadyToMerge(const MergePlan& plan, const CardImage& card, const CardImage& image);

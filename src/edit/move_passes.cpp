@@ -31,20 +31,19 @@ int EnteredNumber(const std::optional<std::string>& entry) {
     return std::stoi(std::string(text));
 }
 
-const char* KindText(std::optional<TrackKind> kind) {
+Words KindText(std::optional<TrackKind> kind) {
     if (!kind)
-        return "no lines";
-    return *kind == TrackKind::Straight ? "straight lines" : "circle tracks";
+        return SAY("no lines");
+    return *kind == TrackKind::Straight ? SAY("straight lines") : SAY("circle tracks");
 }
 
 }  // namespace
 
 void ShowNothingSelectedToMove(Ports& ports) {
-    ports.Ask.Show(
-        {"Make sure you have selected at least one field to \r\n"
-         "move across.  You can select multiple fields by \r\n"
-         "holding the CTRL-key while you click.",
-         Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
+    ports.Ask.Show({SAY("Make sure you have selected at least one field to \r\n"
+                        "move across.  You can select multiple fields by \r\n"
+                        "holding the CTRL-key while you click."),
+                    Buttons::Ok, Icon::Exclamation, SAY("Nothing Selected")});
 }
 
 bool SidesOfOneKind(const Program& program, Ports& ports) {
@@ -52,10 +51,10 @@ bool SidesOfOneKind(const Program& program, Ports& ports) {
     const std::optional<TrackKind> image = KindOf(program.Table.Current(ImageSide));
     if (card && card == image)
         return true;
-    ports.Ask.Show({std::string("Your Card shows ") + KindText(card) +
-                        " and the Temporary Card Image " + KindText(image) +
-                        ".\r\nPasses go only between lines of one kind; nothing has been moved.",
-                    Buttons::Ok, Icon::Exclamation, "Different Track Kinds"});
+    ports.Ask.Show({Words{SAY("Your Card shows %1 and the Temporary Card Image %2.\r\n"
+                              "Passes go only between lines of one kind; nothing has been moved."),
+                          {KindText(card), KindText(image)}},
+                    Buttons::Ok, Icon::Exclamation, SAY("Different Track Kinds")});
     return false;
 }
 
@@ -73,7 +72,7 @@ void MoveSelectedPasses(Program& program, Ports& ports, int side) {
         }
         if (selected.empty())
             ShowNothingSelectedToMove(ports);
-        return StepDone{!moved.empty(), StepName("Move", moved)};
+        return StepDone{!moved.empty(), StepName(SAY("Move"), moved)};
     });
 }
 
@@ -114,9 +113,9 @@ std::optional<int> ConfirmTarget(Ports& ports, const CardImage& image, const Car
         if (!LineInUse(there) || SameCoordinates(there, source) || gone)
             return target;
         const Answer answer =
-            ports.Ask.Show({"Pass #" + std::to_string(n) + " will replace pass #" +
-                                std::to_string(target) + ". Is this ok?",
-                            Buttons::YesNoCancel, Icon::None, "Replace Pass"});
+            ports.Ask.Show({Words{SAY("Pass #%1 will replace pass #%2. Is this ok?"),
+                                  {std::to_string(n), std::to_string(target)}},
+                            Buttons::YesNoCancel, Icon::None, SAY("Replace Pass")});
         if (answer == Answer::Yes)
             return target;
         if (answer != Answer::No)
@@ -129,17 +128,22 @@ std::optional<int> ConfirmTarget(Ports& ports, const CardImage& image, const Car
 }
 
 std::optional<int> AskTargetField(Ports& ports, int n) {
-    const std::string question = "Copy field #" + std::to_string(n) + " to which field: ";
-    int m = EnteredNumber(ports.Ask.Input(
-        question + "\r\nYou will be asked before a pass is replaced.", "Field Shuffle"));
+    const std::string field = std::to_string(n);
+    int m = EnteredNumber(ports.Ask.Input(Words{SAY("Copy field #%1 to which field: \r\n"
+                                                    "You will be asked before a pass is replaced."),
+                                                {field}},
+                                          SAY("Field Shuffle")));
     while (m < kFirstUsableField || m > kSlotCount) {
-        const std::string prompt =
-            std::string(m >= 1 && m < kFirstUsableField ? "You've can not assign to Field 1-5."
-                                                        : "You've entered an invalid number.") +
-            "\r\nA field number is a whole number from 6 to 250. Re-Enter?";
-        if (ports.Ask.Show({prompt, Buttons::YesNo, Icon::None, "Invalid Number"}) != Answer::Yes)
+        const Words prompt = m >= 1 && m < kFirstUsableField
+                                 ? SAY("You've can not assign to Field 1-5.\r\n"
+                                       "A field number is a whole number from 6 to 250. Re-Enter?")
+                                 : SAY("You've entered an invalid number.\r\n"
+                                       "A field number is a whole number from 6 to 250. Re-Enter?");
+        if (ports.Ask.Show({prompt, Buttons::YesNo, Icon::None, SAY("Invalid Number")}) !=
+            Answer::Yes)
             return std::nullopt;
-        m = EnteredNumber(ports.Ask.Input(question, "Field Shuffle"));
+        m = EnteredNumber(ports.Ask.Input(Words{SAY("Copy field #%1 to which field: "), {field}},
+                                          SAY("Field Shuffle")));
     }
     return m;
 }
@@ -160,7 +164,7 @@ bool RestoreIntoImage(Program& program, Ports& ports, const BackupLineFile& back
                 CopyPassInto(program, ports, backup.Image.Line(field), field, ImageSide))
                 restored.push_back(field);
         }
-        return StepDone{!restored.empty(), StepName("Restore", restored)};
+        return StepDone{!restored.empty(), StepName(SAY("Restore"), restored)};
     });
     return true;
 }

@@ -13,7 +13,7 @@ namespace swathkit {
 
 namespace {
 
-constexpr const char* kTitle = "Shift Passes";
+constexpr const char* kTitle = SAY("Shift Passes");
 constexpr double kDegrees = 180 / 3.14159265358979323846;
 
 struct Offset {
@@ -48,15 +48,15 @@ std::optional<double> TypedNumber(std::string text) {
 }
 
 // The shift the entry asks for, or what is wrong with it.
-std::optional<Offset> ReadEntry(const ShiftEntry& entry, std::string& problem) {
+std::optional<Offset> ReadEntry(const ShiftEntry& entry, Words& problem) {
     std::array<double, 2> value{};
     for (int i = 0; i < 2; ++i) {
         const std::string& text = i == 0 ? entry.First : entry.Second;
         const std::optional<double> number = TypedNumber(text);
         if (!number) {
-            problem = "\"" + text +
-                      "\" is not a number.\r\n"
-                      "Type it in digits, such as 1.5 or -0,25.";
+            problem = Words{SAY("\"%1\" is not a number.\r\n"
+                                "Type it in digits, such as 1.5 or -0,25."),
+                            {text}};
             return std::nullopt;
         }
         value[i] = *number;
@@ -67,9 +67,12 @@ std::optional<Offset> ReadEntry(const ShiftEntry& entry, std::string& problem) {
     const double metres = std::fabs(offset.Metres);
     if (!(metres <= kMaxShiftMetres)) {
         // Digits enough to overflow would fill the box with hundreds of them.
-        problem = "A shift of " + (metres < 1e6 ? FormatPicture(metres, 1, 2) : "over 1000000") +
-                  " m is further than the " + DefaultNumberText(kMaxShiftMetres) +
-                  " m a shift may be.";
+        const std::string limit = DefaultNumberText(kMaxShiftMetres);
+        problem = metres < 1e6
+                      ? Words{SAY("A shift of %1 m is further than the %2 m a shift may be."),
+                              {FormatPicture(metres, 1, 2), limit}}
+                      : Words{SAY("A shift of over %1 m is further than the %2 m a shift may be."),
+                              {"1000000", limit}};
         return std::nullopt;
     }
     return offset;
@@ -77,8 +80,8 @@ std::optional<Offset> ReadEntry(const ShiftEntry& entry, std::string& problem) {
 
 }  // namespace
 
-std::string ShiftEntryProblem(const ShiftEntry& entry) {
-    std::string problem;
+Words ShiftEntryProblem(const ShiftEntry& entry) {
+    Words problem;
     (void)ReadEntry(entry, problem);
     return problem;
 }
@@ -87,19 +90,19 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
     const std::vector<int> selected = ports.List(side).SelectedSlots();
     if (selected.empty()) {
         ports.Ask.Show(
-            {"Select the passes to shift first.  You can select multiple fields by \r\n"
-             "holding the CTRL-key while you click.",
-             Buttons::Ok, Icon::Exclamation, "Nothing Selected"});
+            {SAY("Select the passes to shift first.  You can select multiple fields by \r\n"
+                 "holding the CTRL-key while you click."),
+             Buttons::Ok, Icon::Exclamation, SAY("Nothing Selected")});
         return;
     }
     const std::optional<ShiftEntry> entry = ask();
     if (!entry)
         return;
-    std::string problem;
+    Words problem;
     const std::optional<Offset> offset = ReadEntry(*entry, problem);
     if (!offset) {
-        ports.Ask.Show(
-            {problem + "\r\nNothing has been moved.", Buttons::Ok, Icon::Exclamation, kTitle});
+        ports.Ask.Show({Words{SAY("%1\r\nNothing has been moved."), {problem}}, Buttons::Ok,
+                        Icon::Exclamation, kTitle});
         return;
     }
 
@@ -125,12 +128,12 @@ void ShiftSelectedPasses(Program& program, Ports& ports, int side, const AskShif
         }
         if (!unplaced.empty()) {
             ports.Ask.Show(
-                {"These passes were not moved: their position is not a latitude and "
-                 "longitude.\r\nField #: " +
-                     unplaced,
+                {Words{SAY("These passes were not moved: their position is not a latitude and "
+                           "longitude.\r\nField #: %1"),
+                       {unplaced}},
                  Buttons::Ok, Icon::Exclamation, kTitle});
         }
-        return StepDone{!shifted.empty(), StepName("Shift", shifted)};
+        return StepDone{!shifted.empty(), StepName(SAY("Shift"), shifted)};
     });
 }
 

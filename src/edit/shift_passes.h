@@ -14,7 +14,7 @@ namespace swathkit {
 
 // What is wrong with the entry, in the words the refusal uses; empty when
 // it is a shift that can be made.
-std::string ShiftEntryProblem(const ShiftEntry& entry);
+Words ShiftEntryProblem(const ShiftEntry& entry);
 
 // Moves the point of each selected straight line, or the centre of each
 // selected circle track, exactly on the ellipsoid; the direction stays as it

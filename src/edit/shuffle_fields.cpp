@@ -46,7 +46,8 @@ void ShuffleSelectedFields(Program& program, Ports& ports, int side, bool clearS
                     image.Line(move.From) = BlankSlot(move.From);
             }
         }
-        return StepDone{!moves.empty(), StepName(clearSource ? "Change" : "Copy", movedAway)};
+        return StepDone{!moves.empty(),
+                        StepName(clearSource ? SAY("Change") : SAY("Copy"), movedAway)};
     });
 }
 

@@ -128,7 +128,8 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
     for (const ImportedLine& line : found_.Lines) places.push_back(ImportedPlace(line));
     // A line there already, or twice in the file, would only fill a field
     // twice; a point may be anything. The operator ticks those that are meant.
-    const auto repeats = ImportPreviewRepeats(program.Table.Current(ImageSide), places);
+    const std::vector<Words> repeats =
+        ImportPreviewRepeats(program.Table.Current(ImageSide), places);
     for (std::size_t i = 0; i < found_.Lines.size(); ++i) {
         const ImportedLine& line = found_.Lines[i];
         const PlacedLine& place = places[i];
@@ -141,9 +142,9 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
         item->setText(kLongitude, Text(row.Longitude));
         item->setText(kHeading, Text(row.Heading));
         item->setText(kField, Tr(row.Field));
-        item->setText(kNote, !Words(repeats[i]).empty() ? Tr(repeats[i])
-                             : line.Ticked              ? QString()
-                                                        : tr("a point, not said to be a pivot"));
+        item->setText(kNote, !repeats[i].empty() ? Tr(repeats[i])
+                             : line.Ticked       ? QString()
+                                                 : tr("a point, not said to be a pivot"));
         if (refusal.empty()) {
             item->setCheckState(kName, item->text(kNote).isEmpty() ? Qt::Checked : Qt::Unchecked);
         } else {

@@ -693,7 +693,7 @@ void AB_Main::SetCardCommandsEnabled(bool enabled) {
     SyncEnabled();
 }
 
-void AB_Main::SetCardDescription(const std::string& text) {
+void AB_Main::SetCardDescription(const Words& text) {
     QLabel* label = cardDescription_[0];
     const QString shown = Tr(text);
     label->setFont(client_->font());

@@ -95,7 +95,7 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
   private:
     // WindowControls
     void SetCardCommandsEnabled(bool enabled) override;
-    void SetCardDescription(const std::string& text) override;
+    void SetCardDescription(const Words& text) override;
     // SaveProgressView
     void SetSavingShown(int index, bool shown) override;
     void SetProgress(int index, int minimum, int maximum, int value) override;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
@@ -16,15 +17,15 @@ enum Column { kTick, kCardField, kFound, kTarget, kCheck, kColumns };
 QString FoundText(const MergeRow& row) {
     switch (row.Kind) {
         case MergeKind::New:
-            return "new";
+            return Tr(SAY("new"));
         case MergeKind::AlreadyThere:
             return row.SameAs == row.Source
-                       ? QString("already there")
-                       : "already there as image #" + QString::number(row.SameAs);
+                       ? Tr(SAY("already there"))
+                       : Tr(Words{SAY("already there as image #%1"), {std::to_string(row.SameAs)}});
         case MergeKind::Clash:
             break;
     }
-    return "clash: image #" + QString::number(row.Source) + " holds another line";
+    return Tr(Words{SAY("clash: image #%1 holds another line"), {std::to_string(row.Source)}});
 }
 
 QColor KindColour(MergeKind kind) {
@@ -41,24 +42,25 @@ QColor KindColour(MergeKind kind) {
 
 QString CheckText(const MergeRow& row, TargetCheck check) {
     if (!row.Ticked)
-        return "skipped";
+        return Tr(SAY("skipped"));
     switch (check) {
         case TargetCheck::Free:
-            return row.Target == row.Source ? "to the same field" : "moved to a free field";
+            return row.Target == row.Source ? Tr(SAY("to the same field"))
+                                            : Tr(SAY("moved to a free field"));
         case TargetCheck::SameLine:
-            return "copied over the same line";
+            return Tr(SAY("copied over the same line"));
         case TargetCheck::Replaces:
-            return "replaces image #" + QString::number(*row.Target);
+            return Tr(Words{SAY("replaces image #%1"), {std::to_string(*row.Target)}});
         case TargetCheck::Reserved:
-            return "Fields 1-5 are reserved";
+            return Tr(SAY("Fields 1-5 are reserved"));
         case TargetCheck::OutOfRange:
-            return "not a field from 6 to 250";
+            return Tr(SAY("not a field from 6 to 250"));
         case TargetCheck::TakenByOther:
-            return "another pass of this merge goes there";
+            return Tr(SAY("another pass of this merge goes there"));
         case TargetCheck::NoneLeft:
             break;
     }
-    return "does not fit: no free field left";
+    return Tr(SAY("does not fit: no free field left"));
 }
 
 }  // namespace
@@ -69,22 +71,24 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
       image_(program.Table.Current(ImageSide)),
       plan_(std::move(plan)) {
     setObjectName("MergeCard");
-    setWindowTitle("Merge Card into Image");
+    setWindowTitle(tr("Merge Card into Image"));
     resize(640, 480);
     LetGrow(this);
 
     auto* intro = new QLabel(
-        QString("Every ") + (program.Menus.StraightTrack ? "straight line" : "circle track") +
-            " on Your Card and what merging it into the Temporary Card Image will do. Nothing "
-            "changes until you press Merge; the card is only read.",
+        program.Menus.StraightTrack
+            ? tr("Every straight line on Your Card and what merging it into the Temporary Card "
+                 "Image will do. Nothing changes until you press Merge; the card is only read.")
+            : tr("Every circle track on Your Card and what merging it into the Temporary Card "
+                 "Image will do. Nothing changes until you press Merge; the card is only read."),
         this);
     intro->setWordWrap(true);
 
     const int rows = static_cast<int>(plan_.Rows.size());
     table_ = new QTableWidget(rows, kColumns, this);
     table_->setObjectName("MergeTable");
-    table_->setHorizontalHeaderLabels(
-        {"Merge", "Card Field #", "Found in the image", "To Image Field #", "What happens"});
+    table_->setHorizontalHeaderLabels({tr("Merge"), tr("Card Field #"), tr("Found in the image"),
+                                       tr("To Image Field #"), tr("What happens")});
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The ticks are clicked and the fields typed in; a current cell of the
@@ -123,7 +127,7 @@ MergeCardDialog::MergeCardDialog(const Program& program, MergePlan plan, QWidget
     summary_->setObjectName("MergeSummary");
     summary_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    merge_ = buttons->addButton("Merge", QDialogButtonBox::AcceptRole);
+    merge_ = buttons->addButton(tr("Merge"), QDialogButtonBox::AcceptRole);
     merge_->setObjectName("MergeButton");
     // Return in a field box must not merge half-typed.
     for (QAbstractButton* button : buttons->buttons()) {
@@ -173,7 +177,7 @@ void MergeCardDialog::Refresh(std::optional<int> typing) {
         said->setForeground(r.Ticked && !Mergeable(check) ? QColor(180, 0, 0)
                                                           : palette().color(QPalette::Text));
     }
-    summary_->setText(QString::fromStdString(MergeSummaryText(plan_, card_, image_)));
+    summary_->setText(Tr(MergeSummaryText(plan_, card_, image_)));
     merge_->setEnabled(MergeReady(plan_, card_, image_));
 }
 

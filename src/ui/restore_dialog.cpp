@@ -11,6 +11,7 @@
 #include <set>
 
 #include "commands/commands.h"
+#include "ui/language.h"
 #include "ui/qt_ports.h"
 
 namespace swathkit {
@@ -34,15 +35,15 @@ QString Place(const GuidanceLine& line) {
 QString DifferenceText(Difference kind) {
     switch (kind) {
         case Difference::OnlyInBackup:
-            return "only in the backup";
+            return Tr(SAY("only in the backup"));
         case Difference::OnlyOnCard:
-            return "only on the card";
+            return Tr(SAY("only on the card"));
         case Difference::Different:
-            return "different line";
+            return Tr(SAY("different line"));
         case Difference::Same:
             break;
     }
-    return "the same";
+    return Tr(SAY("the same"));
 }
 
 QColor DifferenceColour(Difference kind) {
@@ -59,12 +60,12 @@ QColor DifferenceColour(Difference kind) {
     return {255, 255, 255};
 }
 
-const char* KindText(TrackKind kind) {
-    return kind == TrackKind::Straight ? "straight lines" : "circle tracks";
+QString KindText(TrackKind kind) {
+    return kind == TrackKind::Straight ? Tr(SAY("straight lines")) : Tr(SAY("circle tracks"));
 }
 
 // What the list shows of a backup folder.
-std::array<std::string, 3> Describe(Files& disk, const fs::path& folder, const BackupCard& reader) {
+std::array<Words, 3> Describe(Files& disk, const fs::path& folder, const BackupCard& reader) {
     const BackupSummary summary = ReadBackupFolder(disk, folder);
     return {BackupFileText(summary.Straight), BackupFileText(summary.Circle),
             BackupCardText(summary.Card, reader)};
@@ -97,10 +98,10 @@ class Filling {
     QSignalBlocker quiet_;
 };
 
-void SetDescription(QTreeWidgetItem* item, const std::array<std::string, 3>& texts) {
-    item->setText(kStraight, Text(texts[0]));
-    item->setText(kCircle, Text(texts[1]));
-    item->setText(kCard, Text(texts[2]));
+void SetDescription(QTreeWidgetItem* item, const std::array<Words, 3>& texts) {
+    item->setText(kStraight, Tr(texts[0]));
+    item->setText(kCircle, Tr(texts[1]));
+    item->setText(kCard, Tr(texts[2]));
 }
 
 }  // namespace
@@ -111,27 +112,28 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
     // while the backups are read.
     readers_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     setObjectName("RestoreFromBackup");
-    setWindowTitle("Restore from Backup");
+    setWindowTitle(tr("Restore from Backup"));
     resize(720, 600);
     LetGrow(this);
 
     auto* intro = new QLabel(
-        "Every write to a card is backed up first. Choose a backup to see how its passes "
-        "differ from Your Card; bring them into the Temporary Card Image, or write the "
-        "backup's lines back onto the card.",
+        tr("Every write to a card is backed up first. Choose a backup to see how its passes "
+           "differ from Your Card; bring them into the Temporary Card Image, or write the "
+           "backup's lines back onto the card."),
         this);
     intro->setWordWrap(true);
 
     backups_ = new QTreeWidget(this);
     backups_->setObjectName("lstBackups");
-    backups_->setHeaderLabels({"Day", "No.", "Made", "Straight lines", "Circle tracks", "Card"});
+    backups_->setHeaderLabels(
+        {tr("Day"), tr("No."), tr("Made"), tr("Straight lines"), tr("Circle tracks"), tr("Card")});
     backups_->setRootIsDecorated(false);
     backups_->setAllColumnsShowFocus(true);
-    auto* openFolder = new QPushButton("Open Folder...", this);
+    auto* openFolder = new QPushButton(tr("Open Folder..."), this);
     openFolder->setObjectName("cmdOpenFolder");
     openFolder->setToolTip(
-        "A folder of your own: a \"Backup Image\" copy, or a card copied "
-        "to another disk");
+        tr("A folder of your own: a \"Backup Image\" copy, or a card copied "
+           "to another disk"));
 
     status_ = new QLabel(this);
     status_->setObjectName("lblCompare");
@@ -139,21 +141,21 @@ RestoreDialog::RestoreDialog(Program& program, Ports& ports, QWidget* parent)
 
     compare_ = new QTreeWidget(this);
     compare_->setObjectName("lstCompare");
-    compare_->setHeaderLabels({"Field", "Backup", "Your Card", "Difference"});
+    compare_->setHeaderLabels({tr("Field"), tr("Backup"), tr("Your Card"), tr("Difference")});
     compare_->setRootIsDecorated(false);
     compare_->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    intoImage_ = new QPushButton("Into Temporary Card Image", this);
+    intoImage_ = new QPushButton(tr("Into Temporary Card Image"), this);
     intoImage_->setObjectName("cmdIntoImage");
     intoImage_->setToolTip(
-        "The selected passes of the backup, or all of them when none is "
-        "selected");
-    writeToCard_ = new QPushButton("Write to Card", this);
+        tr("The selected passes of the backup, or all of them when none is "
+           "selected"));
+    writeToCard_ = new QPushButton(tr("Write to Card"), this);
     writeToCard_->setObjectName("cmdWriteToCard");
     writeToCard_->setToolTip(
-        "The selected fields of the backup onto the card, or its whole line file "
-        "when none is selected, after a new backup of the card");
-    auto* close = new QPushButton("Close", this);
+        tr("The selected fields of the backup onto the card, or its whole line file "
+           "when none is selected, after a new backup of the card"));
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("cmdClose");
 
     auto* listButtons = new QHBoxLayout;
@@ -254,7 +256,8 @@ QTreeWidgetItem* RestoreDialog::NewRow(const BackupFolderEntry& entry, int at) {
         item->setToolTip(kDay, Text(PathText(entry.Folder)));
     }
     item->setText(kMade, Text(entry.Made));
-    SetDescription(item, {"reading...", "reading...", "reading..."});
+    const QString reading = tr("reading...");
+    for (int column : {kStraight, kCircle, kCard}) item->setText(column, reading);
     item->setData(kDay, Qt::UserRole, at);
     return item;
 }
@@ -304,29 +307,31 @@ void RestoreDialog::Compare() {
     intoImage_->setEnabled(false);
     writeToCard_->setEnabled(false);
     if (!chosen_) {
-        status_->setText("Choose a backup to compare it with Your Card.");
+        status_->setText(tr("Choose a backup to compare it with Your Card."));
     } else {
         const TrackKind kind = chosen_->Kind;
         const CardImage& card = program_.Table.Current(CardSide);
-        QString text = Text("Backup " + chosenName_ + " of " +
-                            BackupCardText(chosenCard_, CardInTheReader(ports_)) + ", " +
-                            KindText(kind) + ": ");
+        QString text =
+            tr("Backup %1 of %2, %3: ")
+                .arg(Text(chosenName_), Tr(BackupCardText(chosenCard_, CardInTheReader(ports_))),
+                     KindText(kind));
         switch (chosen_->State) {
             case BackupFileState::Missing:
-                text += Text(std::string("it holds no ") + KindText(kind) + ".");
+                text += kind == TrackKind::Straight ? tr("it holds no straight lines.")
+                                                    : tr("it holds no circle tracks.");
                 break;
             case BackupFileState::Foreign:
-                text += Text(PathText(chosen_->Path)) +
-                        " is not a line file. Nothing of it can be restored.";
+                text += tr("%1 is not a line file. Nothing of it can be restored.")
+                            .arg(Text(PathText(chosen_->Path)));
                 break;
             case BackupFileState::Damaged:
-                text += Text(PathText(chosen_->Path) + " is damaged: " + chosen_->Damage +
-                             ". Its other passes can go into the Temporary "
-                             "Card Image; it is never written to the card. ");
+                text += tr("%1 is damaged: %2. Its other passes can go into the Temporary Card "
+                           "Image; it is never written to the card. ")
+                            .arg(Text(PathText(chosen_->Path)), Tr(chosen_->Damage));
                 [[fallthrough]];
             case BackupFileState::Whole: {
                 const std::vector<DifferenceRow> rows = CompareBackupWithCard(chosen_->Image, card);
-                text += Text(DifferenceSummaryText(rows));
+                text += Tr(DifferenceSummaryText(rows));
                 for (const DifferenceRow& row : rows) {
                     auto* item = new QTreeWidgetItem(compare_);
                     item->setText(kField, QString::number(row.Field));

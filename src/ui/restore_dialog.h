@@ -61,7 +61,7 @@ class RestoreDialog final : public QDialog {
     fs::path chosenFolder_;
     // What each backup holds: its straight lines, circle tracks and card.
     QThreadPool readers_;
-    QFutureWatcher<std::array<std::string, 3>> listing_;
+    QFutureWatcher<std::array<Words, 3>> listing_;
     QTreeWidget* backups_ = nullptr;
     QTreeWidget* compare_ = nullptr;
     QLabel* status_ = nullptr;

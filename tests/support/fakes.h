@@ -193,7 +193,7 @@ class FakeList final : public LineList {
 class FakeControls final : public WindowControls {
   public:
     void SetCardCommandsEnabled(bool on) override { cardCommands = on; }
-    void SetCardDescription(const std::string& text) override { description = text; }
+    void SetCardDescription(const Words& text) override { description = text.English(); }
 
     bool cardCommands = false;
     std::string description = "Your Card -- Not Detected";
