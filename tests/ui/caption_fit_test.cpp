@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTranslator>
 #include <algorithm>
@@ -38,6 +40,12 @@ QString Cut(QWidget* widget) {
     };
     QString text;
     int margins = 0;
+    // A dialog's list opens with every column whole, its headings included;
+    // the main window's lists scroll at their drawn size in any language.
+    if (auto* list = qobject_cast<QAbstractItemView*>(widget);
+        list && widget->window()->objectName() != "AB_Main")
+        return list->horizontalScrollBar()->maximum() > 0 ? "columns wider than the list"
+                                                          : QString();
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         const QRect room = label->contentsRect();
         text = label->text();
