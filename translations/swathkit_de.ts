@@ -1470,7 +1470,23 @@ Es wurde nichts geändert.</translation>
         <translation>Ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>Das Hauptfenster zeigt diese Sprache beim nächsten Start von %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>Die Sprache konnte für den nächsten Start nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 läuft bereits mit dem Arbeitsordner %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Verwenden Sie das geöffnete Fenster: zwei laufende Programme würden jeweils ih
         <translation>Spr&amp;ache</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>Die Sprache konnte für den nächsten Start nicht gespeichert werden.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>Das Hauptfenster zeigt diese Sprache beim nächsten Start von %1.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 ausgewählte Spur in „%2“</translation>
     </message>

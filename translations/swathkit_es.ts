@@ -1470,7 +1470,23 @@ No se ha cambiado nada.</translation>
         <translation>Seleccionada</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>La ventana principal se mostrará en este idioma la próxima vez que se inicie %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>No se pudo guardar el idioma para el próximo inicio.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 ya se está ejecutando con la carpeta de trabajo %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Use la ventana que está abierta: dos copias guardarían cada una su propia Imag
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>No se pudo guardar el idioma para el próximo inicio.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>La ventana principal se mostrará en este idioma la próxima vez que se inicie %1.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 pasada seleccionada de la %2</translation>
     </message>

@@ -1470,7 +1470,23 @@ Rien n&apos;a été modifié.</translation>
         <translation>Sélectionnés</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>La fenêtre principale s&apos;affichera dans cette langue au prochain démarrage de %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>La langue n&apos;a pas pu être conservée pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 est déjà en cours d&apos;exécution avec le dossier de travail %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Utilisez la fenêtre ouverte : deux instances enregistreraient chacune leur prop
         <translation>La&amp;ngue</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>La langue n&apos;a pas pu être conservée pour le prochain démarrage.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>La fenêtre principale s&apos;affichera dans cette langue au prochain démarrage de %1.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 passage sélectionné de « %2 »</translation>
     </message>

@@ -1470,7 +1470,23 @@ Non è stato modificato nulla.</translation>
         <translation>Selezionate</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>La finestra principale mostrerà questa lingua al prossimo avvio di %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>Non è stato possibile conservare la lingua per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 è già in esecuzione con la cartella di lavoro %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Usa la finestra già aperta: due copie salverebbero ciascuna la propria Immagine
         <translation>L&amp;ingua</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>Non è stato possibile conservare la lingua per il prossimo avvio.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>La finestra principale mostrerà questa lingua al prossimo avvio di %1.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 passata selezionata dell&apos;%2</translation>
     </message>

@@ -1470,7 +1470,23 @@ Er is niets gewijzigd.</translation>
         <translation>Geselecteerd</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>Het hoofdvenster toont deze taal wanneer %1 opnieuw start.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>De taal kon niet worden bewaard voor de volgende start.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 draait al met de werkmap %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Gebruik het venster dat open is: twee exemplaren zouden elk hun eigen Tijdelijke
         <translation>&amp;Taal</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Taal</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>De taal kon niet worden bewaard voor de volgende start.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>Het hoofdvenster toont deze taal wanneer %1 opnieuw start.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 geselecteerde baan van de %2</translation>
     </message>

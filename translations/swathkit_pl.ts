@@ -1470,7 +1470,23 @@ Nic nie zostało zmienione.</translation>
         <translation>Zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>Okno główne pokaże ten język po ponownym uruchomieniu programu %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>Nie udało się zapamiętać języka na następne uruchomienie.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>%1 jest już uruchomiony z folderem roboczym %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Użyj otwartego okna: dwie kopie programu zapisywałyby swój Tymczasowy obraz k
         <translation>&amp;Język</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Język</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>Nie udało się zapamiętać języka na następne uruchomienie.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>Okno główne pokaże ten język po ponownym uruchomieniu programu %1.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 zaznaczony przejazd z listy „%2”</translation>
     </message>

@@ -1470,7 +1470,23 @@ Nada foi alterado.</translation>
         <translation>Selecionada</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window.cpp" line="+102"/>
+        <location filename="../src/ui/main_window.cpp" line="+90"/>
+        <source>The main window shows this language when %1 starts again.</source>
+        <translation>A janela principal mostrará este idioma quando o %1 for iniciado novamente.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The language could not be kept for the next start.</source>
+        <translation>Não foi possível manter o idioma para a próxima inicialização.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 is already running with the work folder %2.<byte value="xd"/>
 Use the window that is open: two copies would each save their own Temporary Card Image over the other&apos;s.</source>
         <translation>O %1 já está em execução com a pasta de trabalho %2.<byte value="xd"/>
@@ -1878,25 +1894,7 @@ Use a janela que está aberta: duas cópias salvariam cada uma a sua Imagem Temp
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+5"/>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <source>The language could not be kept for the next start.
-%1</source>
-        <translation>Não foi possível manter o idioma para a próxima inicialização.
-%1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The main window shows this language when %1 starts again.</source>
-        <translation>A janela principal mostrará este idioma quando o %1 for iniciado novamente.</translation>
-    </message>
-    <message>
-        <location line="+175"/>
+        <location line="+187"/>
         <source>%1 selected pass of the %2</source>
         <translation>%1 passada selecionada da %2</translation>
     </message>

@@ -13,7 +13,6 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -84,6 +83,17 @@ class GrowingClient final : public QWidget {
 
 ScreenRect RectOf(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The boxes of Options > Language, in the words of the language just chosen.
+Message LanguageKeptBox() {
+    return {Words{SAY("The main window shows this language when %1 starts again."), {kProgramName}},
+            Buttons::Ok, Icon::Information, SAY("Language")};
+}
+
+Message LanguageNotKeptBox() {
+    return {SAY("The language could not be kept for the next start."), Buttons::Ok,
+            Icon::Exclamation, SAY("Language")};
 }
 
 }  // namespace
@@ -589,16 +599,8 @@ QMenu* AB_Main::LanguageMenu() {
             const FileResult kept =
                 WriteLanguageChoice(program_.WorkFolder, *setup_.Disk, code.toStdString());
             UseLanguage(code);
-            if (!kept) {
-                QMessageBox::warning(this, tr("Language"),
-                                     tr("The language could not be kept for the next start.\n%1")
-                                         .arg(Tr(PlainReason(kept.Error(), Medium::Disk))));
-                return;
-            }
-            QMessageBox::information(this, tr("Language"),
-                                     tr("The main window shows this language when %1 "
-                                        "starts again.")
-                                         .arg(kProgramName));
+            ports_->Ask.Show(kept ? LanguageKeptBox()
+                                  : WithReason(LanguageNotKeptBox(), kept.Error(), Medium::Disk));
         });
     }
     return languages;

@@ -12,6 +12,7 @@
 #include "core/work_folder.h"
 #include "support/fakes.h"
 #include "ui/language.h"
+#include "ui/window_harness.h"
 
 namespace swathkit {
 namespace {
@@ -115,6 +116,28 @@ TEST(Languages, StartsInTheChoiceKeptElseTheSystemsElseEnglish) {
     EXPECT_EQ(ReadLanguageChoice(work.path(), RealFiles()), "nl");
     std::ofstream(LanguageFile(work.path())) << "garbage\n";
     EXPECT_EQ(ReadLanguageChoice(work.path(), RealFiles()), std::nullopt);
+}
+
+// Options > Language takes the language at once and keeps it for the next
+// start; a work folder that cannot keep it says why.
+TEST(Languages, TheChoiceUnderOptionsIsTakenAndKeptForTheNextStart) {
+    testing::WindowHarness h;
+    h.setup.Ask = &h.dialogs;
+    h.Open();
+    const auto choose = [&h](const char* code) {
+        h.dialogs.ExpectTitle("Language", Answer::Ok);
+        h.Trigger(("mnuLanguage_" + std::string(code)).c_str());
+        return h.dialogs.shown.back();
+    };
+    EXPECT_TRUE(choose("nl").Details.empty());
+    EXPECT_EQ(LanguageInUse(), "nl");
+    EXPECT_EQ(ReadLanguageChoice(h.setup.WorkFolder, RealFiles()), "nl");
+
+    fs::remove_all(h.setup.WorkFolder);
+    std::ofstream(h.setup.WorkFolder) << "a file where the work folder belongs";
+    EXPECT_FALSE(choose("pl").Details.empty());
+    EXPECT_EQ(LanguageInUse(), "pl");
+    UseLanguage("en");
 }
 
 }  // namespace
