@@ -91,19 +91,6 @@ TEST(Languages, EveryTextIsTranslatedWithItsValuesAndMnemonicInEveryLanguage) {
     }
 }
 
-TEST(Languages, TheWindowShowsTheLogicsWordsTranslatedWithTheirValues) {
-    const Words reason{SAY("The system gave this reason: %1."), {"disk on fire"}};
-    EXPECT_EQ(Tr(reason), "The system gave this reason: disk on fire.");
-    for (const Language& language : Languages()) {
-        UseLanguage(language.Code);
-        EXPECT_EQ(LanguageInUse(), language.Code);
-        const QString shown = Tr(Words{SAY("Error with Card")});
-        EXPECT_EQ(shown == "Error with Card", language.Code == "en") << shown.toStdString();
-        EXPECT_TRUE(Tr(reason).contains("disk on fire")) << Tr(reason).toStdString();
-    }
-    UseLanguage("en");
-}
-
 TEST(Languages, StartsInTheChoiceKeptElseTheSystemsElseEnglish) {
     EXPECT_EQ(StartLanguage("pl", {"de-DE"}), "pl");
     EXPECT_EQ(StartLanguage("xx", {"de-AT", "fr-FR"}), "de");
