@@ -25,10 +25,6 @@ constexpr const char* kTitle = SAY("Import Lines");
 
 enum Column { kName, kKind, kLatitude, kLongitude, kHeading, kField, kNote, kColumns };
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString NameText(const std::string& name) {
     return name.empty() ? Tr(SAY("(no name)")) : Text(name);
 }
@@ -142,11 +138,12 @@ ImportLinesDialog::ImportLinesDialog(const Program& program, ImportResult found,
         item->setText(kLongitude, Text(row.Longitude));
         item->setText(kHeading, Text(row.Heading));
         item->setText(kField, Tr(row.Field));
-        item->setText(kNote, !repeats[i].empty() ? Tr(repeats[i])
-                             : line.Ticked       ? QString()
-                                                 : tr("a point, not said to be a pivot"));
+        const bool repeat = !repeats[i].empty();
+        item->setText(kNote, repeat        ? Tr(repeats[i])
+                             : line.Ticked ? QString()
+                                           : tr("a point, not said to be a pivot"));
         if (refusal.empty()) {
-            item->setCheckState(kName, item->text(kNote).isEmpty() ? Qt::Checked : Qt::Unchecked);
+            item->setCheckState(kName, !repeat && line.Ticked ? Qt::Checked : Qt::Unchecked);
         } else {
             // Shown for what it is, but it cannot be ticked.
             item->setFlags(Qt::NoItemFlags);

@@ -148,11 +148,11 @@ AB_Main::AB_Main(WindowSetup setup) : setup_(std::move(setup)) {
     // a card read or a refused save, draws its list again after.
     for (int side : {CardSide, ImageSide}) {
         const auto name = [this, side] {
-            const Words named = UndoDescription(program_, side);
-            cmdUndo_[side]->setToolTip(named.empty() ? tr("Reverse your last change.") : Tr(named));
+            const QString named = UndoName(side);
+            cmdUndo_[side]->setToolTip(named.isEmpty() ? tr("Reverse your last change.") : named);
             if (auto* undo =
                     cardList_[side]->findChild<QAction*>(QString("mnuListUndo_%1").arg(side)))
-                undo->setText(named.empty() ? tr("Undo") : Tr(named));
+                undo->setText(named.isEmpty() ? tr("Undo") : named);
         };
         connect(cardList_[side]->model(), &QAbstractItemModel::modelReset, this, name);
         connect(cardList_[side]->model(), &QAbstractItemModel::rowsInserted, this, name);
@@ -205,7 +205,7 @@ void AB_Main::LayOut() {
                             TwipsToPixels(this, twips[3]) + share(taller, grow.Taller));
     }
     if (cardDescription_[0] != nullptr)
-        SetCardDescription(cardDescription_[0]->text().toStdString());
+        FitCardDescription();
 }
 
 void AB_Main::RestorePlace() {
@@ -662,11 +662,8 @@ void AB_Main::SyncEditMenu() {
         auto* action = static_cast<QAction*>(built.Control);
         QString caption = built.Command->Caption[lastList_];
         // Undo names the change it will take back in the list last used.
-        if (built.Command->Name == "mnuEditUndo") {
-            const Words named = UndoDescription(program_, lastList_);
-            if (!named.empty())
-                caption = '&' + Tr(named);
-        }
+        if (built.Command->Name == "mnuEditUndo" && !UndoName(lastList_).isEmpty())
+            caption = '&' + UndoName(lastList_);
         action->setText(built.Command->Keys.isEmpty()
                             ? caption
                             : caption + '\t' +
@@ -698,10 +695,24 @@ void AB_Main::SetCardCommandsEnabled(bool enabled) {
 void AB_Main::SetCardDescription(const Words& text) {
     QLabel* label = cardDescription_[0];
     const QString shown = Tr(text);
-    label->setFont(client_->font());
     label->setText(shown);
-    FitText(label, shown);
     label->setToolTip(shown);
+    FitCardDescription();
+}
+
+// The card's description in the window's font, shrunk only as far as its
+// label's width asks.
+void AB_Main::FitCardDescription() {
+    QLabel* label = cardDescription_[0];
+    label->setFont(client_->font());
+    FitText(label, label->text());
+}
+
+// What Undo of one side takes back, in the operator's words ("Undo Erase of
+// field 22"); empty when there is nothing it can name.
+QString AB_Main::UndoName(int side) const {
+    const Words named = UndoDescription(program_, side);
+    return named.empty() ? QString() : Tr(named);
 }
 
 void AB_Main::SetSavingShown(int index, bool shown) {

@@ -116,6 +116,8 @@ class AB_Main final : public QMainWindow, private WindowControls, private SavePr
 
     void BuildControls();
     void BuildMenus();
+    void FitCardDescription();
+    QString UndoName(int side) const;
     QMenu* LanguageMenu();
     void BuildListMenus();
     void SyncMenus();

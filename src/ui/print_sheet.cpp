@@ -12,6 +12,7 @@
 #include "core/version.h"
 #include "ui/language.h"
 #include "ui/line_map.h"
+#include "ui/qt_ports.h"
 
 namespace swathkit {
 
@@ -24,7 +25,7 @@ const char* const kPdfTitle = SAY("Save as PDF");
 constexpr double kTextSize = 9;
 constexpr double kTitleSize = 14;
 constexpr double kRowHeight = 13;
-constexpr std::array<double, 5> kColumnWidths = {50, 60, 125, 125, 90};
+constexpr std::array<double, kSheetColumns.size()> kColumnWidths = {50, 60, 125, 125, 90};
 
 QFont SheetFont(double size, bool bold) {
     QFont font;
@@ -34,10 +35,6 @@ QFont SheetFont(double size, bool bold) {
     // as the letters it was written with.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // The table's header row at top, its line beneath; returns where rows start.
@@ -55,9 +52,9 @@ double DrawTableHeader(QPainter& painter, double top, double width) {
 }
 
 void DrawRow(QPainter& painter, double top, const SheetRow& row) {
-    const std::array<QString, 5> cells = {QString::number(row.Field), Tr(row.Kind),
-                                          Text(row.Latitude), Text(row.Longitude),
-                                          Text(row.Heading)};
+    const std::array<QString, kSheetColumns.size()> cells = {
+        QString::number(row.Field), Tr(row.Kind), Text(row.Latitude), Text(row.Longitude),
+        Text(row.Heading)};
     double x = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         painter.drawText(QRectF(x, top, kColumnWidths[i], kRowHeight),

@@ -18,16 +18,16 @@ namespace swathkit {
 
 namespace {
 
-QString Text(const std::string& text) {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
 }  // namespace
+
+QString Text(const std::string& text) {
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 // Holds each column's least width: the one it was drawn with, or its widest
 // text when that is wider. Room beyond them all is shared out in proportion,

@@ -15,6 +15,10 @@ class QWidget;
 
 namespace swathkit {
 
+// A text of the logic that has no translation (a number, a path, a name)
+// as Qt shows it: from UTF-8, its CR LF made new lines.
+QString Text(const std::string& text);
+
 // Shrinks the widget's font, down to a still readable size, until the text
 // fits its fixed width.
 void FitText(QWidget* widget, const QString& text);

@@ -21,10 +21,6 @@ namespace {
 enum ListColumn { kDay, kNumber, kMade, kStraight, kCircle, kCard };
 enum CompareColumn { kField, kInBackup, kOnCard, kDifference };
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString Place(const GuidanceLine& line) {
     if (!LineInUse(line))
         return {};
