@@ -10,12 +10,6 @@ namespace swathkit {
 
 namespace {
 
-// A copy reads the card and writes the PC's disk: a failed read is the
-// card's doing.
-Medium WhereCopyFailed(const FileError& error, Medium from, Medium to) {
-    return error.Step == "read" ? from : to;
-}
-
 void ShowBackupFailed(Ports& ports, const FileError& error, Medium where) {
     // No title of its own: the box carries the program's name.
     ports.Ask.Show(
@@ -30,7 +24,7 @@ fs::path DayFolder(const Program& program, Ports& ports) {
 // Links are not followed: a link on the card could lead anywhere, even back
 // into the card.
 FileResult CopyTree(Files& files, const fs::path& from, const fs::path& to) {
-    if (FileResult made = files.MakeFolder(to); !made && !files.IsFolder(to))
+    if (FileResult made = EnsureFolder(files, to); !made)
         return made;
     const auto entries = files.List(from);
     if (!entries)
@@ -73,7 +67,7 @@ std::variant<fs::path, BackupProblem, FileError> NewBackupFolder(const Program& 
         // The date is read again for every number, so a backup just after
         // midnight starts the new day at 0.
         const fs::path day = DayFolder(program, ports);
-        if (FileResult made = ports.Disk.MakeFolder(day); !made && !ports.Disk.IsFolder(day))
+        if (FileResult made = EnsureFolder(ports.Disk, day); !made)
             return made.Error();
         const fs::path candidate = day / std::to_string(n);
         if (!ports.Disk.Exists(candidate)) {

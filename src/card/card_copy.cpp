@@ -70,7 +70,7 @@ void ShowCopyFailed(Ports& ports, const std::string& name, const FileError& erro
                                          "Its files that were not replaced yet are unchanged."),
                                      {name}},
                                Buttons::Ok, Icon::Exclamation, SAY("Copy Failed")},
-                              error, error.Step == "read" ? Medium::Disk : Medium::Card));
+                              error, WhereCopyFailed(error, Medium::Disk, Medium::Card)));
 }
 
 // Writes the backed-up line files onto the card in the reader; false after

@@ -130,13 +130,9 @@ int WrongUsage(const std::string& why) {
     return kWrongUsage;
 }
 
-PlacedLine Place(const ImportedLine& line) {
-    return {line.Field, line.Straight, line.Point, line.Heading};
-}
-
 // A line as the card stores it in a field.
 GuidanceLine Record(const ImportedLine& line, int field) {
-    return ImportedRecord(Place(line), field);
+    return ImportedRecord(ImportedPlace(line), field);
 }
 
 // A line the card can hold: one at latitude 0, longitude 0 the card would
@@ -153,7 +149,7 @@ int List(const fs::path& path) {
     // Ticked as the import preview ticks it with an empty image: a point
     // not said to be a pivot, and a line repeated in the file, are not.
     std::vector<PlacedLine> places;
-    for (const ImportedLine& line : lines.Found) places.push_back(Place(line));
+    for (const ImportedLine& line : lines.Found) places.push_back(ImportedPlace(line));
     const auto repeats = ImportRepeats(NewBlankImage(), places);
     nlohmann::ordered_json found = nlohmann::ordered_json::array();
     for (std::size_t row = 0; row < lines.Found.size(); ++row) {

@@ -145,10 +145,6 @@ void mnuCardtoCard_Click(Program& program, Ports& ports) {
     CopyCardToCard(program, ports);
 }
 
-PlacedLine ImportedPlace(const ImportedLine& line) {
-    return {line.Field, line.Straight, line.Point, line.Heading};
-}
-
 bool ImportLines(Program& program, Ports& ports, const std::vector<ImportedLine>& ticked) {
     std::vector<PlacedLine> lines;
     for (const ImportedLine& line : ticked) lines.push_back(ImportedPlace(line));

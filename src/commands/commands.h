@@ -114,7 +114,6 @@ std::variant<ImportResult, ImportFailure> ReadLinesToImport(const fs::path& path
                                                             std::stop_token stop = {});
 std::vector<Words> ImportPreviewNotes(const ImportResult& result);
 Words ImportLeftOutNote();
-PlacedLine ImportedPlace(const ImportedLine& line);
 ImportRowText ImportPreviewRow(const PlacedLine& line, const MenuChoices& menus);
 Words ImportPreviewRefusal(const PlacedLine& line, TrackKind checked);
 std::vector<Words> ImportPreviewRepeats(const CardImage& image,

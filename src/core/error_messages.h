@@ -77,6 +77,12 @@ inline Words PlainReason(const FileError& error, Medium where) {
     return Words{SAY("The system gave this reason: %1."), {error.SystemText}};
 }
 
+// Where a failed copy failed: a failed read is the source's doing, any
+// other step the destination's.
+inline Medium WhereCopyFailed(const FileError& error, Medium from, Medium to) {
+    return error.Step == "read" ? from : to;
+}
+
 // The box with the reason under its own text, which stays word for word.
 inline Message WithReason(Message message, const FileError& error, Medium where) {
     message.Details = PlainReason(error, where);

@@ -51,6 +51,11 @@ struct ImportedLine {
     bool operator==(const ImportedLine&) const = default;
 };
 
+// Where a line found in a file lies, as the editing commands take it.
+inline PlacedLine ImportedPlace(const ImportedLine& line) {
+    return {line.Field, line.Straight, line.Point, line.Heading};
+}
+
 // Something in the file that will not come in, and why, as the preview says it.
 struct SkippedLine {
     std::string Name;

@@ -18,12 +18,6 @@ fs::path DefaultWorkFolder() {
 
 namespace {
 
-// One that is there already is as good as one made now.
-FileResult MakeFolder(Files& files, const fs::path& folder) {
-    FileResult made = files.MakeFolder(folder);
-    return made || files.IsFolder(folder) ? FileResult() : made;
-}
-
 constexpr const char* kPlaceTag = "swathkit-window";
 constexpr const char* kLanguageTag = "swathkit-language";
 // Far beyond any desktop; a number past it is damage, not a place.
@@ -54,11 +48,16 @@ void Fit(int& start, int& length, int screenStart, int screenLength, int least) 
 }  // namespace
 
 FileResult MakeWorkFolder(const Program& program, Files& files) {
-    return MakeFolder(files, program.WorkFolder);
+    return EnsureFolder(files, program.WorkFolder);
 }
 
 FileResult MakeBackupFolder(const Program& program, Files& files) {
-    return MakeFolder(files, BackupFolder(program));
+    return EnsureFolder(files, BackupFolder(program));
+}
+
+FileResult EnsureFolder(Files& files, const fs::path& folder) {
+    FileResult made = files.MakeFolder(folder);
+    return made || files.IsFolder(folder) ? FileResult() : made;
 }
 
 fs::path BackupFolder(const Program& program) {
@@ -112,7 +111,7 @@ std::optional<std::string> ReadLanguageChoice(const fs::path& workFolder, Files&
 }
 
 FileResult WriteLanguageChoice(const fs::path& workFolder, Files& files, const std::string& code) {
-    if (FileResult made = MakeFolder(files, workFolder); !made)
+    if (FileResult made = EnsureFolder(files, workFolder); !made)
         return made;
     return files.Replace(LanguageFile(workFolder), std::string(kLanguageTag) + " " + code + "\n");
 }

@@ -12,6 +12,9 @@ namespace swathkit {
 // C:\Swathkit on Windows, ~/Swathkit elsewhere.
 fs::path DefaultWorkFolder();
 
+// Whether the folder is there afterwards: one that is there already is as
+// good as one made now.
+FileResult EnsureFolder(Files& files, const fs::path& folder);
 // Whether the folder is there afterwards, made now or before.
 FileResult MakeWorkFolder(const Program& program, Files& files);
 FileResult MakeBackupFolder(const Program& program, Files& files);

@@ -508,12 +508,10 @@ Words LeftOutText(const std::vector<int>& fields) {
     if (fields.size() == 1)
         return Words{SAY("Field %1 was left out: its coordinates are not a place on earth."),
                      {std::to_string(fields[0])}};
-    // "7, 9 and 12": the last joined on in the operator's language.
-    std::string list;
-    for (std::size_t i = 0; i + 1 < fields.size(); ++i)
-        list += (i > 0 ? ", " : "") + std::to_string(fields[i]);
+    std::vector<Words> numbers;
+    for (int field : fields) numbers.push_back(std::to_string(field));
     return Words{SAY("Fields %1 were left out: their coordinates are not a place on earth."),
-                 {Words{SAY("%1 and %2"), {list, std::to_string(fields.back())}}}};
+                 {ListWords(numbers)}};
 }
 
 }  // namespace swathkit

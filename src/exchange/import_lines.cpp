@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <numbers>
 
 #include <zip.h>
 
@@ -110,8 +111,6 @@ void Skip(ImportResult& result, std::string name, Words reason) {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // A distance in metres as the operator reads it, in the same form in every
 // language: centimetres below a metre, whole metres with thousands apart
 // from ten metres up.
@@ -141,8 +140,8 @@ double Stray(const std::vector<GeoPoint>& points, GeoPoint from, double heading)
     for (const GeoPoint& p : points) {
         const double away = DistanceMetres(from, p);
         if (away > 0)
-            most = std::max(
-                most, std::fabs(away * std::sin((BearingDegrees(from, p) - heading) * kPi / 180)));
+            most = std::max(most, std::fabs(away * std::sin((BearingDegrees(from, p) - heading) *
+                                                            std::numbers::pi / 180)));
     }
     return most;
 }
