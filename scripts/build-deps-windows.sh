@@ -23,7 +23,10 @@ zip_options=(-DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF
              -DENABLE_LZMA=OFF -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF
              -DBUILD_DOC=OFF)
 . "$tree/scripts/windows-cache.sh"
-cached_build_begin mingw-deps "${sources[*]}" "${sources[@]}" "${common[@]}" "${zip_options[@]}" \
+# The key names the toolchain by its text, not by where this clone lies, so
+# every clone on the machine shares one build.
+cached_build_begin mingw-deps "${sources[*]}" "${sources[@]}" "${common[@]//"$tree"/TREE}" \
+  "${zip_options[@]}" \
   "$(sha256sum <"$tree/cmake/mingw-w64.cmake")"
 for source in "${sources[@]}"; do
   apt-get source -qq --download-only "$source"
